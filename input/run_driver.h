@@ -1,0 +1,37 @@
+#pragma once
+// The run behind "Calculate Temperature": fill the problem definition from
+// the selected tab, validate it, dimension the store of the kind, solve,
+// present the results in the output model and fill the display copies of the
+// inputs.  Messages and questions go through the dialogs; the caller shows the
+// results window when the outcome is Solved.
+#include "common/user_dialogs.h"
+#include "input/problem_definition.h"
+#include "output/output_model.h"
+#include "solvers/result_stores.h"
+
+namespace calorix {
+
+enum class Run_Outcome {
+    Invalid_Input,  // a validation message was shown
+    Failed,         // the memory message was shown
+    Declined,       // the user declined an unstable explicit scheme
+    Solved,         // the output model holds the results; show the window
+};
+
+Run_Outcome Run_Calculation(const Input_Form_State& form, Problem_Definition& p,
+                            Result_Stores& stores, Output_Model& out, User_Dialogs& dialogs);
+
+// Upper bounds of the stores as the original dimensioning computed them:
+// 25*X+1 in double precision rounded into 32 bits, 25*Y+1 in 16-bit integer
+// arithmetic.  Both throw Run_Error on overflow.
+std::int32_t Upper_Bound_X(double x_grid);
+std::int16_t Upper_Bound_Y(std::int16_t y_grid);
+
+// Throws Run_Error when a run would need more memory than this machine can
+// give it (the allocation failure of the original program).
+void Require_Memory(double doubles);
+
+// The display copies of the inputs on the results window.
+void Initialize_Text_Boxes(const Problem_Definition& p, int kind, Output_Model& out);
+
+}  // namespace calorix

@@ -1,0 +1,17 @@
+# Shared by run.sh and test.sh: install the Debian packages that are missing.
+calorix_install_packages() {
+    local wanted=(g++ cmake make qt6-base-dev qt6-charts-dev libgtest-dev libbenchmark-dev
+                  fonts-dejavu-core "$@")
+    local missing=()
+    local p
+    for p in "${wanted[@]}"; do
+        dpkg -s "$p" >/dev/null 2>&1 || missing+=("$p")
+    done
+    if [ ${#missing[@]} -gt 0 ]; then
+        echo "Installing: ${missing[*]}"
+        local sudo=""
+        [ "$(id -u)" -ne 0 ] && sudo="sudo"
+        $sudo apt-get update
+        DEBIAN_FRONTEND=noninteractive $sudo apt-get install -y "${missing[@]}"
+    fi
+}

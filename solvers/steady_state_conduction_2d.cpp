@@ -1,0 +1,148 @@
+#include "solvers/steady_state_conduction_2d.h"
+
+#include <algorithm>
+#include <cmath>
+
+#include "common/number_text.h"
+#include "common/run_error.h"
+
+namespace calorix {
+
+namespace {
+
+constexpr double Tolerance = 1e-6;
+constexpr int Max_Sweeps = 32767;  // the sweep counter is a 16-bit integer
+
+// What one edge contributes to the node equations of its nodes.
+struct Edge {
+    std::int16_t kind;
+    double temperature;  // kind 1
+    double source;       // q*dx/k (kind 2) or Bi*T_inf (kind 3)
+    double biot;         // 0 for kind 2, Bi for kind 3
+};
+
+Edge Make_Edge(std::int16_t kind, double t, double q, double h, double t_inf, double dx,
+               double k) {
+    const double bi = (h * dx) / k;
+    if (kind == BC_Flux) {
+        return {kind, t, q * dx / k, 0.0};
+    }
+    return {kind, t, bi * t_inf, bi};
+}
+
+// Half-cell balance of an edge node between its two neighbours along the
+// edge (a, b) with the inward neighbour n_in.
+inline double Edge_Node(const Edge& e, double n_in, double a, double b, double g1) {
+    if (e.kind == BC_Flux) {
+        return (2.0 * n_in + a + b + 2.0 * e.source + g1) / 4.0;
+    }
+    return (2.0 * n_in + a + b + 2.0 * e.source + g1) / (2.0 * e.biot + 4.0);
+}
+
+// Corner set by the horizontal edge h (kind 2 or 3) against the vertical
+// edge v: a kind-1 vertical edge gives its temperature, otherwise the
+// quarter-cell balance with the two neighbours along the edges.
+inline double Corner_Node(const Edge& h, const Edge& v, double n1, double n2, double g2) {
+    if (v.kind == BC_Temperature) {
+        return v.temperature;
+    }
+    return (n1 + n2 + h.source + v.source + g2) / (2.0 + h.biot + v.biot);
+}
+
+}  // namespace
+
+void Solve_Steady_State_2D(const Problem_Definition& p, Steady_2D_Store& s) {
+    const int nx = To_Int16(p.X_Grid);
+    const int ny = p.Y_Grid;
+    s.X_Nodes_2D = static_cast<std::int16_t>(nx);
+    s.Y_Nodes_2D = static_cast<std::int16_t>(ny);
+    const double dx = p.Grid_Size / 100.0;
+    const double k = p.Conductivity;
+    const double g1 = dx * dx * p.Q_generation / k;
+    const double g2 = dx * dx * p.Q_generation / (2.0 * k);
+    const Edge left = Make_Edge(p.Left_BC, p.Temp_BC_Left, p.Q_BC_Left, p.h_BC_Left,
+                                p.T_Infinity_BC_Left, dx, k);
+    const Edge right = Make_Edge(p.Right_BC, p.Temp_BC_Right, p.Q_BC_Right, p.h_BC_Right,
+                                 p.T_Infinity_BC_Right, dx, k);
+    const Edge top =
+        Make_Edge(p.Top_BC, p.Temp_BC_Top, p.Q_BC_Top, p.h_BC_Top, p.T_Infinity_BC_Top, dx, k);
+    const Edge bottom = Make_Edge(p.Bottom_BC, p.Temp_BC_Bottom, p.Q_BC_Bottom, p.h_BC_Bottom,
+                                  p.T_Infinity_BC_Bottom, dx, k);
+
+    Node_Plane& t = s.Temperature_2D;
+    Node_Plane& t_old = s.Old_Temperature_2D;
+    for (int m = 1; m <= std::max(nx, ny); ++m) {
+        s.Location_2D(m) = (m - 1) * dx;
+    }
+
+    // A plate held at one temperature on every edge with no generation is at
+    // that temperature everywhere.
+    if (p.Left_BC == BC_Temperature && p.Right_BC == BC_Temperature &&
+        p.Top_BC == BC_Temperature && p.Bottom_BC == BC_Temperature &&
+        p.Temp_BC_Left == p.Temp_BC_Right && p.Temp_BC_Left == p.Temp_BC_Top &&
+        p.Temp_BC_Left == p.Temp_BC_Bottom && p.Q_generation == 0.0) {
+        std::fill(t.Data(), t.Data() + t.Size(), p.Temp_BC_Left);
+        return;
+    }
+    std::fill(t.Data(), t.Data() + t.Size(), p.Guess_Temp);
+    std::fill(t_old.Data(), t_old.Data() + t_old.Size(), p.Guess_Temp);
+
+    // A horizontal edge (row j, inward row j_in): corners first, then the
+    // nodes between them, left to right.
+    auto horizontal = [&](const Edge& e, int j, int j_in) {
+        if (e.kind == BC_Temperature) {
+            for (int i = 1; i <= nx; ++i) {
+                t(i, j) = e.temperature;
+            }
+            return;
+        }
+        t(1, j) = Corner_Node(e, left, t(2, j), t(1, j_in), g2);
+        t(nx, j) = Corner_Node(e, right, t(nx - 1, j), t(nx, j_in), g2);
+        for (int i = 2; i <= nx - 1; ++i) {
+            t(i, j) = Edge_Node(e, t(i, j_in), t(i - 1, j), t(i + 1, j), g1);
+        }
+    };
+    // A vertical edge (column i, inward column i_in): a kind-1 edge takes its
+    // corners too; otherwise the corners keep what the horizontal edges gave.
+    auto vertical = [&](const Edge& e, int i, int i_in) {
+        double* col = t.Column(i);
+        if (e.kind == BC_Temperature) {
+            std::fill(col, col + ny, e.temperature);
+            return;
+        }
+        const double* inward = t.Column(i_in);
+        for (int j = 1; j < ny - 1; ++j) {
+            col[j] = Edge_Node(e, inward[j], col[j - 1], col[j + 1], g1);
+        }
+    };
+
+    for (int sweep = 0;;) {
+        if (sweep == Max_Sweeps) {
+            throw Run_Error("no convergence within 32767 sweeps");
+        }
+        ++sweep;
+        horizontal(bottom, ny, ny - 1);
+        horizontal(top, 1, 2);
+        vertical(left, 1, 2);
+        vertical(right, nx, nx - 1);
+
+        bool settled = true;
+        for (int i = 2; i <= nx - 1; ++i) {
+            const double* west = t.Column(i - 1);
+            const double* east = t.Column(i + 1);
+            double* c = t.Column(i);
+            double* old = t_old.Column(i);
+            for (int j = 1; j < ny - 1; ++j) {
+                const double v = (east[j] + west[j] + c[j + 1] + c[j - 1] + g1) / 4.0;
+                c[j] = v;
+                settled &= std::fabs(v - old[j]) <= Tolerance;
+                old[j] = v;
+            }
+        }
+        if (settled) {
+            return;
+        }
+    }
+}
+
+}  // namespace calorix

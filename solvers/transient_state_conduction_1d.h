@@ -1,0 +1,14 @@
+#pragma once
+#include "common/user_dialogs.h"
+#include "input/problem_definition.h"
+#include "solvers/result_stores.h"
+
+namespace calorix {
+
+// Temperature history of a plane wall starting at a uniform temperature,
+// explicit or implicit scheme (Problem_Definition::Explicit_Scheme).  Before
+// an explicit run three stability conditions are checked; a No to any of
+// them sets Stability_Message_Flag and returns without writing the arrays.
+void Solve_Transient_1D(Problem_Definition& p, Result_Stores& stores, User_Dialogs& dialogs);
+
+}  // namespace calorix

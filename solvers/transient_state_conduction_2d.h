@@ -1,0 +1,17 @@
+#pragma once
+#include "common/user_dialogs.h"
+#include "input/problem_definition.h"
+#include "solvers/result_stores.h"
+
+namespace calorix {
+
+// Time history of the temperature field of a rectangular plate, explicit or
+// implicit scheme; every level 0..NT is kept in Temperature_History_2D.
+void Solve_Transient_2D(Problem_Definition& p, Result_Stores& stores, User_Dialogs& dialogs);
+
+// Warns before an unstable explicit step: at most one question per run; No
+// sets Stability_Message_Flag.
+void Check_Stability_2D(Problem_Definition& p, const Result_Stores& stores,
+                        User_Dialogs& dialogs);
+
+}  // namespace calorix
