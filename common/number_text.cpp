@@ -12,8 +12,12 @@ namespace calorix {
 
 namespace {
 
-bool Is_Blank(char c) { return c == ' ' || c == '\t' || c == '\n' || c == '\r'; }
-bool Is_Digit(char c) { return c >= '0' && c <= '9'; }
+bool Is_Blank(char c) {
+    return c == ' ' || c == '\t' || c == '\n' || c == '\r';
+}
+bool Is_Digit(char c) {
+    return c >= '0' && c <= '9';
+}
 
 // Parses a canonical number text (sign, digits, point, 'e', exponent sign and
 // digits, nothing else) without touching the locale.

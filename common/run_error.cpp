@@ -8,7 +8,9 @@ namespace {
 constexpr int Fault_Flags = FE_OVERFLOW | FE_DIVBYZERO | FE_INVALID;
 }
 
-void Clear_Float_Faults() { std::feclearexcept(FE_ALL_EXCEPT); }
+void Clear_Float_Faults() {
+    std::feclearexcept(FE_ALL_EXCEPT);
+}
 
 void Check_Float_Faults() {
     if (std::fetestexcept(Fault_Flags) != 0) {

@@ -9,7 +9,7 @@
 namespace calorix {
 
 class Run_Error : public std::runtime_error {
-public:
+  public:
     explicit Run_Error(const std::string& what) : std::runtime_error(what) {}
 };
 

@@ -7,7 +7,7 @@
 namespace calorix {
 
 class User_Dialogs {
-public:
+  public:
     virtual ~User_Dialogs() = default;
     // An OK box with the exclamation icon.
     virtual void Show_Message(const std::string& text) = 0;

@@ -31,7 +31,7 @@ const char* const Side_Captions[4] = {"Left BC", "Right BC", "Top BC", "Bottom B
 
 // Restores the normal pointer on every way out of a run.
 class Busy_Pointer {
-public:
+  public:
     Busy_Pointer() { QGuiApplication::setOverrideCursor(Qt::WaitCursor); }
     ~Busy_Pointer() { Release(); }
     void Release() {
@@ -43,19 +43,19 @@ public:
     Busy_Pointer(const Busy_Pointer&) = delete;
     Busy_Pointer& operator=(const Busy_Pointer&) = delete;
 
-private:
+  private:
     bool active_ = true;
 };
 
 // A static sketch of the node grid: nodes one grid size apart, a line of
 // nodes for the 1-D tabs and a small mesh for the 2-D tabs.
 class Grid_Sketch : public QWidget {
-public:
+  public:
     Grid_Sketch(bool two_d, QWidget* parent) : QWidget(parent), two_d_(two_d) {
         setMinimumSize(240, two_d ? 150 : 90);
     }
 
-protected:
+  protected:
     void paintEvent(QPaintEvent*) override {
         QPainter g(this);
         g.setRenderHint(QPainter::Antialiasing);
@@ -70,7 +70,8 @@ protected:
         }
         if (two_d_) {
             for (int c = 0; c < cols; ++c) {
-                g.drawLine(QPointF(x0 + c * step, y0), QPointF(x0 + c * step, y0 + (rows - 1) * step));
+                g.drawLine(QPointF(x0 + c * step, y0),
+                           QPointF(x0 + c * step, y0 + (rows - 1) * step));
             }
         }
         g.setBrush(QColor(200, 40, 40));
@@ -89,7 +90,7 @@ protected:
         g.drawText(QRectF(x0 - 20, ym + 3, step + 40, 16), Qt::AlignCenter, QStringLiteral("dx"));
     }
 
-private:
+  private:
     bool two_d_;
 };
 
@@ -139,17 +140,22 @@ D12_Input_Form::~D12_Input_Form() = default;
 
 void D12_Input_Form::Build_Menus() {
     QMenu* file = menuBar()->addMenu(QStringLiteral("&File"));
-    Open_Command = file->addAction(QStringLiteral("&Open"), this, &D12_Input_Form::Open_Command_Click);
-    Save_Command = file->addAction(QStringLiteral("&Save"), this, &D12_Input_Form::Save_Command_Click);
+    Open_Command =
+        file->addAction(QStringLiteral("&Open"), this, &D12_Input_Form::Open_Command_Click);
+    Save_Command =
+        file->addAction(QStringLiteral("&Save"), this, &D12_Input_Form::Save_Command_Click);
     Save_As_Command =
         file->addAction(QStringLiteral("Save &As"), this, &D12_Input_Form::Save_As_Command_Click);
     file->addSeparator();
-    Exit_Command = file->addAction(QStringLiteral("&Exit"), this, &D12_Input_Form::Exit_Command_Click);
+    Exit_Command =
+        file->addAction(QStringLiteral("&Exit"), this, &D12_Input_Form::Exit_Command_Click);
     QMenu* properties = menuBar()->addMenu(QStringLiteral("&Properties"));
-    Thermal_Conductivity_Command = properties->addAction(
-        QStringLiteral("&Material Library"), this, &D12_Input_Form::Thermal_Conductivity_Command_Click);
+    Thermal_Conductivity_Command =
+        properties->addAction(QStringLiteral("&Material Library"), this,
+                              &D12_Input_Form::Thermal_Conductivity_Command_Click);
     QMenu* help = menuBar()->addMenu(QStringLiteral("&Help"));
-    About_Command = help->addAction(QStringLiteral("&About"), this, &D12_Input_Form::About_Command_Click);
+    About_Command =
+        help->addAction(QStringLiteral("&About"), this, &D12_Input_Form::About_Command_Click);
 }
 
 QWidget* D12_Input_Form::Build_Tab(int kind) {
@@ -251,9 +257,12 @@ QGroupBox* D12_Input_Form::Build_Side(int kind, int side) {
     // Room for the tallest value frame, so the box does not jump.
     s.BC_Frame->setMinimumHeight(190);
 
-    connect(s.BC1_Option, &QRadioButton::clicked, this, [this, index] { BC_Option_Click(index, 1); });
-    connect(s.BC2_Option, &QRadioButton::clicked, this, [this, index] { BC_Option_Click(index, 2); });
-    connect(s.BC3_Option, &QRadioButton::clicked, this, [this, index] { BC_Option_Click(index, 3); });
+    connect(s.BC1_Option, &QRadioButton::clicked, this,
+            [this, index] { BC_Option_Click(index, 1); });
+    connect(s.BC2_Option, &QRadioButton::clicked, this,
+            [this, index] { BC_Option_Click(index, 2); });
+    connect(s.BC3_Option, &QRadioButton::clicked, this,
+            [this, index] { BC_Option_Click(index, 3); });
     s.BC1_Option->setChecked(true);
     BC_Option_Click(index, initial.Choice);
     return s.BC_Frame;
@@ -274,7 +283,9 @@ void D12_Input_Form::Case_Tab_Click(int index) {
     }
 }
 
-int D12_Input_Form::Kind() const { return case_tab_->currentIndex(); }
+int D12_Input_Form::Kind() const {
+    return case_tab_->currentIndex();
+}
 
 Input_Form_State D12_Input_Form::Read_Form_State() const {
     Input_Form_State state;

@@ -59,7 +59,7 @@ struct Parameter_Controls {
 class D12_Input_Form : public QMainWindow {
     Q_OBJECT
 
-public:
+  public:
     explicit D12_Input_Form(QWidget* parent = nullptr);
     ~D12_Input_Form() override;
 
@@ -91,7 +91,7 @@ public:
     QAction* Thermal_Conductivity_Command = nullptr;
     QAction* About_Command = nullptr;
 
-public slots:
+  public slots:
     void OK_Command_Click();
     void Exit_Command_Click();
     void Open_Command_Click();
@@ -104,10 +104,10 @@ public slots:
     // Fills the material list of the library window (run on activation).
     void Fill_Properties_In_Combo_Box();
 
-protected:
+  protected:
     bool event(QEvent* e) override;
 
-private:
+  private:
     void Build_Menus();
     QWidget* Build_Tab(int kind);
     QGroupBox* Build_Side(int kind, int side);

@@ -36,7 +36,9 @@ bool Show(QWidget* parent, const Message_Request& request) {
 
 }  // namespace
 
-void Set_Message_Hook(Message_Hook hook) { Hook() = std::move(hook); }
+void Set_Message_Hook(Message_Hook hook) {
+    Hook() = std::move(hook);
+}
 
 void Show_Calorix_Message(QWidget* parent, const QString& text) {
     Show(parent, {text, QMessageBox::Warning, false, false});

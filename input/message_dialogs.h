@@ -29,12 +29,12 @@ bool Ask_Calorix_Question(QWidget* parent, const QString& text, QMessageBox::Ico
 
 // The computing code's messages and questions, answered by message boxes.
 class Message_Box_Dialogs : public User_Dialogs {
-public:
+  public:
     explicit Message_Box_Dialogs(QWidget* parent) : parent_(parent) {}
     void Show_Message(const std::string& text) override;
     bool Ask_Yes_No(const std::string& text, bool yes_is_default) override;
 
-private:
+  private:
     QWidget* parent_;
 };
 

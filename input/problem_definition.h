@@ -61,8 +61,8 @@ struct Problem_Definition {
 // does not have stay empty.
 struct Parameter_Texts {
     std::string Grid_Size_Text, Heat_Generation_Text, Thermal_Conductivity_Text,
-        Guess_Initial_Temperature_Text, X_Grid_Text, Y_Grid_Text, Diffusivity_Text,
-        Time_Step_Text, Number_Of_Time_Steps_Text;
+        Guess_Initial_Temperature_Text, X_Grid_Text, Y_Grid_Text, Diffusivity_Text, Time_Step_Text,
+        Number_Of_Time_Steps_Text;
     bool Explicit_Option = true;  // false: Implicit_Option selected
 };
 

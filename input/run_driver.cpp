@@ -15,7 +15,9 @@
 
 namespace calorix {
 
-std::int32_t Upper_Bound_X(double x_grid) { return To_Int32(25.0 * x_grid + 1.0); }
+std::int32_t Upper_Bound_X(double x_grid) {
+    return To_Int32(25.0 * x_grid + 1.0);
+}
 
 std::int16_t Upper_Bound_Y(std::int16_t y_grid) {
     const int bound = 25 * static_cast<int>(y_grid) + 1;

@@ -15,16 +15,16 @@ namespace calorix {
 class Output_Form : public QDialog {
     Q_OBJECT
 
-public:
+  public:
     explicit Output_Form(QWidget* parent = nullptr);
     // Loads the run's results into the window and shows it modally; returns
     // when the window is closed.
     void Show_Results(Output_Model& model, Result_Stores& stores, Problem_Definition& problem);
 
-signals:
+  signals:
     void Print_Requested();
 
-private:
+  private:
     QTableWidget* table_ = nullptr;
 };
 

@@ -70,8 +70,7 @@ void Paint_Picture(const Shaded_Picture& pic, double min, double max, int x0, in
                    std::uint32_t* pixels, int width, int height, int stride_pixels);
 
 // Paints the colour bar: 3-pixel dots at (x, 2k), x = 1, 4, ..., 25.
-void Paint_Scale(bool empty_range, std::uint32_t* pixels, int width, int height,
-                 int stride_pixels);
+void Paint_Scale(bool empty_range, std::uint32_t* pixels, int width, int height, int stride_pixels);
 
 // Elapsed time s rounded to whole seconds and split for the display.
 struct Elapsed_Time {

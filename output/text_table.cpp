@@ -29,8 +29,12 @@ void Text_Table::Reshape(int rows, int cols) {
     ++revision_;
 }
 
-void Text_Table::Set_Rows(int rows) { Reshape(rows, cols_); }
-void Text_Table::Set_Cols(int cols) { Reshape(rows_, cols); }
+void Text_Table::Set_Rows(int rows) {
+    Reshape(rows, cols_);
+}
+void Text_Table::Set_Cols(int cols) {
+    Reshape(rows_, cols);
+}
 
 void Text_Table::Set_Column_Alignment(int col, Cell_Alignment a) {
     if (col < 0 || col >= cols_) {
@@ -55,14 +59,20 @@ std::size_t Text_Table::Index(int row, int col) const {
            static_cast<std::size_t>(col);
 }
 
-void Text_Table::Set_Text(std::string text) { Set_Cell(row_, col_, std::move(text)); }
-const std::string& Text_Table::Text() const { return Cell(row_, col_); }
+void Text_Table::Set_Text(std::string text) {
+    Set_Cell(row_, col_, std::move(text));
+}
+const std::string& Text_Table::Text() const {
+    return Cell(row_, col_);
+}
 
 void Text_Table::Set_Cell(int row, int col, std::string text) {
     cells_[Index(row, col)] = std::move(text);
     ++revision_;
 }
 
-const std::string& Text_Table::Cell(int row, int col) const { return cells_[Index(row, col)]; }
+const std::string& Text_Table::Cell(int row, int col) const {
+    return cells_[Index(row, col)];
+}
 
 }  // namespace calorix

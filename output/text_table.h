@@ -12,7 +12,7 @@ namespace calorix {
 enum class Cell_Alignment { Default, Centre };
 
 class Text_Table {
-public:
+  public:
     // Resizing keeps the texts of cells that stay inside the grid.
     void Set_Rows(int rows);
     void Set_Cols(int cols);
@@ -38,7 +38,7 @@ public:
     // refresh.
     unsigned long Revision() const { return revision_; }
 
-private:
+  private:
     void Reshape(int rows, int cols);
     std::size_t Index(int row, int col) const;
     int rows_ = 0;

@@ -12,7 +12,7 @@
 namespace calorix {
 
 class Node_Line {
-public:
+  public:
     void Dimension(int n) { values_.assign(static_cast<std::size_t>(n), 0.0); }
     int Count() const { return static_cast<int>(values_.size()); }
     double& operator()(int i) {
@@ -26,12 +26,12 @@ public:
     double* Data() { return values_.data(); }
     const double* Data() const { return values_.data(); }
 
-private:
+  private:
     std::vector<double> values_;
 };
 
 class Node_Plane {
-public:
+  public:
     void Dimension(int nx, int ny) {
         nx_ = nx;
         ny_ = ny;
@@ -54,7 +54,7 @@ public:
     const double* Data() const { return values_.data(); }
     std::size_t Size() const { return values_.size(); }
 
-private:
+  private:
     std::size_t Offset(int i, int j) const {
         return static_cast<std::size_t>(i - 1) * static_cast<std::size_t>(ny_) +
                static_cast<std::size_t>(j - 1);
@@ -68,7 +68,7 @@ private:
 // Levels are numbered from first_level (the 1-D history starts at 1, the 2-D
 // one at 0).
 class Level_Lines {
-public:
+  public:
     void Dimension(int first_level, int levels, int n) {
         first_ = first_level;
         levels_ = levels;
@@ -89,7 +89,7 @@ public:
     const double* Level(int level) const { return values_.data() + Offset(level); }
     std::size_t Size() const { return values_.size(); }
 
-private:
+  private:
     std::size_t Offset(int level) const {
         return static_cast<std::size_t>(level - first_) * static_cast<std::size_t>(n_);
     }
@@ -102,7 +102,7 @@ private:
 // Time levels of a plane, level-major; each level is laid out like a
 // Node_Plane, so a level can be copied in or out with one contiguous copy.
 class Level_Planes {
-public:
+  public:
     void Dimension(int levels, int nx, int ny) {
         levels_ = levels;
         nx_ = nx;
@@ -128,7 +128,7 @@ public:
     }
     std::size_t Size() const { return values_.size(); }
 
-private:
+  private:
     std::size_t Node(int i, int j) const {
         return static_cast<std::size_t>(i - 1) * static_cast<std::size_t>(ny_) +
                static_cast<std::size_t>(j - 1);

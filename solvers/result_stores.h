@@ -25,11 +25,11 @@ struct Steady_2D_Store {
 };
 
 struct Transient_1D_Store {
-    double Nodes_T1D = 0;              // X_Grid as a whole number
-    std::int16_t Time_Steps_T1D = 0;   // M after the solve, M+1 after presentation
-    Node_Line New_Temperature_T1D;     // new time level
-    Node_Line Temperature_T1D;         // old time level
-    Node_Line Iterate_Temperature_T1D; // implicit: the new level before the sweep
+    double Nodes_T1D = 0;                // X_Grid as a whole number
+    std::int16_t Time_Steps_T1D = 0;     // M after the solve, M+1 after presentation
+    Node_Line New_Temperature_T1D;       // new time level
+    Node_Line Temperature_T1D;           // old time level
+    Node_Line Iterate_Temperature_T1D;   // implicit: the new level before the sweep
     Level_Lines Temperature_History_1D;  // levels 1..M+1, level 1 = initial profile
     Node_Line X_Location_T1D;
 };
@@ -41,8 +41,8 @@ struct Transient_2D_Store {
     double Bi_Left = 0, Bi_Right = 0, Bi_Top = 0, Bi_Bottom = 0;
     Node_Plane Temperature_T2D;
     Node_Plane New_Temperature_T2D;
-    Node_Plane Iterate_Temperature_T2D;  // implicit scheme only
-    Level_Planes Temperature_History_2D; // levels 0..NT
+    Node_Plane Iterate_Temperature_T2D;   // implicit scheme only
+    Level_Planes Temperature_History_2D;  // levels 0..NT
     Node_Line Location_T2D;
     std::int16_t Table_Ready_T2D = 0;
 };

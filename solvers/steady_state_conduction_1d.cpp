@@ -30,7 +30,7 @@ void Solve_Steady_State_1D(const Problem_Definition& p, Steady_1D_Store& s) {
         x[i] = i * dx;
     }
 
-    for (int sweep = 0;; ) {
+    for (int sweep = 0;;) {
         if (sweep == Max_Sweeps) {
             throw Run_Error("no convergence within 32767 sweeps");
         }

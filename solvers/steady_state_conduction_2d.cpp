@@ -21,8 +21,7 @@ struct Edge {
     double biot;         // 0 for kind 2, Bi for kind 3
 };
 
-Edge Make_Edge(std::int16_t kind, double t, double q, double h, double t_inf, double dx,
-               double k) {
+Edge Make_Edge(std::int16_t kind, double t, double q, double h, double t_inf, double dx, double k) {
     const double bi = (h * dx) / k;
     if (kind == BC_Flux) {
         return {kind, t, q * dx / k, 0.0};
@@ -60,8 +59,8 @@ void Solve_Steady_State_2D(const Problem_Definition& p, Steady_2D_Store& s) {
     const double k = p.Conductivity;
     const double g1 = dx * dx * p.Q_generation / k;
     const double g2 = dx * dx * p.Q_generation / (2.0 * k);
-    const Edge left = Make_Edge(p.Left_BC, p.Temp_BC_Left, p.Q_BC_Left, p.h_BC_Left,
-                                p.T_Infinity_BC_Left, dx, k);
+    const Edge left =
+        Make_Edge(p.Left_BC, p.Temp_BC_Left, p.Q_BC_Left, p.h_BC_Left, p.T_Infinity_BC_Left, dx, k);
     const Edge right = Make_Edge(p.Right_BC, p.Temp_BC_Right, p.Q_BC_Right, p.h_BC_Right,
                                  p.T_Infinity_BC_Right, dx, k);
     const Edge top =
@@ -77,10 +76,10 @@ void Solve_Steady_State_2D(const Problem_Definition& p, Steady_2D_Store& s) {
 
     // A plate held at one temperature on every edge with no generation is at
     // that temperature everywhere.
-    if (p.Left_BC == BC_Temperature && p.Right_BC == BC_Temperature &&
-        p.Top_BC == BC_Temperature && p.Bottom_BC == BC_Temperature &&
-        p.Temp_BC_Left == p.Temp_BC_Right && p.Temp_BC_Left == p.Temp_BC_Top &&
-        p.Temp_BC_Left == p.Temp_BC_Bottom && p.Q_generation == 0.0) {
+    if (p.Left_BC == BC_Temperature && p.Right_BC == BC_Temperature && p.Top_BC == BC_Temperature &&
+        p.Bottom_BC == BC_Temperature && p.Temp_BC_Left == p.Temp_BC_Right &&
+        p.Temp_BC_Left == p.Temp_BC_Top && p.Temp_BC_Left == p.Temp_BC_Bottom &&
+        p.Q_generation == 0.0) {
         std::fill(t.Data(), t.Data() + t.Size(), p.Temp_BC_Left);
         return;
     }

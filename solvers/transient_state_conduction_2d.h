@@ -11,7 +11,6 @@ void Solve_Transient_2D(Problem_Definition& p, Result_Stores& stores, User_Dialo
 
 // Warns before an unstable explicit step: at most one question per run; No
 // sets Stability_Message_Flag.
-void Check_Stability_2D(Problem_Definition& p, const Result_Stores& stores,
-                        User_Dialogs& dialogs);
+void Check_Stability_2D(Problem_Definition& p, const Result_Stores& stores, User_Dialogs& dialogs);
 
 }  // namespace calorix
