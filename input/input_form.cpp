@@ -13,6 +13,7 @@
 #include <QPainter>
 #include <QPushButton>
 #include <QRadioButton>
+#include <QTabBar>
 #include <QTabWidget>
 #include <QVBoxLayout>
 
@@ -123,6 +124,10 @@ D12_Input_Form::D12_Input_Form(QWidget* parent) : QMainWindow(parent) {
     button_row->addStretch();
     layout->addLayout(button_row);
     setCentralWidget(central);
+    // Wide enough for the four tab captions side by side.
+    case_tab_->tabBar()->setUsesScrollButtons(false);
+    setMinimumSize(1000, 640);
+    resize(1100, 700);
 
     // The sides a 1-D wall does not have.
     for (int index : {2, 3, 10, 11}) {

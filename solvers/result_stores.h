@@ -11,6 +11,7 @@ namespace calorix {
 struct Steady_1D_Store {
     std::int16_t Nodes_1D = 0;
     std::int16_t Column_Count_1D = 0;  // temperature rows of the 1-D table
+    std::int32_t Sweeps = 0;           // Gauss-Seidel sweeps of the last solve
     Node_Line Temperature_1D;
     Node_Line Old_Temperature_1D;  // previous sweep, interior nodes only
     Node_Line X_Location_1D;       // (i-1)*dx, m
@@ -19,6 +20,7 @@ struct Steady_1D_Store {
 struct Steady_2D_Store {
     std::int16_t X_Nodes_2D = 0;
     std::int16_t Y_Nodes_2D = 0;
+    std::int32_t Sweeps = 0;  // Gauss-Seidel sweeps of the last solve (0: uniform field)
     Node_Plane Temperature_2D;
     Node_Plane Old_Temperature_2D;
     Node_Line Location_2D;  // (m-1)*dx, serves as x(i) and y(j)

@@ -35,6 +35,7 @@ void Solve_Steady_State_1D(const Problem_Definition& p, Steady_1D_Store& s) {
             throw Run_Error("no convergence within 32767 sweeps");
         }
         ++sweep;
+        s.Sweeps = sweep;
         // Face nodes: no share of the generation, one conduction step dx to
         // the neighbour, which still holds the previous sweep's value.
         switch (p.Left_BC) {
@@ -68,11 +69,11 @@ void Solve_Steady_State_1D(const Problem_Definition& p, Steady_1D_Store& s) {
         // needed again if the sweep is not final).
         bool settled = true;
         for (int i = 1; i < n - 1; ++i) {
-            const double v = (generation + (t[i - 1] + t[i + 1])) / 2.0;
+            // The neighbour renewed in this sweep is added last: a shorter
+            // dependency chain from node to node.
+            const double v = ((generation + t[i + 1]) + t[i - 1]) * 0.5;
             t[i] = v;
-            if (!(std::fabs(v - t_old[i]) <= Tolerance)) {
-                settled = false;
-            }
+            settled &= std::fabs(v - t_old[i]) <= Tolerance;
             t_old[i] = v;
         }
         if (settled) {

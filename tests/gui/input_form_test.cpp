@@ -1,0 +1,205 @@
+// The input window driven as a student would: tabs, boundary options, the
+// quit question and "Calculate Temperature".
+#include <QAction>
+#include <QGroupBox>
+#include <QGuiApplication>
+#include <QLineEdit>
+#include <QMenuBar>
+#include <QPushButton>
+#include <QRadioButton>
+#include <QTabWidget>
+#include <QTimer>
+#include <QtTest>
+
+#include "input/input_form.h"
+#include "input/message_dialogs.h"
+
+using namespace calorix;
+
+class Input_Form_Test : public QObject {
+    Q_OBJECT
+
+  private:
+    QList<Message_Request> requests_;
+    bool answer_ = false;
+    int modal_windows_ = 0;
+
+    void Install_Hook() {
+        requests_.clear();
+        Set_Message_Hook([this](const Message_Request& r) {
+            requests_.append(r);
+            return answer_;
+        });
+    }
+    // Closes the results window as soon as the run shows it modally.
+    void Close_Modal_Soon() {
+        QTimer::singleShot(0, this, [this] {
+            if (QWidget* w = QApplication::activeModalWidget()) {
+                ++modal_windows_;
+                w->close();
+            }
+        });
+    }
+    // Clicks a radio button on its indicator, as a user would.
+    static void Click(QRadioButton* b) {
+        QTest::mouseClick(b, Qt::LeftButton, {}, QPoint(8, b->height() / 2));
+    }
+    static void Save_Screenshot(QWidget& w, const char* name) {
+        const QByteArray dir = qgetenv("CALORIX_SCREENSHOT_DIR");
+        if (!dir.isEmpty()) {
+            w.grab().save(QString::fromUtf8(dir) + QLatin1Char('/') + QLatin1String(name));
+        }
+    }
+
+  private slots:
+    void cleanup() { Set_Message_Hook({}); }
+
+    void opens_on_the_two_dimensional_steady_tab() {
+        D12_Input_Form form;
+        form.resize(1100, 720);
+        form.show();
+        QVERIFY(QTest::qWaitForWindowExposed(&form));
+        QCOMPARE(form.windowTitle(), QStringLiteral("CALORIX INPUT"));
+        QCOMPARE(form.Case_Tab()->count(), 4);
+        QCOMPARE(form.Case_Tab()->tabText(0), QStringLiteral("1-Dimensional Steady State Problem"));
+        QCOMPARE(form.Case_Tab()->tabText(3), QStringLiteral("2-Dimensional Transient Problem"));
+        QCOMPARE(form.Kind(), 1);
+        const Parameter_Controls& p = form.Parameters(1);
+        QCOMPARE(p.Grid_Size_Text->text(), QStringLiteral("25"));
+        QCOMPARE(p.X_Grid_Text->text(), QStringLiteral("5"));
+        QCOMPARE(p.Y_Grid_Text->text(), QStringLiteral("5"));
+        QCOMPARE(p.Thermal_Conductivity_Text->text(), QStringLiteral("1"));
+        QCOMPARE(p.Guess_Initial_Temperature_Text->text(), QStringLiteral("250"));
+        for (int side = 4; side <= 6; ++side) {
+            QCOMPARE(form.Side(side).T_Text->text(), QStringLiteral("226.8"));
+            QVERIFY(form.Side(side).BC1_Option->isChecked());
+            QVERIFY(form.Side(side).BC1_Frame->isVisible());
+            QVERIFY(!form.Side(side).BC2_Frame->isVisible());
+        }
+        QCOMPARE(form.Side(7).h_Text->text(), QStringLiteral("10"));
+        QCOMPARE(form.Definition().File_Name, std::string("output.clx"));
+        QCOMPARE(form.Parameters(3).Diffusivity_Text->text(), QStringLiteral(".000002344"));
+        QVERIFY(form.Parameters(2).Explicit_Option->isChecked());
+        QVERIFY(form.Parameters(0).Y_Grid_Text == nullptr);
+        QCOMPARE(form.OK_Command()->text(), QStringLiteral("Calculate Temperature"));
+        Save_Screenshot(form, "input_tab1.png");
+        form.Case_Tab()->setCurrentIndex(3);
+        Save_Screenshot(form, "input_tab3.png");
+    }
+
+    void menus_carry_their_commands() {
+        D12_Input_Form form;
+        const QList<QAction*> menus = form.menuBar()->actions();
+        QCOMPARE(menus.size(), 3);
+        QCOMPARE(menus[0]->text(), QStringLiteral("&File"));
+        QCOMPARE(menus[1]->text(), QStringLiteral("&Properties"));
+        QCOMPARE(menus[2]->text(), QStringLiteral("&Help"));
+        const QList<QAction*> file = menus[0]->menu()->actions();
+        QCOMPARE(file.size(), 5);
+        QCOMPARE(file[0]->text(), QStringLiteral("&Open"));
+        QCOMPARE(file[1]->text(), QStringLiteral("&Save"));
+        QCOMPARE(file[2]->text(), QStringLiteral("Save &As"));
+        QVERIFY(file[3]->isSeparator());
+        QCOMPARE(file[4]->text(), QStringLiteral("&Exit"));
+        QCOMPARE(form.Thermal_Conductivity_Command->text(), QStringLiteral("&Material Library"));
+        QCOMPARE(form.About_Command->text(), QStringLiteral("&About"));
+    }
+
+    void boundary_options_switch_their_value_frames() {
+        D12_Input_Form form;
+        form.show();
+        QVERIFY(QTest::qWaitForWindowExposed(&form));
+        const Side_Controls& s = form.Side(5);
+        Click(s.BC2_Option);
+        QVERIFY(s.BC2_Option->isChecked());
+        QVERIFY(!s.BC1_Frame->isVisible());
+        QVERIFY(s.BC2_Frame->isVisible());
+        QVERIFY(!s.BC3_Frame->isVisible());
+        Click(s.BC3_Option);
+        QVERIFY(s.BC3_Frame->isVisible());
+        QVERIFY(!s.BC2_Frame->isVisible());
+        Click(s.BC1_Option);
+        QVERIFY(s.BC1_Frame->isVisible());
+        QCOMPARE(s.T_Text->text(), QStringLiteral("226.8"));  // the text it had
+        QCOMPARE(form.Read_Form_State().Sides[5].Choice, BC_Temperature);
+    }
+
+    void one_dimensional_tabs_hide_top_and_bottom() {
+        D12_Input_Form form;
+        form.show();
+        QVERIFY(QTest::qWaitForWindowExposed(&form));
+        form.Case_Tab()->setCurrentIndex(0);
+        QVERIFY(!form.Side(2).BC_Frame->isVisible());
+        QVERIFY(!form.Side(3).BC_Frame->isVisible());
+        QVERIFY(form.Side(0).BC_Frame->isVisible());
+        QCOMPARE(form.Side(0).BC_Frame->title(), QStringLiteral("Left BC"));
+        Save_Screenshot(form, "input_tab0.png");
+        form.Case_Tab()->setCurrentIndex(2);
+        QVERIFY(!form.Side(10).BC_Frame->isVisible());
+        QVERIFY(!form.Side(11).BC_Frame->isVisible());
+        form.Case_Tab()->setCurrentIndex(1);
+        QVERIFY(form.Side(6).BC_Frame->isVisible());
+        QCOMPARE(form.Side(7).BC_Frame->title(), QStringLiteral("Bottom BC"));
+    }
+
+    void quitting_asks_first() {
+        D12_Input_Form form;
+        form.show();
+        Install_Hook();
+        answer_ = false;
+        form.Exit_Command->trigger();
+        QCOMPARE(requests_.size(), 1);
+        QCOMPARE(requests_[0].Text, QStringLiteral("Are you sure you want to quit"));
+        QVERIFY(requests_[0].Question);
+        QCOMPARE(requests_[0].Icon, QMessageBox::Question);
+        QVERIFY(form.isVisible());  // No leaves everything as it was
+    }
+
+    void calculate_solves_the_start_up_problem() {
+        D12_Input_Form form;
+        form.show();
+        Install_Hook();
+        modal_windows_ = 0;
+        Close_Modal_Soon();
+        QTest::mouseClick(form.OK_Command(), Qt::LeftButton);
+        QCOMPARE(modal_windows_, 1);
+        QVERIFY(requests_.isEmpty());
+        QCOMPARE(form.Stores().Steady_2D.X_Nodes_2D, std::int16_t(5));
+        QCOMPARE(form.Stores().Steady_2D.Temperature_2D(3, 1), 226.8);
+        QCOMPARE(form.Output().Output_Table.Rows(), 6);
+        QVERIFY(QGuiApplication::overrideCursor() == nullptr);  // busy pointer restored
+    }
+
+    void invalid_input_shows_its_message_and_solves_nothing() {
+        D12_Input_Form form;
+        form.show();
+        Install_Hook();
+        answer_ = true;
+        modal_windows_ = 0;
+        form.Parameters(1).X_Grid_Text->setText(QStringLiteral("2"));
+        Close_Modal_Soon();
+        QTest::mouseClick(form.OK_Command(), Qt::LeftButton);
+        QCoreApplication::processEvents();
+        QCOMPARE(requests_.size(), 1);
+        QCOMPARE(requests_[0].Text,
+                 QStringLiteral(
+                     "Number of nodes has to be greater or equal three nodes in each direction"));
+        QVERIFY(!requests_[0].Question);
+        QCOMPARE(modal_windows_, 0);
+        QCOMPARE(form.Stores().Steady_2D.Temperature_2D.Size(), std::size_t(0));
+        QVERIFY(QGuiApplication::overrideCursor() == nullptr);
+
+        // A run failure: the one memory message, no results window.
+        requests_.clear();
+        form.Parameters(1).X_Grid_Text->setText(QStringLiteral("5"));
+        form.Parameters(1).Y_Grid_Text->setText(QStringLiteral("1311"));
+        QTest::mouseClick(form.OK_Command(), Qt::LeftButton);
+        QCOMPARE(requests_.size(), 1);
+        QCOMPARE(requests_[0].Text,
+                 QStringLiteral("There is not enough memory for the number of grids chosen...!!!"));
+        QVERIFY(QGuiApplication::overrideCursor() == nullptr);
+    }
+};
+
+QTEST_MAIN(Input_Form_Test)
+#include "input_form_test.moc"
