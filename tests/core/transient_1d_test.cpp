@@ -341,6 +341,8 @@ TEST(Transient1DBoth, HeatContentRisesByTheFluxThroughTheFaces) {
     }
 }
 
+namespace {
+
 // Largest difference between the explicit and the implicit history of a wall
 // warmed by air at 300 C on its right face, over the same 10 s.
 double Scheme_Difference(double dt) {
@@ -365,6 +367,8 @@ double Scheme_Difference(double dt) {
     }
     return largest;
 }
+
+}  // namespace
 
 TEST(Transient1DBoth, SchemesAgreeToFirstOrderInTheStep) {
     // Both schemes are first order in time: halving F0 halves their
