@@ -99,6 +99,7 @@ void Solve_Transient_1D(Problem_Definition& p, Result_Stores& stores, User_Dialo
     const double bi_l = (p.h_BC_Left * dx) / k;
     const double f0 = (p.Diffusivity * p.Time_Step) / std::pow(dx, 2);
     stores.Fourier_Number = f0;
+    s.Implicit_Sweeps = 0;
     const double g1 = std::pow(dx, 2) * p.Q_generation / k;
     const double g2 = std::pow(dx, 2) * p.Q_generation / (2.0 * k);
 
@@ -176,6 +177,7 @@ void Solve_Transient_1D(Problem_Definition& p, Result_Stores& stores, User_Dialo
         double lowest_change = HUGE_VAL;
         int sweeps_without_progress = 0;
         for (;;) {
+            ++s.Implicit_Sweeps;
             std::memcpy(iterate, new_t, bytes);
             if (right.kind == BC_Temperature) {
                 old_t[last] = right.temperature;

@@ -285,6 +285,7 @@ void Solve_Transient_2D(Problem_Definition& p, Result_Stores& stores, User_Dialo
     const double f = p.Diffusivity * p.Time_Step / std::pow(dx, 2);
     stores.Fourier_Number = f;
     s.Table_Ready_T2D = 0;
+    s.Implicit_Sweeps = 0;
 
     if (p.Explicit_Scheme) {
         Check_Stability_2D(p, stores, dialogs);
@@ -348,6 +349,7 @@ void Solve_Transient_2D(Problem_Definition& p, Result_Stores& stores, User_Dialo
             double lowest_change = HUGE_VAL;
             int sweeps_without_progress = 0;
             for (;;) {
+                ++s.Implicit_Sweeps;
                 std::memcpy(t_iterate, next, bytes);
                 Boundary_Nodes<true>(g, old_level, next);
                 const double interior_change = Implicit_Interior(g, old_level, next, t_iterate);
