@@ -180,28 +180,92 @@ double Boundary_Change(const Plate& g, const double* next, const double* iterate
 // Interior nodes of one Gauss-Seidel sweep, in place in `next`, column by
 // column left to right and down each column: node (i, j) sees this sweep's
 // values at (i-1, j) and (i, j-1) and the previous sweep's at (i+1, j) and
-// (i, j+1).  Returns the largest change against `iterate`, the plane as it
-// stood at the start of the sweep.
+// (i, j+1).
+//
+// Down one column every node waits for the one above it, and a division sits
+// on that chain, so a plain column loop runs at the latency of the chain.  K
+// neighbouring columns are therefore swept together on a skewed front: at
+// front position s, column k of the block updates its row s - k, i.e. one row
+// behind its western neighbour.  Each node still sees exactly the values the
+// plain order gives it (its western neighbour was updated one position
+// earlier, its eastern one not yet), and performs the same operations in the
+// same order, so the results are identical to the last bit; but the K chains
+// are independent and overlap.  The value each column wrote last is carried
+// in a register: it is the northern neighbour of the column's next node and
+// the western one of the next column's.
+struct Interior_Sweep {
+    const double* old_level;
+    double* next;
+    const double* iterate;
+    std::size_t ny;
+    int rows;  // interior rows, Ny - 2
+    double f, g1, diag;
+};
+
+template <int K>
+inline void Sweep_Block(const Interior_Sweep& a, int first_column, double& change) {
+    const std::size_t column = a.ny;
+    const std::size_t start = static_cast<std::size_t>(first_column - 1) * column;
+    double* const c = a.next + start;
+    const double* const own = a.old_level + start;
+    const double* const before = a.iterate + start;
+    const double f = a.f;
+    const double g1 = a.g1;
+    const double diag = a.diag;
+    const int rows = a.rows;
+    double last[K];
+    for (int k = 0; k < K; ++k) {
+        last[k] = c[static_cast<std::size_t>(k) * column];  // the top side row
+    }
+    double largest = change;
+    auto front = [&](int s, bool edge_of_front) {
+    // Eastern columns first, so that last[k - 1] still holds the western
+    // neighbour's row s - k when column k reads it.
+#pragma GCC unroll 16
+        for (int k = K - 1; k >= 0; --k) {
+            const int r = s - k;
+            if (edge_of_front && (r < 0 || r >= rows)) {
+                continue;
+            }
+            const std::size_t e =
+                static_cast<std::size_t>(k) * column + static_cast<std::size_t>(r) + 1;
+            const double west = k == 0 ? c[e - column] : last[k - 1];
+            const double v = (f * (west + c[e + column] + c[e + 1] + last[k] + g1) + own[e]) / diag;
+            c[e] = v;
+            last[k] = v;
+            largest = std::max(largest, std::fabs(v - before[e]));
+        }
+    };
+    const int fronts = rows + K - 1;
+    int s = 0;
+    for (; s < std::min(K - 1, fronts); ++s) {
+        front(s, true);
+    }
+    for (; s < rows; ++s) {
+        front(s, false);
+    }
+    for (; s < fronts; ++s) {
+        front(s, true);
+    }
+    change = largest;
+}
+
+// Returns the largest change against `iterate`, the plane as it stood at the
+// start of the sweep.
 double Implicit_Interior(const Plate& g, const double* old_level, double* next,
                          const double* iterate) {
-    const int ny = g.ny;
-    const double f = g.f;
-    const double g1 = g.g1;
-    const double diag = 1.0 + 4.0 * f;
+    const Interior_Sweep a{old_level, next, iterate, static_cast<std::size_t>(g.ny),
+                           g.ny - 2,  g.f,  g.g1,    1.0 + 4.0 * g.f};
     double change = 0.0;
-    for (int i = 2; i <= g.nx - 1; ++i) {
-        const double* west = next + g.At(i - 1, 1);
-        const double* east = next + g.At(i + 1, 1);
-        double* c = next + g.At(i, 1);
-        const double* own = old_level + g.At(i, 1);
-        const double* before = iterate + g.At(i, 1);
-        double above = c[0];
-        for (int j = 1; j < ny - 1; ++j) {
-            const double v = (f * (west[j] + east[j] + c[j + 1] + above + g1) + own[j]) / diag;
-            c[j] = v;
-            above = v;
-            change = std::max(change, std::fabs(v - before[j]));
-        }
+    int i = 2;
+    for (; i + 8 <= g.nx; i += 8) {
+        Sweep_Block<8>(a, i, change);
+    }
+    for (; i + 4 <= g.nx; i += 4) {
+        Sweep_Block<4>(a, i, change);
+    }
+    for (; i <= g.nx - 1; ++i) {
+        Sweep_Block<1>(a, i, change);
     }
     return change;
 }

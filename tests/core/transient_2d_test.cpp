@@ -513,3 +513,151 @@ TEST(Transient2DFailures, RunawayExplicitRunEndsWithTheRunMessage) {
     ASSERT_EQ(runaway.dialogs.messages.size(), 1u);
     EXPECT_EQ(runaway.dialogs.messages[0], Memory_Message);
 }
+
+namespace {
+
+// The implicit scheme node by node, the plain way: three planes, sweeps in
+// the order bottom, top, left, right, interior, each node overwritten at once.
+// The solver's sweep is organised for speed; it must give the same numbers to
+// the last bit, since it performs the same operations in the same order.
+std::vector<double> Plain_Implicit_History(const Problem_Definition& p) {
+    const int nx = To_Int16(p.X_Grid), ny = p.Y_Grid, nt = To_Int16(p.Number_Of_Time_Steps);
+    const double dx = p.Grid_Size / 100.0, k = p.Conductivity;
+    const double f = p.Diffusivity * p.Time_Step / std::pow(dx, 2);
+    const double g1 = p.Q_generation * std::pow(dx, 2) / k;
+    const double g2 = p.Q_generation * std::pow(dx, 2) / (2.0 * k);
+    struct S {
+        int kind;
+        double t, s, s2, c;
+    };
+    auto side = [&](int kind, double t, double q, double h, double t_inf) {
+        const double bi = h * dx / k;
+        return kind == BC_Convection ? S{kind, t, bi * t_inf, 2.0 * bi * t_inf, 2.0 * bi * f}
+                                     : S{kind, t, q * dx / k, 2.0 * q * dx / k, 0.0};
+    };
+    const S l = side(p.Left_BC, p.Temp_BC_Left, p.Q_BC_Left, p.h_BC_Left, p.T_Infinity_BC_Left);
+    const S r =
+        side(p.Right_BC, p.Temp_BC_Right, p.Q_BC_Right, p.h_BC_Right, p.T_Infinity_BC_Right);
+    const S t = side(p.Top_BC, p.Temp_BC_Top, p.Q_BC_Top, p.h_BC_Top, p.T_Infinity_BC_Top);
+    const S b =
+        side(p.Bottom_BC, p.Temp_BC_Bottom, p.Q_BC_Bottom, p.h_BC_Bottom, p.T_Infinity_BC_Bottom);
+    Node_Plane old_t, cur, it;
+    old_t.Dimension(nx, ny);
+    cur.Dimension(nx, ny);
+    it.Dimension(nx, ny);
+    std::vector<double> history;
+    for (int i = 1; i <= nx; ++i) {
+        for (int j = 1; j <= ny; ++j) {
+            old_t(i, j) = p.Initial_Temp;
+            cur(i, j) = p.Initial_Temp + 5;
+        }
+    }
+    history.insert(history.end(), old_t.Data(), old_t.Data() + old_t.Size());
+    auto edge = [&](const S& e, double n_in, double a, double bb, double own) {
+        return (f * (2.0 * n_in + a + bb + e.s2 + g1) + own) / (1.0 + 4.0 * f + e.c);
+    };
+    auto corner = [&](const S& h, const S& v, double n1, double n2, double own) {
+        if (v.kind == BC_Temperature) {
+            return v.t;
+        }
+        return (2.0 * f * (n1 + n2 + h.s + v.s + g2) + own) / (1.0 + 4.0 * f + h.c + v.c);
+    };
+    auto row = [&](const S& e, int j, int jin) {
+        if (e.kind == BC_Temperature) {
+            for (int i = 1; i <= nx; ++i) {
+                cur(i, j) = e.t;
+            }
+            return;
+        }
+        cur(1, j) = corner(e, l, cur(2, j), cur(1, jin), old_t(1, j));
+        cur(nx, j) = corner(e, r, cur(nx - 1, j), cur(nx, jin), old_t(nx, j));
+        for (int i = 2; i < nx; ++i) {
+            cur(i, j) = edge(e, cur(i, jin), cur(i + 1, j), cur(i - 1, j), old_t(i, j));
+        }
+    };
+    auto column = [&](const S& e, int i, int iin) {
+        for (int j = 1; j <= ny; ++j) {
+            if (e.kind == BC_Temperature) {
+                cur(i, j) = e.t;
+            } else if (j > 1 && j < ny) {
+                cur(i, j) = edge(e, cur(iin, j), cur(i, j + 1), cur(i, j - 1), old_t(i, j));
+            }
+        }
+    };
+    for (int n = 1; n <= nt; ++n) {
+        for (bool settled = false; !settled;) {
+            it = cur;
+            row(b, ny, ny - 1);
+            row(t, 1, 2);
+            column(l, 1, 2);
+            column(r, nx, nx - 1);
+            for (int i = 2; i < nx; ++i) {
+                for (int j = 2; j < ny; ++j) {
+                    cur(i, j) =
+                        (f * (cur(i - 1, j) + cur(i + 1, j) + cur(i, j + 1) + cur(i, j - 1) + g1) +
+                         old_t(i, j)) /
+                        (1.0 + 4.0 * f);
+                }
+            }
+            settled = true;
+            for (int i = 2; i < nx && settled; ++i) {
+                for (int j = 2; j < ny && settled; ++j) {
+                    settled = std::fabs(cur(i, j) - it(i, j)) <= 0.0001;
+                }
+            }
+        }
+        old_t = cur;
+        history.insert(history.end(), old_t.Data(), old_t.Data() + old_t.Size());
+    }
+    return history;
+}
+
+}  // namespace
+
+TEST(Transient2DImplicit, SweepMatchesThePlainNodeByNodeSweepExactly) {
+    // Odd sizes, every side kind, generation, F large enough for many sweeps.
+    struct Case {
+        int nx, ny;
+        double dt;
+    };
+    for (const Case& c :
+         {Case{23, 17, 3.0}, Case{3, 3, 0.5}, Case{4, 40, 10.0}, Case{41, 5, 1.0}}) {
+        Problem_Definition p = Plate(c.nx, c.ny, c.dt, 6, false);
+        p.Left_BC = BC_Convection;
+        p.h_BC_Left = 150;
+        p.T_Infinity_BC_Left = 400;
+        p.Right_BC = BC_Flux;
+        p.Q_BC_Right = -3000;
+        p.Top_BC = BC_Temperature;
+        p.Temp_BC_Top = 10;
+        p.Bottom_BC = BC_Convection;
+        p.h_BC_Bottom = 60;
+        p.T_Infinity_BC_Bottom = 90;
+        p.Q_generation = 4e5;
+        Result_Stores stores;
+        Scripted_Dialogs dialogs;
+        Solve(p, stores, dialogs);
+        const std::vector<double> plain = Plain_Implicit_History(p);
+        const Level_Planes& h = stores.Transient_2D.Temperature_History_2D;
+        ASSERT_EQ(h.Size(), plain.size());
+        std::size_t differing = 0;
+        for (std::size_t e = 0; e < plain.size(); ++e) {
+            differing += h.Level(0)[e] != plain[e];
+        }
+        EXPECT_EQ(differing, 0u) << c.nx << " x " << c.ny;
+        EXPECT_GT(stores.Transient_2D.Implicit_Sweeps, 6);
+    }
+}
+
+TEST(Transient2DImplicit, LargerStepsNeedMoreSweeps) {
+    auto sweeps = [](double dt) {
+        Problem_Definition p = Plate(15, 15, dt, 5, false);
+        p.Left_BC = BC_Temperature;
+        p.Temp_BC_Left = 200;
+        Result_Stores stores;
+        Scripted_Dialogs dialogs;
+        Solve(p, stores, dialogs);
+        return stores.Transient_2D.Implicit_Sweeps;
+    };
+    EXPECT_GT(sweeps(10.0), 2 * sweeps(0.1));
+}
