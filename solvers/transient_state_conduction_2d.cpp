@@ -218,9 +218,10 @@ inline void Sweep_Block(const Interior_Sweep& a, int first_column, double& chang
         last[k] = c[static_cast<std::size_t>(k) * column];  // the top side row
     }
     double largest = change;
+    // One front position.  Eastern columns go first, so that last[k - 1]
+    // still holds the western neighbour's row s - k when column k reads it.
+    // Only the first and last K - 1 positions reach past the column ends.
     auto front = [&](int s, bool edge_of_front) {
-    // Eastern columns first, so that last[k - 1] still holds the western
-    // neighbour's row s - k when column k reads it.
 #pragma GCC unroll 16
         for (int k = K - 1; k >= 0; --k) {
             const int r = s - k;
@@ -254,8 +255,15 @@ inline void Sweep_Block(const Interior_Sweep& a, int first_column, double& chang
 // start of the sweep.
 double Implicit_Interior(const Plate& g, const double* old_level, double* next,
                          const double* iterate) {
-    const Interior_Sweep a{old_level, next, iterate, static_cast<std::size_t>(g.ny),
-                           g.ny - 2,  g.f,  g.g1,    1.0 + 4.0 * g.f};
+    Interior_Sweep a{};
+    a.old_level = old_level;
+    a.next = next;
+    a.iterate = iterate;
+    a.ny = static_cast<std::size_t>(g.ny);
+    a.rows = g.ny - 2;
+    a.f = g.f;
+    a.g1 = g.g1;
+    a.diag = 1.0 + 4.0 * g.f;
     double change = 0.0;
     int i = 2;
     for (; i + 8 <= g.nx; i += 8) {
