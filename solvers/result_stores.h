@@ -34,6 +34,7 @@ struct Transient_1D_Store {
     Node_Line Iterate_Temperature_T1D;   // implicit: the new level before the sweep
     Level_Lines Temperature_History_1D;  // levels 1..M+1, level 1 = initial profile
     Node_Line X_Location_T1D;
+    std::int64_t Implicit_Sweeps = 0;  // Gauss-Seidel sweeps of the last implicit run
 };
 
 struct Transient_2D_Store {
@@ -47,6 +48,7 @@ struct Transient_2D_Store {
     Level_Planes Temperature_History_2D;  // levels 0..NT
     Node_Line Location_T2D;
     std::int16_t Table_Ready_T2D = 0;
+    std::int64_t Implicit_Sweeps = 0;  // Gauss-Seidel sweeps of the last implicit run
 };
 
 // Every store of the program, plus the two values the transient solvers share.

@@ -1,0 +1,412 @@
+#include "solvers/transient_state_conduction_1d.h"
+
+#include <gtest/gtest.h>
+
+#include <algorithm>
+#include <cmath>
+
+#include "common/run_error.h"
+#include "input/run_driver.h"
+#include "tests/core/transient_test_support.h"
+
+using namespace calorix;
+using transient_test::Dimension_1D;
+using transient_test::Scripted_Dialogs;
+
+namespace {
+
+const char* const Message_1 =
+    "Stability condition violated.... 2xF0 must be less than or equal to 1 ... Do you want to "
+    "proceed ?";
+const char* const Message_2 =
+    "Stability condition violated.... 2xF0 + 2xBi_RightxF0 must be less than or equal to 1 ... "
+    "Do you want to proceed ?";
+const char* const Message_3 =
+    "Stability condition violated.... 2xF0 + 2xBi_LeftxF0 must be less than or equal to 1 ... "
+    "Do you want to proceed ?";
+
+// The 1-D transient tab: dx = 1 cm, alpha = 1e-4, so F0 = dt (dt = 0.5 gives
+// F0 = 0.5 exactly); both faces held at 0, wall starting at 100.
+Input_Form_State Wall_Form(const char* nodes, const char* dt, const char* steps,
+                           bool explicit_scheme = true) {
+    Input_Form_State f = Initial_Form_State();
+    f.Kind = Kind_Transient_1D;
+    Parameter_Texts& t = f.Tabs[Kind_Transient_1D];
+    t.Grid_Size_Text = "1";
+    t.X_Grid_Text = nodes;
+    t.Heat_Generation_Text = "0";
+    t.Thermal_Conductivity_Text = "10";
+    t.Guess_Initial_Temperature_Text = "100";
+    t.Diffusivity_Text = "0.0001";
+    t.Time_Step_Text = dt;
+    t.Number_Of_Time_Steps_Text = steps;
+    t.Explicit_Option = explicit_scheme;
+    for (int side = 0; side < 4; ++side) {
+        Side_Inputs& s = f.Sides[4 * Kind_Transient_1D + side];
+        s = Side_Inputs{};
+        s.Choice = BC_Temperature;
+        s.T_Text = "0";
+    }
+    return f;
+}
+
+Side_Inputs& Face(Input_Form_State& f, int side) {
+    return f.Sides[4 * Kind_Transient_1D + side];
+}
+
+struct Wall_Run {
+    Problem_Definition p;
+    Result_Stores stores;
+    Output_Model out;
+    Scripted_Dialogs dialogs;
+    Run_Outcome outcome = Run_Outcome::Failed;
+    explicit Wall_Run(const Input_Form_State& form, std::deque<bool> answers = {})
+        : dialogs(std::move(answers)) {
+        outcome = Run_Calculation(form, p, stores, out, dialogs);
+    }
+    double T(int level, int node) const {
+        return stores.Transient_1D.Temperature_History_1D(level, node);
+    }
+};
+
+// A wall defined directly, for the solver alone.
+Problem_Definition Wall(int nodes, double dt, double steps, bool explicit_scheme) {
+    Problem_Definition p;
+    p.Kind = Kind_Transient_1D;
+    p.Grid_Size = 1;
+    p.X_Grid = nodes;
+    p.Conductivity = 10;
+    p.Initial_Temp = 100;
+    p.Diffusivity = 0.0001;
+    p.Time_Step = dt;
+    p.Number_Of_Time_Steps = steps;
+    p.Explicit_Scheme = explicit_scheme;
+    p.Left_BC = BC_Temperature;
+    p.Right_BC = BC_Temperature;
+    return p;
+}
+
+void Solve(Problem_Definition& p, Result_Stores& stores, Scripted_Dialogs& dialogs) {
+    Dimension_1D(stores, p);
+    Clear_Float_Faults();
+    Solve_Transient_1D(p, stores, dialogs);
+    Check_Float_Faults();
+}
+
+// Half-cell weighted sum of a level: the wall's heat content over rho*c*dx.
+double Heat_Content(const Result_Stores& stores, int level) {
+    const Level_Lines& h = stores.Transient_1D.Temperature_History_1D;
+    const int n = h.Nodes();
+    double sum = 0.5 * (h(level, 1) + h(level, n));
+    for (int i = 2; i < n; ++i) {
+        sum += h(level, i);
+    }
+    return sum;
+}
+
+}  // namespace
+
+TEST(Transient1DStability, TwiceF0OfExactlyOneAsksNothing) {
+    Wall_Run r(Wall_Form("3", "0.5", "1"));
+    EXPECT_DOUBLE_EQ(r.stores.Fourier_Number, 0.5);
+    EXPECT_TRUE(r.dialogs.questions.empty());
+    EXPECT_EQ(r.outcome, Run_Outcome::Solved);
+}
+
+TEST(Transient1DStability, AnsweringYesShowsAllThreeMessagesInOrder) {
+    Wall_Run r(Wall_Form("5", "0.6", "2"));  // F0 = 0.6, Bi = 0 on both faces
+    ASSERT_EQ(r.dialogs.questions.size(), 3u);
+    EXPECT_EQ(r.dialogs.questions[0], Message_1);
+    EXPECT_EQ(r.dialogs.questions[1], Message_2);
+    EXPECT_EQ(r.dialogs.questions[2], Message_3);
+    for (bool yes_default : r.dialogs.yes_defaults) {
+        EXPECT_FALSE(yes_default);  // No is the default button
+    }
+    EXPECT_EQ(r.outcome, Run_Outcome::Solved);
+    EXPECT_EQ(r.p.Stability_Message_Flag, 0);
+    // The unstable step ran: interior node 2 of level 2 is
+    // (1 - 1.2) * 100 + 0.6 * (100 + 0) = 40.
+    EXPECT_NEAR(r.T(2, 2), 40.0, 1e-12);
+}
+
+TEST(Transient1DStability, NoAtAnyMessageStopsBeforeTheArraysAreWritten) {
+    for (int refused = 0; refused < 3; ++refused) {
+        std::deque<bool> answers(static_cast<std::size_t>(refused), true);
+        answers.push_back(false);
+        Problem_Definition p = Wall(5, 0.6, 2, true);
+        Result_Stores stores;
+        Dimension_1D(stores, p);
+        Level_Lines& h = stores.Transient_1D.Temperature_History_1D;
+        std::fill(h.Level(1), h.Level(1) + h.Size(), -7.0);
+        Scripted_Dialogs dialogs(answers);
+        Solve_Transient_1D(p, stores, dialogs);
+        EXPECT_EQ(p.Stability_Message_Flag, 1);
+        EXPECT_EQ(dialogs.questions.size(), static_cast<std::size_t>(refused + 1));
+        EXPECT_TRUE(
+            std::all_of(h.Level(1), h.Level(1) + h.Size(), [](double v) { return v == -7.0; }));
+        EXPECT_EQ(stores.Transient_1D.X_Location_T1D(2), 0.0);
+        // The numbers of the run are stored before the question.
+        EXPECT_EQ(stores.Transient_1D.Nodes_T1D, 5);
+        EXPECT_EQ(stores.Transient_1D.Time_Steps_T1D, 2);
+        EXPECT_DOUBLE_EQ(stores.Delta_Time, 0.6);
+        EXPECT_NEAR(stores.Fourier_Number, 0.6, 1e-12);
+    }
+}
+
+TEST(Transient1DStability, DeclinedRunEndsWithoutResults) {
+    Wall_Run r(Wall_Form("5", "0.6", "2"), {false});
+    EXPECT_EQ(r.outcome, Run_Outcome::Declined);
+    EXPECT_EQ(r.p.Stability_Message_Flag, 1);
+    EXPECT_TRUE(r.dialogs.messages.empty());
+}
+
+TEST(Transient1DStability, RightBiotCountsWhateverTheFaceKind) {
+    // F0 = 0.4; h_R = 500 gives Bi_R = 500 * 0.01 / 10 = 0.5 on a kind-1 face:
+    // 0.8 + 0.4 = 1.2 > 1, while 2 F0 = 0.8 passes.
+    Input_Form_State f = Wall_Form("5", "0.4", "2");
+    Face(f, Side_Right).h_Text = "500";
+    Wall_Run r(f);
+    ASSERT_EQ(r.dialogs.questions.size(), 1u);
+    EXPECT_EQ(r.dialogs.questions[0], Message_2);
+}
+
+TEST(Transient1DStability, LeftBiotAloneGivesTheThirdMessage) {
+    Input_Form_State f = Wall_Form("5", "0.4", "2");
+    Face(f, Side_Left).Choice = BC_Convection;
+    Face(f, Side_Left).h_Text = "500";
+    Wall_Run r(f);
+    ASSERT_EQ(r.dialogs.questions.size(), 1u);
+    EXPECT_EQ(r.dialogs.questions[0], Message_3);
+}
+
+TEST(Transient1DStability, ImplicitSchemeNeverAsks) {
+    Wall_Run r(Wall_Form("11", "10", "20", false));  // F0 = 10
+    EXPECT_TRUE(r.dialogs.questions.empty());
+    EXPECT_EQ(r.outcome, Run_Outcome::Solved);
+    EXPECT_NEAR(r.stores.Fourier_Number, 10.0, 1e-12);
+    // Cooling from 100 towards the faces at 0: monotone in time at the centre.
+    for (int level = 2; level <= 21; ++level) {
+        EXPECT_LT(r.T(level, 6), r.T(level - 1, 6) + 1e-4);
+        EXPECT_GE(r.T(level, 6), -1e-4);
+    }
+}
+
+TEST(Transient1DRun, StoreShapeAndInputsOfADriverRun) {
+    Wall_Run r(Wall_Form("4", "0.25", "6"));
+    ASSERT_EQ(r.outcome, Run_Outcome::Solved);
+    const Transient_1D_Store& s = r.stores.Transient_1D;
+    EXPECT_EQ(s.Nodes_T1D, 4);
+    EXPECT_EQ(s.Temperature_History_1D.Levels(), 7);
+    EXPECT_EQ(s.Temperature_History_1D.Size(), 7u * 4u);
+    EXPECT_DOUBLE_EQ(r.stores.Delta_Time, 0.25);
+    for (int i = 1; i <= 4; ++i) {
+        EXPECT_NEAR(s.X_Location_T1D(i), (i - 1) * 0.01, 1e-15);
+    }
+    // Level 1 is the initial profile with the fixed faces applied.
+    EXPECT_EQ(r.T(1, 1), 0.0);
+    EXPECT_EQ(r.T(1, 2), 100.0);
+    EXPECT_EQ(r.T(1, 3), 100.0);
+    EXPECT_EQ(r.T(1, 4), 0.0);
+    EXPECT_EQ(r.out.Y_Label, " t (Sec)");
+}
+
+TEST(Transient1DRun, FractionalStepCountBelowOneHalfStoresOnlyTheStart) {
+    for (bool explicit_scheme : {true, false}) {
+        Input_Form_State f = Wall_Form("5", "0.5", "0.3", explicit_scheme);
+        Face(f, Side_Left).T_Text = "40";
+        Wall_Run r(f);
+        ASSERT_EQ(r.outcome, Run_Outcome::Solved);
+        const Level_Lines& h = r.stores.Transient_1D.Temperature_History_1D;
+        EXPECT_EQ(h.Levels(), 1);
+        EXPECT_EQ(r.stores.Transient_1D.Time_Steps_T1D, 0);
+        EXPECT_EQ(r.T(1, 1), 40.0);
+        EXPECT_EQ(r.T(1, 3), 100.0);
+        EXPECT_EQ(r.T(1, 5), 0.0);
+    }
+}
+
+TEST(Transient1DExplicit, ThreeNodeHandExample) {
+    // F0 = 0.5: new(2) = (1 - 2 * 0.5) * 100 + 0.5 * (0 + 0 + 0) = 0.
+    Wall_Run r(Wall_Form("3", "0.5", "1"));
+    ASSERT_EQ(r.outcome, Run_Outcome::Solved);
+    EXPECT_EQ(r.T(1, 1), 0.0);
+    EXPECT_EQ(r.T(1, 2), 100.0);
+    EXPECT_EQ(r.T(1, 3), 0.0);
+    EXPECT_EQ(r.T(2, 1), 0.0);
+    EXPECT_EQ(r.T(2, 2), 0.0);
+    EXPECT_EQ(r.T(2, 3), 0.0);
+}
+
+TEST(Transient1DBoth, FixedFacesReachTheLinearProfile) {
+    struct Case {
+        const char* dt;
+        const char* steps;
+        bool explicit_scheme;
+    };
+    for (const Case& c : {Case{"0.5", "400", true}, Case{"1", "200", false}}) {
+        Input_Form_State f = Wall_Form("11", c.dt, c.steps, c.explicit_scheme);
+        f.Tabs[Kind_Transient_1D].Guess_Initial_Temperature_Text = "0";
+        Face(f, Side_Left).T_Text = "100";
+        Wall_Run r(f);
+        ASSERT_EQ(r.outcome, Run_Outcome::Solved);
+        const int last = r.stores.Transient_1D.Temperature_History_1D.Levels();
+        for (int i = 1; i <= 11; ++i) {
+            EXPECT_NEAR(r.T(last, i), 100.0 - 10.0 * (i - 1), 1e-3) << "node " << i;
+        }
+        EXPECT_NEAR(r.stores.Transient_1D.New_Temperature_T1D(6), 50.0, 1e-3);
+    }
+}
+
+TEST(Transient1DBoth, ConvectionFaceReachesItsSteadyFilmBalance) {
+    // Left face at 100, right face to 20 C air with Bi = h dx / k = 0.1 over a
+    // wall of 10 dx: the steady profile is linear with k (T_1 - T_N) / L =
+    // h (T_N - 20), so T_N = (100 + 1 * 20) / 2 = 60 (h L / k = 1).
+    for (bool explicit_scheme : {true, false}) {
+        Input_Form_State f = Wall_Form("11", explicit_scheme ? "0.4" : "2",
+                                       explicit_scheme ? "999" : "400", explicit_scheme);
+        Face(f, Side_Left).T_Text = "100";
+        Face(f, Side_Right).Choice = BC_Convection;
+        Face(f, Side_Right).h_Text = "100";
+        Face(f, Side_Right).T_Infinity_Text = "20";
+        Wall_Run r(f);
+        ASSERT_EQ(r.outcome, Run_Outcome::Solved);
+        const int last = r.stores.Transient_1D.Temperature_History_1D.Levels();
+        for (int i = 1; i <= 11; ++i) {
+            EXPECT_NEAR(r.T(last, i), 100.0 - 4.0 * (i - 1), 2e-3) << "node " << i;
+        }
+    }
+}
+
+TEST(Transient1DBoth, WallInEquilibriumStaysUniform) {
+    // Insulated left face, right face in air at the initial temperature.
+    for (bool explicit_scheme : {true, false}) {
+        Input_Form_State f = Wall_Form("7", "0.3", "50", explicit_scheme);
+        Face(f, Side_Left).Choice = BC_Flux;
+        Face(f, Side_Left).q_Text = "0";
+        Face(f, Side_Right).Choice = BC_Convection;
+        Face(f, Side_Right).h_Text = "250";
+        Face(f, Side_Right).T_Infinity_Text = "100";
+        Wall_Run r(f);
+        ASSERT_EQ(r.outcome, Run_Outcome::Solved);
+        const double tolerance = explicit_scheme ? 1e-12 : 1e-4;
+        for (int level = 1; level <= 51; ++level) {
+            for (int i = 1; i <= 7; ++i) {
+                EXPECT_NEAR(r.T(level, i), 100.0, tolerance) << level << "," << i;
+            }
+        }
+    }
+}
+
+TEST(Transient1DExplicit, GenerationInAnInsulatedWallHeatsEveryNodeAlike) {
+    // Rise per step g dt alpha / k = G1 F0 at every node, faces included.
+    Problem_Definition p = Wall(6, 0.3, 5, true);
+    p.Left_BC = BC_Flux;
+    p.Right_BC = BC_Flux;
+    p.Q_generation = 2.0e6;  // G1 = 1e-4 * 2e6 / 10 = 20, rise 20 * 0.3 = 6 per step
+    Result_Stores stores;
+    Scripted_Dialogs dialogs;
+    Solve(p, stores, dialogs);
+    for (int level = 1; level <= 6; ++level) {
+        for (int i = 1; i <= 6; ++i) {
+            EXPECT_NEAR(stores.Transient_1D.Temperature_History_1D(level, i),
+                        100.0 + 6.0 * (level - 1), 1e-9);
+        }
+    }
+}
+
+TEST(Transient1DBoth, HeatContentRisesByTheFluxThroughTheFaces) {
+    // Heat in per step q_L dt + q_R dt; over rho c dx that is F0 dx (q_L + q_R) / k
+    // in the half-cell weighted sum of the node temperatures.
+    for (bool explicit_scheme : {true, false}) {
+        Problem_Definition p = Wall(8, 0.2, 30, explicit_scheme);
+        p.Left_BC = BC_Flux;
+        p.Right_BC = BC_Flux;
+        p.Q_BC_Left = 3000;    // dx q / k = 3
+        p.Q_BC_Right = -1000;  // dx q / k = -1
+        Result_Stores stores;
+        Scripted_Dialogs dialogs;
+        Solve(p, stores, dialogs);
+        const double per_step = 0.2 * (3.0 - 1.0);
+        const double tolerance = explicit_scheme ? 1e-9 : 2e-3;
+        for (int level = 2; level <= 31; ++level) {
+            EXPECT_NEAR(Heat_Content(stores, level) - Heat_Content(stores, level - 1), per_step,
+                        tolerance)
+                << "level " << level;
+        }
+        // Heat enters on the left and leaves on the right: the left face is
+        // the warmest node at the end.
+        const Level_Lines& h = stores.Transient_1D.Temperature_History_1D;
+        EXPECT_GT(h(31, 1), h(31, 2));
+        EXPECT_GT(h(31, 7), h(31, 8));
+    }
+}
+
+namespace {
+
+// Largest difference between the explicit and the implicit history of a wall
+// warmed by air at 300 C on its right face, over the same 10 s.
+double Scheme_Difference(double dt) {
+    const double steps = std::round(10.0 / dt);
+    Result_Stores explicit_stores, implicit_stores;
+    Scripted_Dialogs dialogs;
+    Problem_Definition pe = Wall(11, dt, steps, true);
+    Problem_Definition pi = Wall(11, dt, steps, false);
+    pe.Right_BC = pi.Right_BC = BC_Convection;
+    pe.h_BC_Right = pi.h_BC_Right = 200;
+    pe.T_Infinity_BC_Right = pi.T_Infinity_BC_Right = 300;
+    Solve(pe, explicit_stores, dialogs);
+    Solve(pi, implicit_stores, dialogs);
+    const Level_Lines& he = explicit_stores.Transient_1D.Temperature_History_1D;
+    const Level_Lines& hi = implicit_stores.Transient_1D.Temperature_History_1D;
+    EXPECT_GT(he(he.Levels(), 11), 150.0);  // the right face did warm up
+    double largest = 0;
+    for (int level = 1; level <= he.Levels(); ++level) {
+        for (int i = 1; i <= 11; ++i) {
+            largest = std::max(largest, std::fabs(he(level, i) - hi(level, i)));
+        }
+    }
+    return largest;
+}
+
+}  // namespace
+
+TEST(Transient1DBoth, SchemesAgreeToFirstOrderInTheStep) {
+    // Both schemes are first order in time: halving F0 halves their
+    // disagreement (apart from the implicit sweep tolerance).
+    const double coarse = Scheme_Difference(0.04);
+    const double fine = Scheme_Difference(0.02);
+    EXPECT_LT(coarse, 2.0);  // of a 300 C swing
+    EXPECT_NEAR(coarse / fine, 2.0, 0.3);
+}
+
+TEST(Transient1DImplicit, FirstStepMatchesTheSettledEquations) {
+    // After a step the implicit equations hold to within the sweep tolerance:
+    // interior (1 + 2F0) T - F0 (T_w + T_e) = T_old.
+    Problem_Definition p = Wall(9, 3, 1, false);
+    p.Right_BC = BC_Convection;
+    p.h_BC_Right = 400;
+    p.T_Infinity_BC_Right = 500;
+    p.Q_generation = 1e6;
+    Result_Stores stores;
+    Scripted_Dialogs dialogs;
+    Solve(p, stores, dialogs);
+    const Level_Lines& h = stores.Transient_1D.Temperature_History_1D;
+    const double f0 = 3, g1 = 1e-4 * 1e6 / 10, bi = 400 * 0.01 / 10;
+    for (int i = 2; i <= 8; ++i) {
+        const double residual =
+            (1 + 2 * f0) * h(2, i) - f0 * (g1 + h(2, i - 1) + h(2, i + 1)) - h(1, i);
+        EXPECT_NEAR(residual, 0.0, 1e-2) << "node " << i;
+    }
+    const double face =
+        (1 + 2 * f0 + 2 * f0 * bi) * h(2, 9) - 2 * f0 * (g1 / 2 + 500 * bi + h(2, 8)) - h(1, 9);
+    EXPECT_NEAR(face, 0.0, 1e-2);
+}
+
+TEST(Transient1DFailures, RunawayExplicitRunEndsWithTheRunMessage) {
+    Input_Form_State f = Wall_Form("21", "5", "999");  // F0 = 5, the user says Yes
+    Wall_Run r(f);
+    EXPECT_EQ(r.dialogs.questions.size(), 3u);
+    EXPECT_EQ(r.outcome, Run_Outcome::Failed);
+    ASSERT_EQ(r.dialogs.messages.size(), 1u);
+    EXPECT_EQ(r.dialogs.messages[0], Memory_Message);
+}

@@ -1,0 +1,663 @@
+#include "solvers/transient_state_conduction_2d.h"
+
+#include <gtest/gtest.h>
+
+#include <algorithm>
+#include <cmath>
+#include <vector>
+
+#include "common/run_error.h"
+#include "input/run_driver.h"
+#include "tests/core/transient_test_support.h"
+
+using namespace calorix;
+using transient_test::Dimension_2D;
+using transient_test::Scripted_Dialogs;
+
+namespace {
+
+const char* const Messages[9] = {
+    "Stability condition violated.... 4 x F0 must be less than or equal to 1... Do you want to "
+    "proceed ?",
+    "Stability condition violated.... 4 x F0 + 2 x Bi_Left x F0 must be less than or equal to "
+    "1... Do you want to proceed ? ",
+    "Stability condition violated.... 4 x F0 + 2 x Bi_Right x F0 must be less than or equal to "
+    "1... Do you want to proceed ?",
+    "Stability condition violated.... 4 x F0 + 2 x Bi_Bottom x F0 must be less than or equal to "
+    "1... Do you want to proceed ?",
+    "Stability condition violated.... 4 x F0 + 2 x Bi_Right x F0 + 2 x Bi_Bottom x F0 must be "
+    "less than or equal to 1... Do you want to proceed ?",
+    "Stability condition violated.... 4 x F0 + 2 x Bi_Left x F0 + 2 x Bi_Bottom x F0 must be "
+    "less than or equal to 1... Do you want to proceed ?",
+    "Stability condition violated.... 4 x F0 + 2 x Bi_Top x F0 must be less than or equal to "
+    "1... Do you want to proceed ?",
+    "Stability condition violated.... 4 x F0 + 2 x Bi_Right x F0 + 2 x Bi_Top x F0 must be less "
+    "than or equal to 1... Do you want to proceed ?",
+    "Stability condition violated.... 4 x F0 + 2 x Bi_Left x F0 + 2 x Bi_Top x F0 must be less "
+    "than or equal to 1... Do you want to proceed ?",
+};
+
+// The 2-D transient tab: dx = 1 cm, alpha = 1e-4, k = 10, so F = dt and
+// Bi = h / 1000; plate at 50 C with every side held at 50 C.
+Input_Form_State Plate_Form(const char* nx, const char* ny, const char* dt, const char* steps,
+                            bool explicit_scheme = true) {
+    Input_Form_State f = Initial_Form_State();
+    f.Kind = Kind_Transient_2D;
+    Parameter_Texts& t = f.Tabs[Kind_Transient_2D];
+    t.Grid_Size_Text = "1";
+    t.X_Grid_Text = nx;
+    t.Y_Grid_Text = ny;
+    t.Heat_Generation_Text = "0";
+    t.Thermal_Conductivity_Text = "10";
+    t.Guess_Initial_Temperature_Text = "50";
+    t.Diffusivity_Text = "0.0001";
+    t.Time_Step_Text = dt;
+    t.Number_Of_Time_Steps_Text = steps;
+    t.Explicit_Option = explicit_scheme;
+    for (int side = 0; side < 4; ++side) {
+        Side_Inputs& s = f.Sides[4 * Kind_Transient_2D + side];
+        s = Side_Inputs{};
+        s.Choice = BC_Temperature;
+        s.T_Text = "50";
+    }
+    return f;
+}
+
+Side_Inputs& Side_Of(Input_Form_State& f, int side) {
+    return f.Sides[4 * Kind_Transient_2D + side];
+}
+
+struct Plate_Run {
+    Problem_Definition p;
+    Result_Stores stores;
+    Output_Model out;
+    Scripted_Dialogs dialogs;
+    Run_Outcome outcome = Run_Outcome::Failed;
+    explicit Plate_Run(const Input_Form_State& form, std::deque<bool> answers = {})
+        : dialogs(std::move(answers)) {
+        outcome = Run_Calculation(form, p, stores, out, dialogs);
+    }
+    double T(int i, int j, int n) const {
+        return stores.Transient_2D.Temperature_History_2D(i, j, n);
+    }
+    int Last() const { return stores.Transient_2D.Temperature_History_2D.Levels() - 1; }
+};
+
+// A plate defined directly, for the solver alone (every side kind 2, q = 0).
+Problem_Definition Plate(int nx, int ny, double dt, double steps, bool explicit_scheme) {
+    Problem_Definition p;
+    p.Kind = Kind_Transient_2D;
+    p.Grid_Size = 1;
+    p.X_Grid = nx;
+    p.Y_Grid = static_cast<std::int16_t>(ny);
+    p.Conductivity = 10;
+    p.Initial_Temp = 50;
+    p.Diffusivity = 0.0001;
+    p.Time_Step = dt;
+    p.Number_Of_Time_Steps = steps;
+    p.Explicit_Scheme = explicit_scheme;
+    p.Left_BC = p.Right_BC = p.Top_BC = p.Bottom_BC = BC_Flux;
+    return p;
+}
+
+void Solve(Problem_Definition& p, Result_Stores& stores, Scripted_Dialogs& dialogs) {
+    Dimension_2D(stores, p);
+    Clear_Float_Faults();
+    Solve_Transient_2D(p, stores, dialogs);
+    Check_Float_Faults();
+}
+
+// Heat content of level n over rho c dx^2: node weights 1 inside, 1/2 on the
+// sides, 1/4 at the corners.
+double Heat_Content(const Level_Planes& h, int n) {
+    double sum = 0;
+    for (int i = 1; i <= h.Nx(); ++i) {
+        for (int j = 1; j <= h.Ny(); ++j) {
+            const double w =
+                (i == 1 || i == h.Nx() ? 0.5 : 1.0) * (j == 1 || j == h.Ny() ? 0.5 : 1.0);
+            sum += w * h(i, j, n);
+        }
+    }
+    return sum;
+}
+
+// Asks the stability check about a state of the store.
+std::vector<std::string> Questions_For(double f, double bi_l, double bi_r, double bi_t, double bi_b,
+                                       bool answer, std::int16_t* flag = nullptr) {
+    Problem_Definition p;
+    Result_Stores stores;
+    stores.Fourier_Number = f;
+    stores.Transient_2D.Bi_Left = bi_l;
+    stores.Transient_2D.Bi_Right = bi_r;
+    stores.Transient_2D.Bi_Top = bi_t;
+    stores.Transient_2D.Bi_Bottom = bi_b;
+    Scripted_Dialogs dialogs({answer});
+    Check_Stability_2D(p, stores, dialogs);
+    for (bool yes_default : dialogs.yes_defaults) {
+        EXPECT_TRUE(yes_default);
+    }
+    if (flag != nullptr) {
+        *flag = p.Stability_Message_Flag;
+    }
+    return dialogs.questions;
+}
+
+}  // namespace
+
+TEST(Transient2DStability, FirstViolatedConditionIsTheOnlyQuestion) {
+    struct Case {
+        double f, bi_l, bi_r, bi_t, bi_b;
+        int message;  // 1..9, 0 for none
+    };
+    const Case cases[] = {
+        {0.3, 0, 0, 0, 0, 1},
+        {0.3, 5, 5, 5, 5, 1},
+        {0.25, 0, 0, 0, 0, 0},
+        {0.25, 0.1, 0, 0, 0, 2},
+        {0.2, 0.6, 0, 0.6, 0, 2},
+        {0.2, 0, 0.6, 0, 0, 3},
+        {0.2, 0, 0, 0, 0.6, 4},
+        {0.2, 0, 0.4, 0, 0.4, 5},
+        {0.2, 0.4, 0, 0, 0.4, 6},
+        {0.2, 0, 0, 1.0, 0, 7},
+        {0.2, 0, 0.4, 0.4, 0, 8},
+        {0.2, 0.4, 0, 0.4, 0, 9},
+        // Each side alone gives exactly 1 and passes; two sides at a corner 1.2.
+        {0.2, 0.5, 0.5, 0.5, 0.5, 5},
+    };
+    for (const Case& c : cases) {
+        const std::vector<std::string> asked =
+            Questions_For(c.f, c.bi_l, c.bi_r, c.bi_t, c.bi_b, true);
+        if (c.message == 0) {
+            EXPECT_TRUE(asked.empty()) << c.f << " " << c.bi_l;
+        } else {
+            ASSERT_EQ(asked.size(), 1u);
+            EXPECT_EQ(asked[0], Messages[c.message - 1]) << "expected message " << c.message;
+        }
+    }
+}
+
+TEST(Transient2DStability, AnswerDecidesTheFlag) {
+    std::int16_t flag = -1;
+    Questions_For(0.3, 0, 0, 0, 0, false, &flag);
+    EXPECT_EQ(flag, 1);
+    Questions_For(0.3, 0, 0, 0, 0, true, &flag);
+    EXPECT_EQ(flag, 0);
+}
+
+TEST(Transient2DStability, DeclinedRunWritesNoField) {
+    Plate_Run r(Plate_Form("4", "3", "0.3", "5"), {false});
+    EXPECT_EQ(r.outcome, Run_Outcome::Declined);
+    EXPECT_EQ(r.p.Stability_Message_Flag, 1);
+    ASSERT_EQ(r.dialogs.questions.size(), 1u);
+    EXPECT_EQ(r.dialogs.questions[0], Messages[0]);
+    // Counts and numbers are stored, the field is not.
+    const Transient_2D_Store& s = r.stores.Transient_2D;
+    EXPECT_EQ(s.X_Nodes_T2D, 4);
+    EXPECT_EQ(s.Y_Nodes_T2D, 3);
+    EXPECT_EQ(s.Time_Steps_T2D, 5);
+    EXPECT_NEAR(r.stores.Fourier_Number, 0.3, 1e-12);
+    EXPECT_EQ(s.Table_Ready_T2D, 0);
+    EXPECT_EQ(r.T(2, 2, 0), 0.0);
+    EXPECT_EQ(s.Temperature_T2D(2, 2), 0.0);
+    EXPECT_TRUE(r.out.Time_List_Items.empty());
+}
+
+TEST(Transient2DStability, AcceptedUnstableRunIsComputed) {
+    Input_Form_State f = Plate_Form("5", "5", "0.3", "3");
+    Side_Of(f, Side_Left).T_Text = "150";
+    Plate_Run r(f, {true});
+    EXPECT_EQ(r.outcome, Run_Outcome::Solved);
+    EXPECT_EQ(r.dialogs.questions.size(), 1u);
+    // The left side is at T0 on level 0, so node (2, 3) first sees it at
+    // level 2: 0.3 * (150 + 50 + 50 + 50) + (1 - 1.2) * 50 = 80.
+    EXPECT_NEAR(r.T(2, 3, 1), 50.0, 1e-9);
+    EXPECT_NEAR(r.T(2, 3, 2), 80.0, 1e-9);
+}
+
+TEST(Transient2DStability, BiotNumbersComeFromEveryH) {
+    // h = 400 on a kind-1 left side still makes Bi_Left = 0.4; F = 0.2.
+    Input_Form_State f = Plate_Form("4", "4", "0.2", "2");
+    Side_Of(f, Side_Left).h_Text = "400";
+    Side_Of(f, Side_Right).h_Text = "100";
+    Side_Of(f, Side_Top).h_Text = "200";
+    Side_Of(f, Side_Bottom).h_Text = "300";
+    Plate_Run r(f);
+    const Transient_2D_Store& s = r.stores.Transient_2D;
+    EXPECT_NEAR(s.Bi_Left, 0.4, 1e-12);
+    EXPECT_NEAR(s.Bi_Right, 0.1, 1e-12);
+    EXPECT_NEAR(s.Bi_Top, 0.2, 1e-12);
+    EXPECT_NEAR(s.Bi_Bottom, 0.3, 1e-12);
+    // 0.8 + 0.16 = 0.96 passes, 0.8 + 0.04 + 0.12 = 0.96 passes, then
+    // 0.8 + 0.16 + 0.12 = 1.08: message 6.
+    ASSERT_EQ(r.dialogs.questions.size(), 1u);
+    EXPECT_EQ(r.dialogs.questions[0], Messages[5]);
+}
+
+TEST(Transient2DStability, ImplicitSchemeNeverAsksAndStaysBounded) {
+    Input_Form_State f = Plate_Form("12", "9", "10", "15", false);  // F = 10
+    Side_Of(f, Side_Left).T_Text = "400";
+    Side_Of(f, Side_Top).Choice = BC_Convection;
+    Side_Of(f, Side_Top).h_Text = "5000";
+    Side_Of(f, Side_Top).T_Infinity_Text = "0";
+    Plate_Run r(f);
+    EXPECT_TRUE(r.dialogs.questions.empty());
+    ASSERT_EQ(r.outcome, Run_Outcome::Solved);
+    // No overshoot: every level stays within the temperatures imposed.
+    const Level_Planes& h = r.stores.Transient_2D.Temperature_History_2D;
+    const double* all = h.Level(0);
+    const auto [low, high] = std::minmax_element(all, all + h.Size());
+    EXPECT_GE(*low, -1e-3);
+    EXPECT_LE(*high, 400 + 1e-3);
+}
+
+TEST(Transient2DRun, TimeListAndHistorySize) {
+    Plate_Run r(Plate_Form("7", "4", "2", "6", false));
+    ASSERT_EQ(r.outcome, Run_Outcome::Solved);
+    const std::vector<std::string> expected{"0.", "2.", "4.", "6.", "8.", "10.", "12."};
+    EXPECT_EQ(r.out.Time_List_Items, expected);
+    EXPECT_EQ(r.out.Time_List_Text, "12.");
+    const Transient_2D_Store& s = r.stores.Transient_2D;
+    EXPECT_EQ(s.Time_Steps_T2D, 6);
+    EXPECT_EQ(s.Temperature_History_2D.Size(), 7u * 7u * 4u);
+    for (int m = 1; m <= 7; ++m) {
+        EXPECT_NEAR(s.Location_T2D(m), (m - 1) * 0.01, 1e-15);
+    }
+    EXPECT_DOUBLE_EQ(r.stores.Delta_Time, 2.0);
+}
+
+TEST(Transient2DRun, NoStepAndOneStep) {
+    for (bool explicit_scheme : {true, false}) {
+        Input_Form_State f = Plate_Form("4", "5", "0.2", "0.4", explicit_scheme);
+        Side_Of(f, Side_Left).T_Text = "90";
+        Plate_Run zero(f);
+        ASSERT_EQ(zero.outcome, Run_Outcome::Solved);
+        const Transient_2D_Store& s = zero.stores.Transient_2D;
+        EXPECT_EQ(s.Time_Steps_T2D, 0);
+        EXPECT_EQ(s.Temperature_History_2D.Size(), 4u * 5u);
+        EXPECT_EQ(zero.out.Time_List_Items, std::vector<std::string>{"0."});
+        EXPECT_EQ(zero.T(1, 3, 0), 50.0);  // the kind-1 side is at T0 at level 0
+        EXPECT_EQ(s.New_Temperature_T2D(1, 3), 50.0);
+
+        f.Tabs[Kind_Transient_2D].Number_Of_Time_Steps_Text = "1";
+        Plate_Run one(f);
+        ASSERT_EQ(one.outcome, Run_Outcome::Solved);
+        EXPECT_EQ(one.stores.Transient_2D.Temperature_History_2D.Size(), 2u * 4u * 5u);
+        EXPECT_EQ(one.T(1, 3, 0), 50.0);
+        EXPECT_EQ(one.T(1, 3, 1), 90.0);
+        // Both working planes hold the last level.
+        EXPECT_EQ(one.stores.Transient_2D.Temperature_T2D(2, 3), one.T(2, 3, 1));
+        EXPECT_EQ(one.stores.Transient_2D.New_Temperature_T2D(2, 3), one.T(2, 3, 1));
+    }
+}
+
+TEST(Transient2DCorners, FixedVerticalSidesOwnTheCorners) {
+    for (bool explicit_scheme : {true, false}) {
+        Input_Form_State f = Plate_Form("5", "4", "0.2", "3", explicit_scheme);
+        Side_Of(f, Side_Left).T_Text = "10";
+        Side_Of(f, Side_Right).T_Text = "20";
+        Side_Of(f, Side_Top).T_Text = "30";
+        Side_Of(f, Side_Bottom).T_Text = "40";
+        Plate_Run r(f);
+        ASSERT_EQ(r.outcome, Run_Outcome::Solved);
+        for (int i = 1; i <= 5; ++i) {
+            for (int j = 1; j <= 4; ++j) {
+                EXPECT_EQ(r.T(i, j, 0), 50.0);
+            }
+        }
+        for (int n = 1; n <= 3; ++n) {
+            for (int j = 1; j <= 4; ++j) {
+                EXPECT_EQ(r.T(1, j, n), 10.0);
+                EXPECT_EQ(r.T(5, j, n), 20.0);
+            }
+            for (int i = 2; i <= 4; ++i) {
+                EXPECT_EQ(r.T(i, 1, n), 30.0);
+                EXPECT_EQ(r.T(i, 4, n), 40.0);
+            }
+        }
+    }
+}
+
+TEST(Transient2DCorners, FixedTopOwnsCornersOfAFluxSide) {
+    for (bool explicit_scheme : {true, false}) {
+        Input_Form_State f = Plate_Form("4", "4", "0.2", "4", explicit_scheme);
+        Side_Of(f, Side_Top).T_Text = "70";
+        Side_Of(f, Side_Left).Choice = BC_Flux;
+        Side_Of(f, Side_Left).q_Text = "5000";
+        Plate_Run r(f);
+        ASSERT_EQ(r.outcome, Run_Outcome::Solved);
+        for (int n = 1; n <= 4; ++n) {
+            EXPECT_EQ(r.T(1, 1, n), 70.0);
+            EXPECT_GT(r.T(1, 2, n), 50.0);  // the heated left side warms up
+        }
+    }
+}
+
+TEST(Transient2DBoth, PlateInEquilibriumStaysUniform) {
+    // Three insulated sides and air at T0 on the bottom: T0 solves every
+    // equation, corners included.
+    for (bool explicit_scheme : {true, false}) {
+        Input_Form_State f = Plate_Form("6", "5", "0.2", "30", explicit_scheme);
+        for (int side : {Side_Left, Side_Right, Side_Top}) {
+            Side_Of(f, side).Choice = BC_Flux;
+            Side_Of(f, side).q_Text = "0";
+        }
+        Side_Of(f, Side_Bottom).Choice = BC_Convection;
+        Side_Of(f, Side_Bottom).h_Text = "300";
+        Side_Of(f, Side_Bottom).T_Infinity_Text = "50";
+        Plate_Run r(f);
+        ASSERT_EQ(r.outcome, Run_Outcome::Solved);
+        const double tolerance = explicit_scheme ? 1e-12 : 1e-3;
+        const Level_Planes& h = r.stores.Transient_2D.Temperature_History_2D;
+        for (std::size_t e = 0; e < h.Size(); ++e) {
+            EXPECT_NEAR(h.Level(0)[e], 50.0, tolerance) << "element " << e;
+        }
+    }
+}
+
+TEST(Transient2DBoth, InsulatedTopAndBottomGiveTheLinearProfile) {
+    struct Case {
+        const char* dt;
+        const char* steps;
+        bool explicit_scheme;
+    };
+    for (const Case& c : {Case{"0.25", "999", true}, Case{"1", "300", false}}) {
+        Input_Form_State f = Plate_Form("11", "5", c.dt, c.steps, c.explicit_scheme);
+        f.Tabs[Kind_Transient_2D].Guess_Initial_Temperature_Text = "0";
+        Side_Of(f, Side_Left).T_Text = "100";
+        Side_Of(f, Side_Right).T_Text = "0";
+        for (int side : {Side_Top, Side_Bottom}) {
+            Side_Of(f, side).Choice = BC_Flux;
+            Side_Of(f, side).q_Text = "0";
+        }
+        Plate_Run r(f);
+        ASSERT_EQ(r.outcome, Run_Outcome::Solved);
+        EXPECT_TRUE(r.dialogs.questions.empty());
+        for (int i = 1; i <= 11; ++i) {
+            for (int j = 1; j <= 5; ++j) {
+                EXPECT_NEAR(r.T(i, j, r.Last()), 100.0 - 10.0 * (i - 1), 1e-3) << i << "," << j;
+            }
+        }
+    }
+}
+
+TEST(Transient2DBoth, RelaxesTowardsTheOneFixedSide) {
+    Input_Form_State f = Plate_Form("5", "6", "0.25", "999");
+    Side_Of(f, Side_Right).T_Text = "-20";
+    for (int side : {Side_Left, Side_Top, Side_Bottom}) {
+        Side_Of(f, side).Choice = BC_Flux;
+        Side_Of(f, side).q_Text = "0";
+    }
+    Plate_Run r(f);
+    ASSERT_EQ(r.outcome, Run_Outcome::Solved);
+    EXPECT_NEAR(r.T(1, 1, r.Last()), -20.0, 1e-3);
+    EXPECT_NEAR(r.T(3, 4, r.Last()), -20.0, 1e-3);
+    // Monotone cooling of the far corner.
+    for (int n = 1; n <= r.Last(); ++n) {
+        EXPECT_LE(r.T(1, 6, n), r.T(1, 6, n - 1) + 1e-12);
+    }
+}
+
+namespace {
+
+// Largest difference between the explicit and the implicit history of a
+// plate over the same 4 s, with mixed sides.
+double Scheme_Difference(double dt) {
+    const double steps = std::round(4.0 / dt);
+    Result_Stores explicit_stores, implicit_stores;
+    Scripted_Dialogs dialogs;
+    Problem_Definition pe = Plate(8, 6, dt, steps, true);
+    Problem_Definition pi = Plate(8, 6, dt, steps, false);
+    for (Problem_Definition* p : {&pe, &pi}) {
+        p->Left_BC = BC_Temperature;
+        p->Temp_BC_Left = 150;
+        p->Top_BC = BC_Convection;
+        p->h_BC_Top = 200;
+        p->T_Infinity_BC_Top = 0;
+        p->Q_BC_Bottom = 2000;
+    }
+    Solve(pe, explicit_stores, dialogs);
+    Solve(pi, implicit_stores, dialogs);
+    const Level_Planes& he = explicit_stores.Transient_2D.Temperature_History_2D;
+    const Level_Planes& hi = implicit_stores.Transient_2D.Temperature_History_2D;
+    for (std::size_t e = 0; e < 48; ++e) {
+        EXPECT_EQ(he.Level(0)[e], 50.0);
+        EXPECT_EQ(hi.Level(0)[e], 50.0);
+    }
+    EXPECT_GT(he(2, 3, he.Levels() - 1), 80.0);  // the plate did warm up
+    double largest = 0;
+    for (std::size_t e = 0; e < he.Size(); ++e) {
+        largest = std::max(largest, std::fabs(he.Level(0)[e] - hi.Level(0)[e]));
+    }
+    return largest;
+}
+
+}  // namespace
+
+TEST(Transient2DBoth, SchemesAgreeToFirstOrderInTheStep) {
+    const double coarse = Scheme_Difference(0.04);
+    const double fine = Scheme_Difference(0.02);
+    EXPECT_LT(coarse, 5.0);  // the plate moves by up to 100 C
+    EXPECT_NEAR(coarse / fine, 2.0, 0.3);
+}
+
+TEST(Transient2DExplicit, GenerationHeatsAnInsulatedPlateEvenly) {
+    // Every node, corners included, rises by F G1 per step: 0.2 * 20 = 4 C.
+    Problem_Definition p = Plate(5, 4, 0.2, 6, true);
+    p.Q_generation = 2e6;  // G1 = 1e-4 * 2e6 / 10 = 20
+    Result_Stores stores;
+    Scripted_Dialogs dialogs;
+    Solve(p, stores, dialogs);
+    const Level_Planes& h = stores.Transient_2D.Temperature_History_2D;
+    for (int n = 0; n <= 6; ++n) {
+        for (int i = 1; i <= 5; ++i) {
+            for (int j = 1; j <= 4; ++j) {
+                EXPECT_NEAR(h(i, j, n), 50.0 + 4.0 * n, 1e-9);
+            }
+        }
+    }
+}
+
+TEST(Transient2DBoth, HeatContentRisesByTheBoundaryFlux) {
+    // Heat in per step over rho c dx^2: F dx / k times the flux of each side
+    // over its length, (Ny - 1) for the vertical and (Nx - 1) for the
+    // horizontal sides: 0.2 * (1 * 4 + (-2) * 4 + 3 * 6 + 0.5 * 6) = 3.4.
+    for (bool explicit_scheme : {true, false}) {
+        Problem_Definition p = Plate(7, 5, 0.2, 20, explicit_scheme);
+        p.Q_BC_Left = 1000;  // dx q / k = 1
+        p.Q_BC_Right = -2000;
+        p.Q_BC_Top = 3000;
+        p.Q_BC_Bottom = 500;
+        Result_Stores stores;
+        Scripted_Dialogs dialogs;
+        Solve(p, stores, dialogs);
+        const Level_Planes& h = stores.Transient_2D.Temperature_History_2D;
+        const double tolerance = explicit_scheme ? 1e-9 : 5e-3;
+        for (int n = 1; n <= 20; ++n) {
+            EXPECT_NEAR(Heat_Content(h, n) - Heat_Content(h, n - 1), 3.4, tolerance) << n;
+        }
+    }
+}
+
+TEST(Transient2DExplicit, FirstStepOfConvectionSidesBalancesTheFilmHeat) {
+    // From a uniform T0 the first explicit step changes the heat content by
+    // F times the film heat of every side over its length:
+    // F * sum Bi (T_inf - T0) * length.
+    Problem_Definition p = Plate(6, 4, 0.1, 1, true);
+    p.Left_BC = p.Right_BC = p.Top_BC = p.Bottom_BC = BC_Convection;
+    p.h_BC_Left = 100;    // Bi 0.1
+    p.h_BC_Right = 200;   // Bi 0.2
+    p.h_BC_Top = 300;     // Bi 0.3
+    p.h_BC_Bottom = 400;  // Bi 0.4
+    p.T_Infinity_BC_Left = 150;
+    p.T_Infinity_BC_Right = 0;
+    p.T_Infinity_BC_Top = 80;
+    p.T_Infinity_BC_Bottom = 20;
+    Result_Stores stores;
+    Scripted_Dialogs dialogs;
+    Solve(p, stores, dialogs);
+    const Level_Planes& h = stores.Transient_2D.Temperature_History_2D;
+    const double film = 0.1 * 100 * 3 + 0.2 * -50 * 3 + 0.3 * 30 * 5 + 0.4 * -30 * 5;
+    EXPECT_NEAR(Heat_Content(h, 1) - Heat_Content(h, 0), 0.1 * film, 1e-9);
+    // The bottom-left corner of the worked case: 2F (T + T + Bi_B T_inf_B +
+    // Bi_L T_inf_L) + (1 - 4F - 2 Bi_L F - 2 Bi_B F) T.
+    const double corner = 0.2 * (50 + 50 + 0.4 * 20 + 0.1 * 150) + (1 - 0.4 - 0.02 - 0.08) * 50;
+    EXPECT_NEAR(h(1, 4, 1), corner, 1e-9);
+}
+
+TEST(Transient2DFailures, RunawayExplicitRunEndsWithTheRunMessage) {
+    Input_Form_State f = Plate_Form("9", "9", "3", "999");
+    Side_Of(f, Side_Left).T_Text = "1000";
+    Plate_Run runaway(f, {true});
+    EXPECT_EQ(runaway.outcome, Run_Outcome::Failed);
+    ASSERT_EQ(runaway.dialogs.messages.size(), 1u);
+    EXPECT_EQ(runaway.dialogs.messages[0], Memory_Message);
+}
+
+namespace {
+
+// The implicit scheme node by node, the plain way: three planes, sweeps in
+// the order bottom, top, left, right, interior, each node overwritten at once.
+// The solver's sweep is organised for speed; it must give the same numbers to
+// the last bit, since it performs the same operations in the same order.
+std::vector<double> Plain_Implicit_History(const Problem_Definition& p) {
+    const int nx = To_Int16(p.X_Grid), ny = p.Y_Grid, nt = To_Int16(p.Number_Of_Time_Steps);
+    const double dx = p.Grid_Size / 100.0, k = p.Conductivity;
+    const double f = p.Diffusivity * p.Time_Step / std::pow(dx, 2);
+    const double g1 = p.Q_generation * std::pow(dx, 2) / k;
+    const double g2 = p.Q_generation * std::pow(dx, 2) / (2.0 * k);
+    struct S {
+        int kind;
+        double t, s, s2, c;
+    };
+    auto side = [&](int kind, double t, double q, double h, double t_inf) {
+        const double bi = h * dx / k;
+        return kind == BC_Convection ? S{kind, t, bi * t_inf, 2.0 * bi * t_inf, 2.0 * bi * f}
+                                     : S{kind, t, q * dx / k, 2.0 * q * dx / k, 0.0};
+    };
+    const S l = side(p.Left_BC, p.Temp_BC_Left, p.Q_BC_Left, p.h_BC_Left, p.T_Infinity_BC_Left);
+    const S r =
+        side(p.Right_BC, p.Temp_BC_Right, p.Q_BC_Right, p.h_BC_Right, p.T_Infinity_BC_Right);
+    const S t = side(p.Top_BC, p.Temp_BC_Top, p.Q_BC_Top, p.h_BC_Top, p.T_Infinity_BC_Top);
+    const S b =
+        side(p.Bottom_BC, p.Temp_BC_Bottom, p.Q_BC_Bottom, p.h_BC_Bottom, p.T_Infinity_BC_Bottom);
+    Node_Plane old_t, cur, it;
+    old_t.Dimension(nx, ny);
+    cur.Dimension(nx, ny);
+    it.Dimension(nx, ny);
+    std::vector<double> history;
+    for (int i = 1; i <= nx; ++i) {
+        for (int j = 1; j <= ny; ++j) {
+            old_t(i, j) = p.Initial_Temp;
+            cur(i, j) = p.Initial_Temp + 5;
+        }
+    }
+    history.insert(history.end(), old_t.Data(), old_t.Data() + old_t.Size());
+    auto edge = [&](const S& e, double n_in, double a, double bb, double own) {
+        return (f * (2.0 * n_in + a + bb + e.s2 + g1) + own) / (1.0 + 4.0 * f + e.c);
+    };
+    auto corner = [&](const S& h, const S& v, double n1, double n2, double own) {
+        if (v.kind == BC_Temperature) {
+            return v.t;
+        }
+        return (2.0 * f * (n1 + n2 + h.s + v.s + g2) + own) / (1.0 + 4.0 * f + h.c + v.c);
+    };
+    auto row = [&](const S& e, int j, int jin) {
+        if (e.kind == BC_Temperature) {
+            for (int i = 1; i <= nx; ++i) {
+                cur(i, j) = e.t;
+            }
+            return;
+        }
+        cur(1, j) = corner(e, l, cur(2, j), cur(1, jin), old_t(1, j));
+        cur(nx, j) = corner(e, r, cur(nx - 1, j), cur(nx, jin), old_t(nx, j));
+        for (int i = 2; i < nx; ++i) {
+            cur(i, j) = edge(e, cur(i, jin), cur(i + 1, j), cur(i - 1, j), old_t(i, j));
+        }
+    };
+    auto column = [&](const S& e, int i, int iin) {
+        for (int j = 1; j <= ny; ++j) {
+            if (e.kind == BC_Temperature) {
+                cur(i, j) = e.t;
+            } else if (j > 1 && j < ny) {
+                cur(i, j) = edge(e, cur(iin, j), cur(i, j + 1), cur(i, j - 1), old_t(i, j));
+            }
+        }
+    };
+    for (int n = 1; n <= nt; ++n) {
+        for (bool settled = false; !settled;) {
+            it = cur;
+            row(b, ny, ny - 1);
+            row(t, 1, 2);
+            column(l, 1, 2);
+            column(r, nx, nx - 1);
+            for (int i = 2; i < nx; ++i) {
+                for (int j = 2; j < ny; ++j) {
+                    cur(i, j) =
+                        (f * (cur(i - 1, j) + cur(i + 1, j) + cur(i, j + 1) + cur(i, j - 1) + g1) +
+                         old_t(i, j)) /
+                        (1.0 + 4.0 * f);
+                }
+            }
+            settled = true;
+            for (int i = 2; i < nx && settled; ++i) {
+                for (int j = 2; j < ny && settled; ++j) {
+                    settled = std::fabs(cur(i, j) - it(i, j)) <= 0.0001;
+                }
+            }
+        }
+        old_t = cur;
+        history.insert(history.end(), old_t.Data(), old_t.Data() + old_t.Size());
+    }
+    return history;
+}
+
+}  // namespace
+
+TEST(Transient2DImplicit, SweepMatchesThePlainNodeByNodeSweepExactly) {
+    // Odd sizes, every side kind, generation, F large enough for many sweeps.
+    struct Case {
+        int nx, ny;
+        double dt;
+    };
+    for (const Case& c :
+         {Case{23, 17, 3.0}, Case{3, 3, 0.5}, Case{4, 40, 10.0}, Case{41, 5, 1.0}}) {
+        Problem_Definition p = Plate(c.nx, c.ny, c.dt, 6, false);
+        p.Left_BC = BC_Convection;
+        p.h_BC_Left = 150;
+        p.T_Infinity_BC_Left = 400;
+        p.Right_BC = BC_Flux;
+        p.Q_BC_Right = -3000;
+        p.Top_BC = BC_Temperature;
+        p.Temp_BC_Top = 10;
+        p.Bottom_BC = BC_Convection;
+        p.h_BC_Bottom = 60;
+        p.T_Infinity_BC_Bottom = 90;
+        p.Q_generation = 4e5;
+        Result_Stores stores;
+        Scripted_Dialogs dialogs;
+        Solve(p, stores, dialogs);
+        const std::vector<double> plain = Plain_Implicit_History(p);
+        const Level_Planes& h = stores.Transient_2D.Temperature_History_2D;
+        ASSERT_EQ(h.Size(), plain.size());
+        std::size_t differing = 0;
+        for (std::size_t e = 0; e < plain.size(); ++e) {
+            differing += h.Level(0)[e] != plain[e];
+        }
+        EXPECT_EQ(differing, 0u) << c.nx << " x " << c.ny;
+        EXPECT_GT(stores.Transient_2D.Implicit_Sweeps, 6);
+    }
+}
+
+TEST(Transient2DImplicit, LargerStepsNeedMoreSweeps) {
+    auto sweeps = [](double dt) {
+        Problem_Definition p = Plate(15, 15, dt, 5, false);
+        p.Left_BC = BC_Temperature;
+        p.Temp_BC_Left = 200;
+        Result_Stores stores;
+        Scripted_Dialogs dialogs;
+        Solve(p, stores, dialogs);
+        return stores.Transient_2D.Implicit_Sweeps;
+    };
+    EXPECT_GT(sweeps(10.0), 2 * sweeps(0.1));
+}
