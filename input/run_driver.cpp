@@ -64,7 +64,9 @@ void Dimension_Picture_Planes(const Problem_Definition& p, std::int32_t ux, std:
     }
 }
 
-void Run_Steady_1D(const Problem_Definition& p, Result_Stores& stores, Output_Model& out) {
+}  // namespace
+
+void Dimension_Steady_1D(const Problem_Definition& p, Result_Stores& stores) {
     const std::int32_t ux = Upper_Bound_X(p.X_Grid);
     const int n = To_Int16(p.X_Grid);
     Require_Index(n, ux);
@@ -73,6 +75,66 @@ void Run_Steady_1D(const Problem_Definition& p, Result_Stores& stores, Output_Mo
     s.Temperature_1D.Dimension(n);
     s.Old_Temperature_1D.Dimension(n);
     s.X_Location_1D.Dimension(n);
+}
+
+void Dimension_Steady_2D(const Problem_Definition& p, Result_Stores& stores) {
+    const std::int32_t ux = Upper_Bound_X(p.X_Grid);
+    const std::int16_t uy = Upper_Bound_Y(p.Y_Grid);
+    const int nx = To_Int16(p.X_Grid);
+    const int ny = p.Y_Grid;
+    Require_Index(nx, ux);
+    Require_Index(ny, uy);
+    Require_Index(ny, ux);  // Location_2D serves both directions
+    Require_Memory(2.0 * nx * ny + std::max(nx, ny));
+    Steady_2D_Store& s = stores.Steady_2D;
+    s.Temperature_2D.Dimension(nx, ny);
+    s.Old_Temperature_2D.Dimension(nx, ny);
+    s.Location_2D.Dimension(std::max(nx, ny));
+    Dimension_Picture_Planes(p, ux, uy, stores);
+}
+
+void Dimension_Transient_1D(const Problem_Definition& p, Result_Stores& stores) {
+    const std::int32_t ux = Upper_Bound_X(p.X_Grid);
+    const std::int32_t ut = To_Int32(25.0 * p.Number_Of_Time_Steps + 1.0);
+    const int n = To_Int16(p.X_Grid);
+    const int m = To_Int16(p.Number_Of_Time_Steps);
+    Require_Index(n, ux);
+    Require_Index(m + 1, ut);
+    Require_Memory(5.0 * n + (m + 1.0) * n);
+    Transient_1D_Store& s = stores.Transient_1D;
+    s.New_Temperature_T1D.Dimension(n);
+    s.Temperature_T1D.Dimension(n);
+    s.Iterate_Temperature_T1D.Dimension(n);
+    s.Temperature_History_1D.Dimension(1, m + 1, n);
+    s.X_Location_T1D.Dimension(n);
+}
+
+void Dimension_Transient_2D(const Problem_Definition& p, Result_Stores& stores) {
+    const std::int32_t ux = Upper_Bound_X(p.X_Grid);
+    const std::int16_t uy = Upper_Bound_Y(p.Y_Grid);
+    const std::int32_t ut = To_Int32(p.Number_Of_Time_Steps + 1.0);
+    const int nx = To_Int16(p.X_Grid);
+    const int ny = p.Y_Grid;
+    const int nt = To_Int16(p.Number_Of_Time_Steps);
+    Require_Index(nx, ux);
+    Require_Index(ny, uy);
+    Require_Index(ny, ux);  // Location_T2D serves both directions
+    Require_Index(nt, ut);
+    Require_Memory((3.0 + nt + 1.0) * nx * ny + std::max(nx, ny));
+    Transient_2D_Store& s = stores.Transient_2D;
+    s.New_Temperature_T2D.Dimension(nx, ny);
+    s.Temperature_T2D.Dimension(nx, ny);
+    s.Iterate_Temperature_T2D.Dimension(nx, ny);
+    s.Temperature_History_2D.Dimension(nt + 1, nx, ny);
+    s.Location_T2D.Dimension(std::max(nx, ny));
+    Dimension_Picture_Planes(p, ux, uy, stores);
+}
+
+namespace {
+
+void Run_Steady_1D(const Problem_Definition& p, Result_Stores& stores, Output_Model& out) {
+    Dimension_Steady_1D(p, stores);
+    Steady_1D_Store& s = stores.Steady_1D;
     Solve_Steady_State_1D(p, s);
     Check_Float_Faults();
     Display_Steady_State_1D_Results(s, out);
@@ -88,19 +150,8 @@ void Run_Steady_1D(const Problem_Definition& p, Result_Stores& stores, Output_Mo
 }
 
 void Run_Steady_2D(const Problem_Definition& p, Result_Stores& stores, Output_Model& out) {
-    const std::int32_t ux = Upper_Bound_X(p.X_Grid);
-    const std::int16_t uy = Upper_Bound_Y(p.Y_Grid);
-    const int nx = To_Int16(p.X_Grid);
-    const int ny = p.Y_Grid;
-    Require_Index(nx, ux);
-    Require_Index(ny, uy);
-    Require_Index(ny, ux);  // Location_2D serves both directions
-    Require_Memory(2.0 * nx * ny + std::max(nx, ny));
+    Dimension_Steady_2D(p, stores);
     Steady_2D_Store& s = stores.Steady_2D;
-    s.Temperature_2D.Dimension(nx, ny);
-    s.Old_Temperature_2D.Dimension(nx, ny);
-    s.Location_2D.Dimension(std::max(nx, ny));
-    Dimension_Picture_Planes(p, ux, uy, stores);
     Solve_Steady_State_2D(p, s);
     Check_Float_Faults();
     Display_Steady_State_2D_Results(s, out);
@@ -117,19 +168,7 @@ void Run_Steady_2D(const Problem_Definition& p, Result_Stores& stores, Output_Mo
 
 bool Run_Transient_1D(Problem_Definition& p, Result_Stores& stores, Output_Model& out,
                       User_Dialogs& dialogs) {
-    const std::int32_t ux = Upper_Bound_X(p.X_Grid);
-    const std::int32_t ut = To_Int32(25.0 * p.Number_Of_Time_Steps + 1.0);
-    const int n = To_Int16(p.X_Grid);
-    const int m = To_Int16(p.Number_Of_Time_Steps);
-    Require_Index(n, ux);
-    Require_Index(m + 1, ut);
-    Require_Memory(5.0 * n + (m + 1.0) * n);
-    Transient_1D_Store& s = stores.Transient_1D;
-    s.New_Temperature_T1D.Dimension(n);
-    s.Temperature_T1D.Dimension(n);
-    s.Iterate_Temperature_T1D.Dimension(n);
-    s.Temperature_History_1D.Dimension(1, m + 1, n);
-    s.X_Location_T1D.Dimension(n);
+    Dimension_Transient_1D(p, stores);
     p.Stability_Message_Flag = 0;
     Solve_Transient_1D(p, stores, dialogs);
     Check_Float_Faults();
@@ -152,24 +191,8 @@ bool Run_Transient_1D(Problem_Definition& p, Result_Stores& stores, Output_Model
 
 bool Run_Transient_2D(Problem_Definition& p, Result_Stores& stores, Output_Model& out,
                       User_Dialogs& dialogs) {
-    const std::int32_t ux = Upper_Bound_X(p.X_Grid);
-    const std::int16_t uy = Upper_Bound_Y(p.Y_Grid);
-    const std::int32_t ut = To_Int32(p.Number_Of_Time_Steps + 1.0);
-    const int nx = To_Int16(p.X_Grid);
-    const int ny = p.Y_Grid;
-    const int nt = To_Int16(p.Number_Of_Time_Steps);
-    Require_Index(nx, ux);
-    Require_Index(ny, uy);
-    Require_Index(ny, ux);  // Location_T2D serves both directions
-    Require_Index(nt, ut);
-    Require_Memory((3.0 + nt + 1.0) * nx * ny + std::max(nx, ny));
+    Dimension_Transient_2D(p, stores);
     Transient_2D_Store& s = stores.Transient_2D;
-    s.New_Temperature_T2D.Dimension(nx, ny);
-    s.Temperature_T2D.Dimension(nx, ny);
-    s.Iterate_Temperature_T2D.Dimension(nx, ny);
-    s.Temperature_History_2D.Dimension(nt + 1, nx, ny);
-    s.Location_T2D.Dimension(std::max(nx, ny));
-    Dimension_Picture_Planes(p, ux, uy, stores);
     p.Stability_Message_Flag = 0;
     Solve_Transient_2D(p, stores, dialogs);
     Check_Float_Faults();

@@ -31,6 +31,14 @@ std::int16_t Upper_Bound_Y(std::int16_t y_grid);
 // give it (the allocation failure of the original program).
 void Require_Memory(double doubles);
 
+// Dimension the store of a kind for the problem: the original bounds are
+// computed and checked (Run_Error when they overflow or cannot hold the
+// nodes), then exactly the nodes and levels the solver uses are allocated.
+void Dimension_Steady_1D(const Problem_Definition& p, Result_Stores& stores);
+void Dimension_Steady_2D(const Problem_Definition& p, Result_Stores& stores);
+void Dimension_Transient_1D(const Problem_Definition& p, Result_Stores& stores);
+void Dimension_Transient_2D(const Problem_Definition& p, Result_Stores& stores);
+
 // The display copies of the inputs on the results window.
 void Initialize_Text_Boxes(const Problem_Definition& p, int kind, Output_Model& out);
 

@@ -3,6 +3,7 @@
 #include <cmath>
 
 #include "common/run_error.h"
+#include "input/run_driver.h"
 #include "solvers/steady_state_conduction_1d.h"
 #include "solvers/steady_state_conduction_2d.h"
 
@@ -20,24 +21,17 @@ Problem_Definition Wall(int nodes, double grid_cm, double k) {
 }
 
 Steady_1D_Store Solve_1D(const Problem_Definition& p) {
-    Steady_1D_Store s;
-    const int n = static_cast<int>(std::lround(p.X_Grid));
-    s.Temperature_1D.Dimension(n);
-    s.Old_Temperature_1D.Dimension(n);
-    s.X_Location_1D.Dimension(n);
-    Solve_Steady_State_1D(p, s);
-    return s;
+    Result_Stores stores;
+    Dimension_Steady_1D(p, stores);
+    Solve_Steady_State_1D(p, stores.Steady_1D);
+    return std::move(stores.Steady_1D);
 }
 
 Steady_2D_Store Solve_2D(const Problem_Definition& p) {
-    Steady_2D_Store s;
-    const int nx = static_cast<int>(std::lround(p.X_Grid));
-    const int ny = p.Y_Grid;
-    s.Temperature_2D.Dimension(nx, ny);
-    s.Old_Temperature_2D.Dimension(nx, ny);
-    s.Location_2D.Dimension(std::max(nx, ny));
-    Solve_Steady_State_2D(p, s);
-    return s;
+    Result_Stores stores;
+    Dimension_Steady_2D(p, stores);
+    Solve_Steady_State_2D(p, stores.Steady_2D);
+    return std::move(stores.Steady_2D);
 }
 
 }  // namespace

@@ -1,8 +1,9 @@
 #pragma once
 // A scripted stand-in for the message boxes: records every text shown and
-// answers questions from a queue (Yes when the queue is empty).
+// answers questions from a script (Yes once the script runs out).
 #include <deque>
 #include <string>
+#include <utility>
 #include <vector>
 
 #include "common/user_dialogs.h"
@@ -11,6 +12,7 @@ namespace calorix::fakes {
 
 class Scripted_Dialogs : public User_Dialogs {
   public:
+    explicit Scripted_Dialogs(std::deque<bool> script = {}) : answers(std::move(script)) {}
     void Show_Message(const std::string& text) override { messages.push_back(text); }
     bool Ask_Yes_No(const std::string& text, bool yes_is_default) override {
         questions.push_back(text);
