@@ -1,0 +1,234 @@
+#include "output/shaded_temperature.h"
+
+#include <gtest/gtest.h>
+
+#include <vector>
+
+using namespace calorix;
+
+namespace {
+
+Node_Plane Field(int m, int n, double (*f)(int, int)) {
+    Node_Plane t;
+    t.Dimension(m, n);
+    for (int i = 1; i <= m; ++i) {
+        for (int j = 1; j <= n; ++j) {
+            t(i, j) = f(i, j);
+        }
+    }
+    return t;
+}
+
+void Expect_Size(Cell_Size c, int s, int r) {
+    EXPECT_EQ(c.Cells_Per_Interval, s);
+    EXPECT_EQ(c.Resolution, r);
+}
+
+}  // namespace
+
+TEST(CellSizes, SteadyTableAtItsRowBoundaries) {
+    Expect_Size(Calculate_Resolution_For_Steady_State(3), 90, 2);
+    Expect_Size(Calculate_Resolution_For_Steady_State(5), 44, 2);
+    Expect_Size(Calculate_Resolution_For_Steady_State(18), 10, 2);
+    Expect_Size(Calculate_Resolution_For_Steady_State(19), 10, 2);
+    Expect_Size(Calculate_Resolution_For_Steady_State(20), 9, 2);
+    Expect_Size(Calculate_Resolution_For_Steady_State(40), 4, 2);
+    Expect_Size(Calculate_Resolution_For_Steady_State(60), 3, 2);
+    Expect_Size(Calculate_Resolution_For_Steady_State(61), 3, 1);
+    Expect_Size(Calculate_Resolution_For_Steady_State(122), 3, 1);
+    Expect_Size(Calculate_Resolution_For_Steady_State(123), 1, 2);
+    Expect_Size(Calculate_Resolution_For_Steady_State(180), 1, 2);
+    Expect_Size(Calculate_Resolution_For_Steady_State(181), 1, 1);
+}
+
+TEST(CellSizes, TransientTableIsIrregular) {
+    Expect_Size(Calculate_Resolution(3), 20, 8);
+    Expect_Size(Calculate_Resolution(7), 9, 6);
+    Expect_Size(Calculate_Resolution(8), 10, 5);  // more cells than for 7 nodes
+    Expect_Size(Calculate_Resolution(13), 7, 4);
+    Expect_Size(Calculate_Resolution(18), 4, 5);
+    Expect_Size(Calculate_Resolution(19), 3, 6);
+    Expect_Size(Calculate_Resolution(29), 3, 4);
+    Expect_Size(Calculate_Resolution(30), 1, 11);
+    Expect_Size(Calculate_Resolution(122), 1, 3);
+    Expect_Size(Calculate_Resolution(180), 1, 2);
+    Expect_Size(Calculate_Resolution(500), 1, 1);
+}
+
+TEST(Colours, BlueThroughGreenToRed) {
+    EXPECT_EQ(Temperature_Colour(100, 0, 100), (Rgb{255, 0, 0}));
+    EXPECT_EQ(Temperature_Colour(0, 0, 100), (Rgb{0, 0, 255}));       // 255 sin(3.14) = 0.41
+    EXPECT_EQ(Temperature_Colour(50, 0, 100), (Rgb{128, 255, 128}));  // 127.5 to even
+    // f = 0.25: red 63.75, green 255 sin(2.355) = 255 sin(0.78659) = 180.53,
+    // blue 191.25
+    EXPECT_EQ(Temperature_Colour(25, 0, 100), (Rgb{64, 181, 191}));
+    EXPECT_EQ(Temperature_Colour(101, 0, 100), (Rgb{255, 0, 0}));
+    EXPECT_EQ(Temperature_Colour(-1, 0, 100), (Rgb{0, 0, 255}));
+    EXPECT_EQ(Temperature_Colour(7, 7, 7), (Rgb{0, 255, 0}));
+    EXPECT_EQ(Temperature_Colour(-50, 7, 7), (Rgb{0, 255, 0}));
+    // A range typed upside down: below the minimum wins.
+    EXPECT_EQ(Temperature_Colour(70, 100, 50), (Rgb{0, 0, 255}));
+}
+
+TEST(Colours, BarIsRedAtTheTopAndBlueAtTheBottom) {
+    // k = 1: red 255, green 255 sin(3.14) = 0.41, blue 0.
+    EXPECT_EQ(Scale_Colour(1, false), (Rgb{255, 0, 0}));
+    // k = 253: red 255/253 = 1.01, green 255 sin(3.14/253) = 3.16, blue 253.99.
+    EXPECT_EQ(Scale_Colour(253, false), (Rgb{1, 3, 254}));
+    // k = 127: red 128.0, green 255 sin(1.5762) = 255.0, blue 127.0.
+    EXPECT_EQ(Scale_Colour(127, false), (Rgb{128, 255, 127}));
+    EXPECT_EQ(Scale_Colour(99, true), (Rgb{0, 255, 0}));
+}
+
+TEST(Interpolation, ThreeByThreeSteadyGridSpreadsOverNinetyCellsPerInterval) {
+    Shaded_Picture pic;
+    const Node_Plane t = Field(3, 3, [](int i, int j) { return 10.0 * i + 100.0 * j; });
+    std::int16_t m = 3;
+    std::int16_t n = 3;
+    Interpolate_Temperature_Field(pic, 1, t, m, n);
+    EXPECT_EQ(pic.Cells_Per_Interval, 90);
+    EXPECT_EQ(pic.Resolution, 2);
+    EXPECT_EQ(m, 270);
+    EXPECT_EQ(n, 270);
+    EXPECT_EQ(pic.Plot_X_Count, 270);
+    EXPECT_EQ(pic.Pixel_Temperature.Nx(), 181);  // only the drawn cells
+    EXPECT_EQ(pic.Pixel_Temperature.Ny(), 181);
+    // Node rows carry the node values; linear in between down the picture.
+    EXPECT_DOUBLE_EQ(pic.Pixel_Temperature(1, 1), 110);
+    EXPECT_DOUBLE_EQ(pic.Pixel_Temperature(1, 91), 210);
+    EXPECT_DOUBLE_EQ(pic.Pixel_Temperature(1, 181), 310);
+    EXPECT_DOUBLE_EQ(pic.Pixel_Temperature(1, 46), 110 + 100 * 45.0 / 90.0);
+    // Across, each cell column takes one node column: a/90 + 1 rounds to 1
+    // up to a = 44, to 2 from a = 46 (45/90 + 1 = 1.5 goes to even 2).
+    EXPECT_DOUBLE_EQ(pic.Pixel_Temperature(44, 1), 110);
+    EXPECT_DOUBLE_EQ(pic.Pixel_Temperature(45, 1), 120);
+    EXPECT_DOUBLE_EQ(pic.Pixel_Temperature(135, 1), 120);  // 2.5 rounds to 2
+    EXPECT_DOUBLE_EQ(pic.Pixel_Temperature(136, 1), 130);
+    EXPECT_DOUBLE_EQ(pic.Pixel_Temperature(181, 181), 330);
+}
+
+TEST(Interpolation, TallSteadyGridAndOneCellPerNode) {
+    Shaded_Picture pic;
+    const Node_Plane t = Field(10, 40, [](int i, int j) { return 1.0 * i * j; });
+    std::int16_t m = 10;
+    std::int16_t n = 40;
+    Interpolate_Temperature_Field(pic, 1, t, m, n);
+    EXPECT_EQ(pic.Cells_Per_Interval, 4);
+    EXPECT_EQ(pic.Pixel_Temperature.Nx(), 37);
+    EXPECT_EQ(pic.Pixel_Temperature.Ny(), 157);
+    EXPECT_EQ(m, 40);
+    EXPECT_EQ(n, 160);
+
+    const Node_Plane big = Field(200, 190, [](int i, int j) { return i - 0.5 * j; });
+    m = 200;
+    n = 190;
+    Interpolate_Temperature_Field(pic, 3, big, m, n);
+    EXPECT_EQ(pic.Cells_Per_Interval, 1);
+    EXPECT_EQ(pic.Resolution, 1);
+    EXPECT_DOUBLE_EQ(pic.Pixel_Temperature(17, 33), 17 - 16.5);
+    EXPECT_DOUBLE_EQ(pic.Pixel_Temperature(200, 190), 200 - 95.0);
+}
+
+TEST(Interpolation, ThreeCellsPerIntervalMapColumnsToNodes) {
+    // 100 nodes steady: S = 3; node column k covers cell columns 3k-4..3k-2.
+    Shaded_Picture pic;
+    const Node_Plane t = Field(100, 100, [](int i, int) { return 1.0 * i; });
+    std::int16_t m = 100;
+    std::int16_t n = 100;
+    Interpolate_Temperature_Field(pic, 1, t, m, n);
+    ASSERT_EQ(pic.Cells_Per_Interval, 3);
+    for (int k = 2; k <= 99; ++k) {
+        for (int a = 3 * k - 4; a <= 3 * k - 2; ++a) {
+            EXPECT_DOUBLE_EQ(pic.Pixel_Temperature(a, 5), k) << a;
+        }
+    }
+}
+
+TEST(MinMax, ScansTheNodesOnly) {
+    const Node_Plane t =
+        Field(4, 3, [](int i, int j) { return (i == 3 && j == 2) ? -8.0 : i + j; });
+    double lo = 0;
+    double hi = 0;
+    Find_Min_And_Max_Temperature(t, 4, 3, lo, hi);
+    EXPECT_EQ(lo, -8.0);
+    EXPECT_EQ(hi, 7.0);
+    Find_Min_And_Max_Temperature(t, 2, 2, lo, hi);
+    EXPECT_EQ(lo, 2.0);
+    EXPECT_EQ(hi, 4.0);
+}
+
+TEST(ScaleValues, FourteenEquallySpacedValues) {
+    double lo = 0;
+    const Scale_Values v = Format_Screen_Values(lo, 130);
+    EXPECT_EQ(v.Max_Caption, "130.00");
+    EXPECT_EQ(v.Min_Caption, "0.00");
+    EXPECT_EQ(v.Labels[0], "10.00");
+    EXPECT_EQ(v.Labels[11], "120.00");
+    EXPECT_EQ(lo, 0);
+
+    lo = 20.2;  // a range of 0.3 collapses onto the maximum
+    const Scale_Values c = Format_Screen_Values(lo, 20.5);
+    EXPECT_EQ(lo, 20.5);
+    EXPECT_EQ(c.Min_Caption, "20.50");
+    for (const std::string& label : c.Labels) {
+        EXPECT_EQ(label, "20.50");
+    }
+    lo = 90;  // a minimum above the maximum collapses too
+    Format_Screen_Values(lo, 50);
+    EXPECT_EQ(lo, 50);
+}
+
+TEST(Painting, CellsAreSquaresAtTheirOrigin) {
+    Shaded_Picture pic;
+    Node_Plane t = Field(3, 3, [](int, int) { return 0.0; });
+    t(3, 3) = 100;  // the bottom-right node is the hottest
+    std::int16_t m = 3;
+    std::int16_t n = 3;
+    Interpolate_Temperature_Field(pic, 1, t, m, n);
+    const int w = 700;
+    const int h = 500;
+    std::vector<std::uint32_t> img(static_cast<std::size_t>(w * h), 0u);
+    Paint_Picture(pic, 0, 100, 300, 105, img.data(), w, h, w);
+    auto at = [&](int x, int y) { return img[static_cast<std::size_t>(y * w + x)]; };
+    // Cell (181, 181) covers x 300+362 .. 663, y 105+362 .. 468.
+    EXPECT_EQ(at(662, 467), 0xFFFF0000u);
+    EXPECT_EQ(at(663, 468), 0xFFFF0000u);
+    EXPECT_EQ(at(664, 469), 0u);  // beyond the last cell
+    // Cell (1, 1) starts at (302, 107): the coldest node, pure blue.
+    EXPECT_EQ(at(302, 107), 0xFF0000FFu);
+    EXPECT_EQ(at(301, 107), 0u);
+
+    // A uniform field is all green; a buffer too small clips without harm.
+    std::vector<std::uint32_t> small(100 * 100, 0u);
+    Paint_Picture(pic, 5, 5, 0, 0, small.data(), 100, 100, 100);
+    EXPECT_EQ(small[50 * 100 + 50], 0xFF00FF00u);
+    EXPECT_EQ(small[99 * 100 + 99], 0xFF00FF00u);
+    EXPECT_EQ(small[0], 0u);  // cell (1,1) starts one cell in
+}
+
+TEST(Painting, ColourBarDots) {
+    const int w = 30;
+    const int h = 510;
+    std::vector<std::uint32_t> img(static_cast<std::size_t>(w * h), 0u);
+    Paint_Scale(false, img.data(), w, h, w);
+    EXPECT_EQ(img[2 * w + 1], 0xFFFF0000u);     // k = 1 at (1, 2): red
+    EXPECT_EQ(img[506 * w + 25], 0xFF0103FEu);  // k = 253 at (25, 506): blue
+    EXPECT_EQ(img[100 * w + 28], 0u);           // right of the last dot column
+    Paint_Scale(true, img.data(), w, h, w);
+    EXPECT_EQ(img[2 * w + 1], 0xFF00FF00u);
+}
+
+TEST(ElapsedTime, SplitIntoHoursMinutesSeconds) {
+    const Elapsed_Time a = Split_Elapsed(5400);
+    EXPECT_EQ(a.Hours, 1);
+    EXPECT_EQ(a.Minutes, 30);
+    EXPECT_EQ(a.Seconds, 0);
+    const Elapsed_Time b = Split_Elapsed(59.6);
+    EXPECT_EQ(b.Hours, 0);
+    EXPECT_EQ(b.Minutes, 1);
+    EXPECT_EQ(b.Seconds, 0);
+    const Elapsed_Time c = Split_Elapsed(3661.5);  // 3662 after rounding to even
+    EXPECT_EQ(c.Hours, 1);
+    EXPECT_EQ(c.Minutes, 1);
+    EXPECT_EQ(c.Seconds, 2);
+}
