@@ -1,0 +1,337 @@
+// The transient results as the student reads them: the 1-D table of T against
+// t and x with its location list and chart, rechoosing the charted location,
+// one level of the 2-D history as a plate table, and the time navigation
+// rules.  Every expected text below is worked out by hand from the rounding
+// and text rules of the program.
+#include <gtest/gtest.h>
+
+#include <string>
+#include <vector>
+
+#include "output/output_model.h"
+#include "solvers/presentation.h"
+#include "solvers/result_stores.h"
+
+using namespace calorix;
+
+namespace {
+
+// A 1-D history of n nodes, dx = dx_m, m steps of dt: T(level, i) =
+// 20 + level + i / 1000 unless overwritten.
+void Fill_1D(Result_Stores& stores, int n, double dx_m, int m, double dt) {
+    Transient_1D_Store& s = stores.Transient_1D;
+    s.Nodes_T1D = n;
+    s.Time_Steps_T1D = static_cast<std::int16_t>(m);
+    s.X_Location_T1D.Dimension(n);
+    for (int i = 1; i <= n; ++i) {
+        s.X_Location_T1D(i) = (i - 1) * dx_m;
+    }
+    s.Temperature_History_1D.Dimension(1, m + 1, n);
+    for (int level = 1; level <= m + 1; ++level) {
+        for (int i = 1; i <= n; ++i) {
+            s.Temperature_History_1D(level, i) = 20.0 + level + i / 1000.0;
+        }
+    }
+    stores.Delta_Time = dt;
+}
+
+// A 2-D history: T(i, j, level) = 100 * level + 10 * i + j.
+void Fill_2D(Transient_2D_Store& s, int nx, int ny, double dx_m, int steps) {
+    s.X_Nodes_T2D = static_cast<std::int16_t>(nx);
+    s.Y_Nodes_T2D = static_cast<std::int16_t>(ny);
+    s.Time_Steps_T2D = static_cast<std::int16_t>(steps);
+    s.Table_Ready_T2D = 0;
+    const int nl = nx > ny ? nx : ny;
+    s.Location_T2D.Dimension(nl);
+    for (int k = 1; k <= nl; ++k) {
+        s.Location_T2D(k) = (k - 1) * dx_m;
+    }
+    s.New_Temperature_T2D.Dimension(nx, ny);
+    s.Temperature_History_2D.Dimension(steps + 1, nx, ny);
+    for (int level = 0; level <= steps; ++level) {
+        for (int i = 1; i <= nx; ++i) {
+            for (int j = 1; j <= ny; ++j) {
+                s.Temperature_History_2D(i, j, level) = 100.0 * level + 10.0 * i + j;
+            }
+        }
+    }
+}
+
+}  // namespace
+
+TEST(TransientPresentation1D, TableOfTemperatureAgainstTimeAndLocation) {
+    Result_Stores stores;
+    Fill_1D(stores, 5, 0.01, 10, 0.5);
+    Transient_1D_Store& s = stores.Transient_1D;
+    s.Temperature_History_1D(3, 2) = 62.456;  // rounds up to two decimals
+    s.Temperature_History_1D(1, 1) = 25.0;    // whole: keeps its point
+    s.Temperature_History_1D(2, 4) = -3.14159;
+    s.Temperature_History_1D(11, 3) = 99.994;  // rounds down
+    Output_Model out;
+    Display_Transient_1D_Results(stores, out);
+
+    // 10 steps are 11 stored levels from here on.
+    EXPECT_EQ(s.Time_Steps_T1D, 11);
+    const Text_Table& t = out.Output_Table;
+    ASSERT_EQ(t.Rows(), 12);
+    ASSERT_EQ(t.Cols(), 6);
+    for (int c = 0; c < 6; ++c) {
+        EXPECT_EQ(t.Column_Alignment(c), Cell_Alignment::Centre) << c;
+    }
+    EXPECT_EQ(t.Cell(0, 0), "T(t,x)");
+    const std::vector<std::string> x = {"0.", "0.01", "0.02", "0.03", "0.04"};
+    for (int i = 1; i <= 5; ++i) {
+        EXPECT_EQ(t.Cell(0, i), x[static_cast<std::size_t>(i - 1)]);
+    }
+    // Row labels: the times 0, 0.5, ..., 5 with a blank and no zero before
+    // the point.
+    EXPECT_EQ(t.Cell(1, 0), " 0");
+    EXPECT_EQ(t.Cell(2, 0), " .5");
+    EXPECT_EQ(t.Cell(3, 0), " 1");
+    EXPECT_EQ(t.Cell(4, 0), " 1.5");
+    EXPECT_EQ(t.Cell(11, 0), " 5");
+
+    EXPECT_EQ(t.Cell(1, 1), "25.");
+    EXPECT_EQ(t.Cell(3, 2), "62.46");
+    EXPECT_EQ(t.Cell(2, 4), "-3.14");
+    EXPECT_EQ(t.Cell(11, 3), "99.99");
+    EXPECT_EQ(t.Cell(7, 1), "27.");  // 27.001
+
+    EXPECT_EQ(out.Distance_List_Items, x);
+    EXPECT_EQ(out.Distance_List_Text, "0.04");
+    EXPECT_TRUE(out.X_Input_Frame_Visible);
+}
+
+TEST(TransientPresentation1D, FirstChartFollowsTheRightFace) {
+    Result_Stores stores;
+    Fill_1D(stores, 5, 0.01, 10, 0.5);
+    Output_Model out;
+    Display_Transient_1D_Results(stores, out);
+    const Chart_Data& c = out.Chart;
+    EXPECT_EQ(c.Title, "Temperature Vs Time For x =0.04  m");
+    EXPECT_EQ(c.Category_Title, "Time (Sec)");
+    ASSERT_EQ(c.Point_Count(), 11);
+    EXPECT_EQ(c.Labels[0], " 0");
+    EXPECT_EQ(c.Labels[1], " .5");
+    EXPECT_EQ(c.Labels[10], " 5");
+    // Node 5 at level n: 20 + n + 0.005.
+    EXPECT_DOUBLE_EQ(c.Values[0], 21.005);
+    EXPECT_DOUBLE_EQ(c.Values[10], 31.005);
+    EXPECT_TRUE(c.Label_Ticks);
+}
+
+TEST(TransientPresentation1D, NoTimeStepsGiveTheInitialProfileOnly) {
+    Result_Stores stores;
+    Fill_1D(stores, 3, 0.25, 0, 2.0);
+    Output_Model out;
+    Display_Transient_1D_Results(stores, out);
+    EXPECT_EQ(stores.Transient_1D.Time_Steps_T1D, 1);
+    const Text_Table& t = out.Output_Table;
+    ASSERT_EQ(t.Rows(), 2);
+    ASSERT_EQ(t.Cols(), 4);
+    EXPECT_EQ(t.Cell(0, 3), "0.5");
+    EXPECT_EQ(t.Cell(1, 0), " 0");
+    EXPECT_EQ(t.Cell(1, 3), "21.");  // 21.003
+    ASSERT_EQ(out.Chart.Point_Count(), 1);
+    EXPECT_EQ(out.Chart.Labels[0], " 0");
+    EXPECT_EQ(out.Chart.Title, "Temperature Vs Time For x =0.5  m");
+}
+
+TEST(TransientPresentation1D, PickedLocationSelectsTheNearestNode) {
+    Result_Stores stores;
+    Fill_1D(stores, 5, 0.01, 4, 1.0);
+    Output_Model out;
+    Display_Transient_1D_Results(stores, out);  // 5 levels from here on
+    Chart_Data& c = out.Chart;
+
+    // x = 0: the left face, node 1.
+    Chart_Transient_1D_Location(stores, 1.0, "0.", c);
+    EXPECT_EQ(c.Title, "Temperature Vs Time For x = 0. m ");
+    EXPECT_EQ(c.Category_Title, "Time (Sec)");
+    ASSERT_EQ(c.Point_Count(), 5);
+    EXPECT_DOUBLE_EQ(c.Values[0], 21.001);
+    EXPECT_DOUBLE_EQ(c.Values[4], 25.001);
+    EXPECT_EQ(c.Labels[4], " 4");
+
+    // Grid 1 cm, x = 0.04 m: 4 cm / 1 cm + 1 = node 5.
+    Chart_Transient_1D_Location(stores, 1.0, "0.04", c);
+    EXPECT_EQ(c.Title, "Temperature Vs Time For x = 0.04 m ");
+    EXPECT_DOUBLE_EQ(c.Values[2], 23.005);
+
+    // A typed location between nodes: 1.4 cm -> 2.4 -> node 2.
+    Chart_Transient_1D_Location(stores, 1.0, " 0.014", c);
+    EXPECT_EQ(c.Title, "Temperature Vs Time For x = 0.014 m ");
+    EXPECT_DOUBLE_EQ(c.Values[0], 21.002);
+}
+
+TEST(TransientPresentation1D, ExactHalfNodesRoundToEven) {
+    Result_Stores stores;
+    Fill_1D(stores, 5, 0.02, 2, 1.0);
+    Output_Model out;
+    Display_Transient_1D_Results(stores, out);
+    Chart_Data& c = out.Chart;
+    // Grid 2 cm: x = 0.03 m gives 1.5 + 1 = 2.5 -> node 2; x = 0.05 m gives
+    // 2.5 + 1 = 3.5 -> node 4.
+    Chart_Transient_1D_Location(stores, 2.0, "0.03", c);
+    EXPECT_DOUBLE_EQ(c.Values[1], 22.002);
+    Chart_Transient_1D_Location(stores, 2.0, "0.05", c);
+    EXPECT_DOUBLE_EQ(c.Values[1], 22.004);
+}
+
+TEST(TransientPresentation1D, LocationOffTheWallKeepsTheCurve) {
+    Result_Stores stores;
+    Fill_1D(stores, 5, 0.01, 2, 1.0);
+    Output_Model out;
+    Display_Transient_1D_Results(stores, out);
+    Chart_Data& c = out.Chart;
+    const Chart_Data before = c;
+    Chart_Transient_1D_Location(stores, 1.0, "0.5", c);  // node 51 of 5
+    EXPECT_EQ(c.Title, before.Title);
+    EXPECT_EQ(c.Values, before.Values);
+    Chart_Transient_1D_Location(stores, 1.0, "-0.02", c);  // node -1
+    EXPECT_EQ(c.Values, before.Values);
+}
+
+TEST(TransientPresentation2D, LayoutHeadersAndOrientation) {
+    Transient_2D_Store s;
+    Fill_2D(s, 3, 4, 0.05, 2);
+    Node_Plane plane;
+    plane.Dimension(3, 4);
+    for (int i = 1; i <= 3; ++i) {
+        for (int j = 1; j <= 4; ++j) {
+            plane(i, j) = 10.0 * i + j;
+        }
+    }
+    plane(1, 1) = 100.0;
+    plane(3, 4) = 25.456;
+    plane(2, 1) = -3.14159;
+    Text_Table t;
+    Display_Transient_2D_Results(s, plane, t);
+
+    EXPECT_EQ(s.Table_Ready_T2D, 1);
+    ASSERT_EQ(t.Rows(), 5);
+    ASSERT_EQ(t.Cols(), 4);
+    for (int c = 0; c < 4; ++c) {
+        EXPECT_EQ(t.Column_Alignment(c), Cell_Alignment::Centre);
+    }
+    EXPECT_EQ(t.Cell(0, 0), "T(x,y)");
+    EXPECT_EQ(t.Cell(0, 1), "0.");
+    EXPECT_EQ(t.Cell(0, 2), "0.05");
+    EXPECT_EQ(t.Cell(0, 3), "0.1");
+    EXPECT_EQ(t.Cell(1, 0), "0.");
+    EXPECT_EQ(t.Cell(2, 0), "0.05");
+    EXPECT_EQ(t.Cell(3, 0), "0.1");
+    EXPECT_EQ(t.Cell(4, 0), "0.15");
+    // Row j is node row j (row 1 the top side), column i node column i.
+    EXPECT_EQ(t.Cell(1, 1), "100.");
+    EXPECT_EQ(t.Cell(4, 3), "25.46");
+    EXPECT_EQ(t.Cell(1, 2), "-3.14");
+    EXPECT_EQ(t.Cell(3, 2), "23.");
+    EXPECT_EQ(t.Cell(2, 3), "32.");
+    // The current cell is left on the last value written.
+    EXPECT_EQ(t.Row(), 4);
+    EXPECT_EQ(t.Col(), 3);
+}
+
+TEST(TransientPresentation2D, LaterCallsReplaceOnlyTheValues) {
+    Transient_2D_Store s;
+    Fill_2D(s, 3, 4, 0.05, 2);
+    Text_Table t;
+    Copy_Level_2D(s, 0, s.New_Temperature_T2D);
+    Display_Transient_2D_Results(s, s.New_Temperature_T2D, t);
+    // Marks in the headers show whether the layout is written again.
+    t.Set_Cell(0, 2, "mark");
+    t.Set_Cell(3, 0, "mark");
+    Copy_Level_2D(s, 2, s.New_Temperature_T2D);
+    Display_Transient_2D_Results(s, s.New_Temperature_T2D, t);
+    EXPECT_EQ(t.Cell(0, 2), "mark");
+    EXPECT_EQ(t.Cell(3, 0), "mark");
+    EXPECT_EQ(t.Cell(3, 2), "223.");  // 200 + 20 + 3
+    EXPECT_EQ(t.Rows(), 5);
+
+    // A new run with another grid lays the table out again.
+    Fill_2D(s, 6, 2, 0.02, 1);
+    Copy_Level_2D(s, 1, s.New_Temperature_T2D);
+    Display_Transient_2D_Results(s, s.New_Temperature_T2D, t);
+    ASSERT_EQ(t.Rows(), 3);
+    ASSERT_EQ(t.Cols(), 7);
+    EXPECT_EQ(t.Cell(0, 6), "0.1");
+    EXPECT_EQ(t.Cell(2, 0), "0.02");
+    EXPECT_EQ(t.Cell(2, 6), "162.");
+}
+
+TEST(TransientPresentation2D, TimeTextsNameTheirLevels) {
+    Transient_2D_Store s;
+    Fill_2D(s, 3, 3, 0.1, 6);
+    const double dt = 2.0;
+    EXPECT_EQ(Last_Stored_Level(s), 6);
+    EXPECT_EQ(Time_Text_Level(s, dt, "0."), 0);
+    EXPECT_EQ(Time_Text_Level(s, dt, "4."), 2);
+    EXPECT_EQ(Time_Text_Level(s, dt, "12."), 6);
+    // 5 s is level 2.5 and 7 s level 3.5: halves go to the even level.
+    EXPECT_EQ(Time_Text_Level(s, dt, "5"), 2);
+    EXPECT_EQ(Time_Text_Level(s, dt, "7"), 4);
+    EXPECT_EQ(Time_Text_Level(s, dt, "6.9 s"), 3);
+    // Beyond the stored range: kept inside it.
+    EXPECT_EQ(Time_Text_Level(s, dt, "100"), 6);
+    EXPECT_EQ(Time_Text_Level(s, dt, "-3"), 0);
+    EXPECT_EQ(Time_Text_Level(s, dt, "late"), 0);
+    // A history shorter than the step count limits the levels too.
+    s.Time_Steps_T2D = 9;
+    EXPECT_EQ(Last_Stored_Level(s), 6);
+}
+
+TEST(TransientPresentation2D, PickedTimeFillsTheTableWithItsLevel) {
+    Transient_2D_Store s;
+    Fill_2D(s, 3, 2, 0.1, 6);
+    Text_Table t;
+    const int level = Show_Transient_2D_Time(s, 0.5, "1.5", t);
+    EXPECT_EQ(level, 3);
+    EXPECT_DOUBLE_EQ(s.New_Temperature_T2D(2, 1), 321.0);
+    EXPECT_DOUBLE_EQ(s.New_Temperature_T2D(3, 2), 332.0);
+    ASSERT_EQ(t.Rows(), 3);
+    EXPECT_EQ(t.Cell(1, 2), "321.");
+    EXPECT_EQ(t.Cell(2, 3), "332.");
+    EXPECT_EQ(Show_Transient_2D_Time(s, 0.5, "0", t), 0);
+    EXPECT_EQ(t.Cell(2, 3), "32.");
+}
+
+TEST(TransientPresentation2D, HistoryRangeCoversEveryStoredLevel) {
+    Transient_2D_Store s;
+    Fill_2D(s, 3, 3, 0.1, 6);
+    s.Temperature_History_2D(2, 2, 0) = -40.5;
+    s.Temperature_History_2D(3, 1, 4) = 912.25;
+    double lo = 0;
+    double hi = 0;
+    Find_History_Range(s, lo, hi);
+    EXPECT_DOUBLE_EQ(lo, -40.5);
+    EXPECT_DOUBLE_EQ(hi, 912.25);
+    // Only levels up to Time_Steps_T2D count.
+    s.Time_Steps_T2D = 3;
+    Find_History_Range(s, lo, hi);
+    EXPECT_DOUBLE_EQ(hi, 333.0);  // 300 + 30 + 3
+    // A uniform history has an empty range.
+    for (int n = 0; n <= 6; ++n) {
+        for (int i = 1; i <= 3; ++i) {
+            for (int j = 1; j <= 3; ++j) {
+                s.Temperature_History_2D(i, j, n) = 20.0;
+            }
+        }
+    }
+    Find_History_Range(s, lo, hi);
+    EXPECT_DOUBLE_EQ(lo, 20.0);
+    EXPECT_DOUBLE_EQ(hi, 20.0);
+}
+
+TEST(TransientPresentation2D, StepsStayInsideTheStoredLevels) {
+    // Forward and fast forward: a step past the last level does not move.
+    EXPECT_EQ(Step_Level(5, 1, 6), 6);
+    EXPECT_EQ(Step_Level(6, 1, 6), 6);
+    EXPECT_EQ(Step_Level(1, 5, 6), 6);
+    EXPECT_EQ(Step_Level(2, 5, 6), 2);
+    // Rewind and fast rewind: below 0 becomes 0.
+    EXPECT_EQ(Step_Level(4, -1, 6), 3);
+    EXPECT_EQ(Step_Level(0, -1, 6), 0);
+    EXPECT_EQ(Step_Level(3, -5, 6), 0);
+    EXPECT_EQ(Step_Level(6, -5, 6), 1);
+}
