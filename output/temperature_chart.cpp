@@ -1,0 +1,96 @@
+#include "output/temperature_chart.h"
+
+#include <QCategoryAxis>
+#include <QLineSeries>
+#include <QList>
+#include <QPointF>
+#include <QSet>
+#include <QValueAxis>
+#include <algorithm>
+
+namespace calorix {
+
+namespace {
+constexpr int Shown_Labels = 12;
+}
+
+Temperature_Chart::Temperature_Chart(QWidget* parent) : QChartView(parent) {
+    auto* chart = new QChart();
+    chart->legend()->hide();
+    series_ = new QLineSeries(chart);
+    QPen pen(QColor(200, 40, 30));
+    pen.setWidthF(2.0);
+    series_->setPen(pen);
+    chart->addSeries(series_);
+    axis_x_ = new QCategoryAxis(chart);
+    axis_x_->setLabelsPosition(QCategoryAxis::AxisLabelsPositionOnValue);
+    axis_y_ = new QValueAxis(chart);
+    axis_y_->setLabelFormat(QStringLiteral("%.2f"));
+    chart->addAxis(axis_x_, Qt::AlignBottom);
+    chart->addAxis(axis_y_, Qt::AlignLeft);
+    series_->attachAxis(axis_x_);
+    series_->attachAxis(axis_y_);
+    QFont title_font = chart->titleFont();
+    title_font.setPointSize(12);
+    title_font.setBold(true);
+    chart->setTitleFont(title_font);
+    setChart(chart);
+    setRenderHint(QPainter::Antialiasing);
+}
+
+void Temperature_Chart::Draw(const Chart_Data& data) {
+    QChart* c = chart();
+    c->setTitle(QString::fromStdString(data.Title));
+    axis_x_->setTitleText(QString::fromStdString(data.Category_Title));
+
+    const int n = data.Point_Count();
+    // Point k (1-based) sits at x = k; the labels say what k stands for.
+    QList<QPointF> points;
+    points.reserve(n);
+    double lo = 0;
+    double hi = 0;
+    for (int k = 1; k <= n; ++k) {
+        const double v = data.Values[static_cast<std::size_t>(k - 1)];
+        points.append(QPointF(k, v));
+        lo = k == 1 ? v : std::min(lo, v);
+        hi = k == 1 ? v : std::max(hi, v);
+    }
+    series_->replace(points);
+
+    for (const QString& label : axis_x_->categoriesLabels()) {
+        axis_x_->remove(label);
+    }
+    if (n > 0) {
+        const int step = std::max(1, (n + Shown_Labels - 1) / Shown_Labels);
+        QSet<QString> used;
+        auto add = [&](int k) {
+            QString label = QString::fromStdString(data.Labels[static_cast<std::size_t>(k - 1)]);
+            // The axis wants distinct labels; two locations can round to the
+            // same text, so a repeat gets an invisible mark.
+            while (used.contains(label)) {
+                label += QChar(0x200B);
+            }
+            used.insert(label);
+            axis_x_->append(label, k);
+        };
+        int last = 0;
+        for (int k = 1; k <= n; k += step) {
+            add(k);
+            last = k;
+        }
+        if (data.Label_Ticks && last != n && n - last >= (step + 1) / 2) {
+            add(n);
+        }
+    }
+    axis_x_->setStartValue(n > 1 ? 1.0 : 0.0);
+    axis_x_->setRange(n > 1 ? 1.0 : 0.0, n > 1 ? n : 2.0);
+    axis_x_->setGridLineVisible(data.Label_Ticks);
+    if (hi - lo < 1e-9) {
+        lo -= 1.0;
+        hi += 1.0;
+    }
+    axis_y_->setRange(lo, hi);
+    axis_y_->applyNiceNumbers();
+}
+
+}  // namespace calorix

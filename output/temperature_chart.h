@@ -1,0 +1,34 @@
+#pragma once
+// The results chart: one temperature curve through its points in order, the
+// category labels of the points along the horizontal axis.
+#include <QChartView>
+
+#include "output/text_table.h"
+
+class QCategoryAxis;
+class QLineSeries;
+class QValueAxis;
+
+namespace calorix {
+
+class Temperature_Chart : public QChartView {
+    Q_OBJECT
+
+  public:
+    explicit Temperature_Chart(QWidget* parent = nullptr);
+    // Redraws the chart from the curve: title, category title, points,
+    // labels.  Labels are thinned to about a dozen so that a long history
+    // stays readable (and quick to lay out).
+    void Draw(const Chart_Data& data);
+
+    QLineSeries* Series() const { return series_; }
+    QCategoryAxis* Category_Axis() const { return axis_x_; }
+    QValueAxis* Value_Axis() const { return axis_y_; }
+
+  private:
+    QLineSeries* series_ = nullptr;
+    QCategoryAxis* axis_x_ = nullptr;
+    QValueAxis* axis_y_ = nullptr;
+};
+
+}  // namespace calorix

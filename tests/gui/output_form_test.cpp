@@ -1,0 +1,381 @@
+// The results window driven through the input window, as a student uses it:
+// a run of each kind with the start-up values, the table and its headings,
+// the chart and a picked location, a picked time, the tabs, Close and a rerun.
+#include <QCategoryAxis>
+#include <QComboBox>
+#include <QGroupBox>
+#include <QHeaderView>
+#include <QLabel>
+#include <QLineEdit>
+#include <QLineSeries>
+#include <QPushButton>
+#include <QRadioButton>
+#include <QSignalSpy>
+#include <QTabWidget>
+#include <QTableView>
+#include <QTimer>
+#include <QtTest>
+#include <functional>
+
+#include "common/number_text.h"
+#include "input/input_form.h"
+#include "input/message_dialogs.h"
+#include "output/output_form.h"
+#include "output/temperature_chart.h"
+#include "output/text_table_model.h"
+
+using namespace calorix;
+
+namespace {
+
+QString Cell(Output_Form* w, int row, int col) {
+    // Row 0 and column 0 of the results table are the view's headers.
+    const QAbstractItemModel* m = w->Table_View()->model();
+    if (row == 0 && col == 0) {
+        return w->Table_Corner()->text();
+    }
+    if (row == 0) {
+        return m->headerData(col - 1, Qt::Horizontal).toString();
+    }
+    if (col == 0) {
+        return m->headerData(row - 1, Qt::Vertical).toString();
+    }
+    return m->data(m->index(row - 1, col - 1)).toString();
+}
+
+QStringList Items(const QComboBox* c) {
+    QStringList l;
+    for (int i = 0; i < c->count(); ++i) {
+        l.append(c->itemText(i));
+    }
+    return l;
+}
+
+void Pick(QComboBox* c, const QString& text) {
+    c->setFocus();
+    c->lineEdit()->selectAll();
+    QTest::keyClicks(c->lineEdit(), text);
+    QTest::keyClick(c->lineEdit(), Qt::Key_Return);
+}
+
+}  // namespace
+
+class Output_Form_Test : public QObject {
+    Q_OBJECT
+
+  private:
+    int shown_ = 0;
+
+    static void Save_Screenshot(QWidget* w, const QString& name) {
+        const QByteArray dir = qgetenv("CALORIX_SCREENSHOT_DIR");
+        if (!dir.isEmpty()) {
+            w->grab().save(QString::fromUtf8(dir) + QLatin1Char('/') + name);
+        }
+    }
+
+    // Presses "Calculate Temperature" on `kind`; `inspect` runs while the
+    // results window is up, then the window's own Close button ends it.
+    void Run(D12_Input_Form& form, int kind, const std::function<void(Output_Form*)>& inspect) {
+        form.Case_Tab()->setCurrentIndex(kind);
+        QTimer::singleShot(0, this, [&, kind] {
+            auto* w = qobject_cast<Output_Form*>(QApplication::activeModalWidget());
+            if (w == nullptr) {
+                return;
+            }
+            ++shown_;
+            QVERIFY(QTest::qWaitForWindowExposed(w));
+            Save_Screenshot(w, QStringLiteral("output_kind%1_tab0.png").arg(kind));
+            inspect(w);
+            if (w->isVisible()) {
+                w->Close_Command()->click();
+            }
+        });
+        shown_ = 0;
+        QTest::mouseClick(form.OK_Command(), Qt::LeftButton);
+    }
+
+  private slots:
+    void init() {
+        Set_Message_Hook([](const Message_Request&) { return true; });
+    }
+    void cleanup() { Set_Message_Hook({}); }
+
+    void window_has_its_tabs_and_buttons() {
+        Output_Form w;
+        QCOMPARE(w.windowTitle(), QStringLiteral("CALORIX OUTPUT"));
+        QCOMPARE(w.Output_Tab()->count(), 2);
+        QCOMPARE(w.Output_Tab()->tabText(0), QStringLiteral("Tabular Ouput"));
+        QCOMPARE(w.Output_Tab()->tabText(1), QStringLiteral("Graphical Output"));
+        QCOMPARE(w.Close_Command()->text(), QStringLiteral("&Close"));
+        QCOMPARE(w.Print_Command()->text(), QStringLiteral("&Print Results To File"));
+        QVERIFY(w.Time_List()->isEditable());
+        QVERIFY(w.Distance_List()->isEditable());
+        QVERIFY(w.Input_Copy(0) != w.Input_Copy(1));
+        // The two copies word their labels differently.
+        const auto labels = [&](int k) {
+            QStringList l;
+            for (const QLabel* x : w.Input_Copy(k)->findChildren<QLabel*>()) {
+                l.append(x->text());
+            }
+            return l;
+        };
+        QVERIFY(labels(0).contains(QStringLiteral("Nodes in x_Direction =")));
+        QVERIFY(labels(0).contains(QStringLiteral("Conductivity (W/m.K) =")));
+        QVERIFY(labels(1).contains(QStringLiteral("Number of Grids in the y_Direction =")));
+        QVERIFY(labels(1).contains(QStringLiteral("Heat Generation Rate (W/m^3) =")));
+        QVERIFY(labels(1).contains(QStringLiteral("Thermal Diffusivity (m^2/s) =")));
+        QVERIFY(!labels(1).contains(QStringLiteral("Nodes in x_Direction =")));
+    }
+
+    void steady_plate_table_and_picture_request() {
+        D12_Input_Form form;
+        form.show();
+        Run(form, 1, [&](Output_Form* w) {
+            QCOMPARE(w->Output_Tab()->currentIndex(), 0);
+            QCOMPARE(
+                w->Table_Title()->text(),
+                QStringLiteral("T (Degrees Celsuis) as a function of x (Meters) and y (Meters)"));
+            // 5 x 5 nodes 25 cm apart: 6 x 6 cells with the headings.
+            QCOMPARE(w->Table_Model()->rowCount(), 5);
+            QCOMPARE(w->Table_Model()->columnCount(), 5);
+            QCOMPARE(Cell(w, 0, 0), QStringLiteral("T(x,y)"));
+            QCOMPARE(Cell(w, 0, 1), QStringLiteral("0."));
+            QCOMPARE(Cell(w, 0, 2), QStringLiteral("0.25"));
+            QCOMPARE(Cell(w, 0, 5), QStringLiteral("1."));
+            QCOMPARE(Cell(w, 4, 0), QStringLiteral("0.75"));
+            // The top side is held at 226.8 C.
+            QCOMPARE(Cell(w, 1, 3), QStringLiteral("226.8"));
+            const QVariant a =
+                w->Table_Model()->data(w->Table_Model()->index(2, 2), Qt::TextAlignmentRole);
+            QCOMPARE(a.value<Qt::Alignment>(), Qt::Alignment(Qt::AlignCenter));
+            for (int s = 0; s < 4; ++s) {
+                QVERIFY(w->Side_Label(s)->isVisible());
+            }
+            QCOMPARE(w->Side_Label(3)->text(), QStringLiteral("Constant Temperature"));
+            QVERIFY(w->Plate_Image()->isVisible());
+            QVERIFY(!w->Bar_Image()->isVisible());
+            QVERIFY(!w->Time_List()->isVisible());
+            QCOMPARE(w->Y_Axis_Label()->text(), QStringLiteral(" y (m)"));
+            const Input_Copy_Controls& c = w->Input_Copy_Parts(0);
+            QCOMPARE(c.Output_Frame->title(), QStringLiteral("2-D Steady State Problem Inputs"));
+            QCOMPARE(c.Text[Box_Grid_Size]->text(), QStringLiteral(" 25"));
+            QCOMPARE(c.Text[Box_Guess_Initial_Temperature]->text(), QStringLiteral(" 250"));
+            QVERIFY(c.Text[Box_Y_Grid]->isVisible());
+            QVERIFY(!c.Transient_Frame->isVisible());
+
+            QSignalSpy picture(w, &Output_Form::Shaded_Picture_Requested);
+            w->Output_Tab()->setCurrentIndex(1);
+            QCOMPARE(picture.count(), 1);
+            QCOMPARE(picture[0][0].toInt(), 1);
+            QVERIFY(w->Shaded_Plot_Host()->isVisible());
+            QVERIFY(!w->Plot_Output_Frame()->isVisible());
+            QVERIFY(w->Input_Copy(1)->isVisible());
+            Save_Screenshot(w, QStringLiteral("output_kind1_tab1.png"));
+        });
+        QCOMPARE(shown_, 1);
+        Output_Form* w = form.Results_Window();
+        QVERIFY(!w->isVisible());
+        // Close hides what the next run shows again.
+        for (int s = 0; s < 4; ++s) {
+            QVERIFY(!w->Side_Label(s)->isVisibleTo(w));
+        }
+        QVERIFY(!w->Plate_Image()->isVisibleTo(w));
+    }
+
+    void steady_bar_table_and_chart() {
+        D12_Input_Form form;
+        form.show();
+        Run(form, 0, [&](Output_Form* w) {
+            // 5 nodes 10 cm apart; the left face held at 200 C.
+            QCOMPARE(w->Table_Model()->rowCount(), 1);
+            QCOMPARE(w->Table_Model()->columnCount(), 5);
+            QCOMPARE(Cell(w, 1, 0), QStringLiteral("T(x)"));
+            QCOMPARE(Cell(w, 0, 0), QString());
+            QCOMPARE(Cell(w, 0, 2), QStringLiteral("0.1"));
+            QCOMPARE(Cell(w, 0, 5), QStringLiteral("0.4"));
+            QCOMPARE(Cell(w, 1, 1), QStringLiteral("200."));
+            QVERIFY(w->Bar_Image()->isVisible());
+            QVERIFY(!w->Side_Label(2)->isVisible());
+            QCOMPARE(w->Y_Axis_Label()->text(), QString());
+
+            QSignalSpy picture(w, &Output_Form::Shaded_Picture_Requested);
+            w->Output_Tab()->setCurrentIndex(1);
+            QCOMPARE(picture.count(), 0);
+            QVERIFY(w->Plot_Output_Frame()->isVisible());
+            QVERIFY(!w->Shaded_Plot_Host()->isVisible());
+            QVERIFY(!w->X_Input_Frame()->isVisible());
+            QCOMPARE(w->Plot_Output_Frame()->title(),
+                     QStringLiteral("1-D Steady State Problem Inputs"));
+            const Temperature_Chart* chart = w->Chart_View();
+            QCOMPARE(chart->chart()->title(), QStringLiteral("Temperature(C) Vs x Location (m)"));
+            QCOMPARE(chart->Category_Axis()->titleText(), QStringLiteral("x (m)"));
+            QCOMPARE(chart->Series()->count(), 5);
+            QCOMPARE(chart->Series()->at(0).y(), 200.0);
+            QCOMPARE(chart->Category_Axis()->categoriesLabels().first(), QStringLiteral("0."));
+            QCOMPARE(chart->Category_Axis()->categoriesLabels().last(), QStringLiteral("0.4"));
+            Save_Screenshot(w, QStringLiteral("output_kind0_tab1.png"));
+        });
+        QCOMPARE(shown_, 1);
+    }
+
+    void transient_bar_history_and_picked_location() {
+        D12_Input_Form form;
+        form.show();
+        Run(form, 2, [&](Output_Form* w) {
+            const Transient_1D_Store& s = form.Stores().Transient_1D;
+            // 5 steps of 24 s are 6 stored levels; 5 nodes 7.5 cm apart.
+            QCOMPARE(s.Time_Steps_T1D, std::int16_t(6));
+            QCOMPARE(w->Table_Model()->rowCount(), 6);
+            QCOMPARE(w->Table_Model()->columnCount(), 5);
+            QCOMPARE(Cell(w, 0, 0), QStringLiteral("T(t,x)"));
+            QCOMPARE(Cell(w, 0, 2), QStringLiteral("0.075"));
+            QCOMPARE(Cell(w, 0, 4), QStringLiteral("0.225"));
+            QCOMPARE(Cell(w, 1, 0), QStringLiteral(" 0"));
+            QCOMPARE(Cell(w, 2, 0), QStringLiteral(" 24"));
+            QCOMPARE(Cell(w, 6, 0), QStringLiteral(" 120"));
+            QCOMPARE(Cell(w, 1, 3), QStringLiteral("20."));  // the initial profile
+            QCOMPARE(w->Y_Axis_Label()->text(), QStringLiteral(" t (Sec)"));
+            const Input_Copy_Controls& c = w->Input_Copy_Parts(0);
+            QVERIFY(c.Transient_Frame->isVisible());
+            QCOMPARE(c.Text[Box_Time_Step]->text(), QStringLiteral(" 24"));
+            QCOMPARE(c.Text[Box_Diffusivity]->text(), QStringLiteral(" 1.17E-04"));
+            QVERIFY(c.Explicit_Option->isChecked());
+
+            w->Output_Tab()->setCurrentIndex(1);
+            QVERIFY(w->X_Input_Frame()->isVisible());
+            QCOMPARE(Items(w->Distance_List()),
+                     QStringList({"0.", "0.075", "0.15", "0.225", "0.3"}));
+            QCOMPARE(w->Distance_List()->currentText(), QStringLiteral("0.3"));
+            Temperature_Chart* chart = w->Chart_View();
+            QCOMPARE(chart->chart()->title(), QStringLiteral("Temperature Vs Time For x =0.3  m"));
+            QCOMPARE(chart->Category_Axis()->titleText(), QStringLiteral("Time (Sec)"));
+            QCOMPARE(chart->Series()->count(), 6);
+            QCOMPARE(chart->Series()->at(5).y(), s.Temperature_History_1D(6, 5));
+
+            // x = 0.15 m on a 7.5 cm grid is node 3.
+            w->Distance_List()->setCurrentIndex(2);
+            emit w->Distance_List()->textActivated(w->Distance_List()->currentText());
+            QCOMPARE(chart->chart()->title(),
+                     QStringLiteral("Temperature Vs Time For x = 0.15 m "));
+            QCOMPARE(chart->Series()->count(), 6);
+            QCOMPARE(chart->Series()->at(0).y(), 20.0);
+            QCOMPARE(chart->Series()->at(4).y(), s.Temperature_History_1D(5, 3));
+            // A typed location: 0.08 m is 1.07 grids from the left -> node 2.
+            Pick(w->Distance_List(), QStringLiteral("0.08"));
+            QCOMPARE(chart->chart()->title(),
+                     QStringLiteral("Temperature Vs Time For x = 0.08 m "));
+            QCOMPARE(chart->Series()->at(3).y(), s.Temperature_History_1D(4, 2));
+            Save_Screenshot(w, QStringLiteral("output_kind2_tab1.png"));
+        });
+        QCOMPARE(shown_, 1);
+        QCOMPARE(form.Results_Window()->Distance_List()->count(), 0);
+        QVERIFY(form.Output().Distance_List_Items.empty());
+    }
+
+    void transient_plate_times_and_rerun() {
+        D12_Input_Form form;
+        form.show();
+        Run(form, 3, [&](Output_Form* w) {
+            const Transient_2D_Store& s = form.Stores().Transient_2D;
+            QVERIFY(w->Time_List()->isVisible());
+            QVERIFY(w->Second_Label()->isVisible());
+            QCOMPARE(Items(w->Time_List()),
+                     QStringList({"0.", "2.", "4.", "6.", "8.", "10.", "12."}));
+            QCOMPARE(w->Time_List()->currentText(), QStringLiteral("12."));
+            // 5 x 3 nodes 0.5 cm apart.
+            QCOMPARE(w->Table_Model()->rowCount(), 3);
+            QCOMPARE(w->Table_Model()->columnCount(), 5);
+            QCOMPARE(Cell(w, 0, 0), QStringLiteral("T(x,y)"));
+            QCOMPARE(Cell(w, 0, 2), QStringLiteral("0.005"));
+            QCOMPARE(Cell(w, 0, 5), QStringLiteral("0.02"));
+            QCOMPARE(Cell(w, 3, 0), QStringLiteral("0.01"));
+            QCOMPARE(Cell(w, 2, 2).toStdString(),
+                     Format_Number(s.Temperature_History_2D(2, 2, 6), "###0.##"));
+
+            // The time 0: the initial 300 C everywhere inside.
+            w->Time_List()->setCurrentIndex(0);
+            emit w->Time_List()->textActivated(w->Time_List()->currentText());
+            QCOMPARE(Cell(w, 2, 2), QStringLiteral("300."));
+            QCOMPARE(Cell(w, 0, 2), QStringLiteral("0.005"));  // headings stay
+            // 3 s typed: level 1.5, rounded to the even level 2; the text
+            // takes the list's form.
+            Pick(w->Time_List(), QStringLiteral("3"));
+            QCOMPARE(w->Time_List()->currentText(), QStringLiteral("3."));
+            QCOMPARE(Cell(w, 2, 3).toStdString(),
+                     Format_Number(s.Temperature_History_2D(3, 2, 2), "###0.##"));
+            QVERIFY(Cell(w, 2, 3) != QStringLiteral("300."));
+
+            QSignalSpy picture(w, &Output_Form::Shaded_Picture_Requested);
+            QSignalSpy closing(w, &Output_Form::Closing);
+            w->Output_Tab()->setCurrentIndex(1);
+            QCOMPARE(picture.count(), 1);
+            QCOMPARE(picture[0][0].toInt(), 3);
+            QCOMPARE(w->Input_Copy_Parts(1).Output_Frame->title(),
+                     QStringLiteral("2-D Transient Problem Inputs"));
+            QCOMPARE(w->Input_Copy_Parts(1).Text[Box_Number_Of_Time_Steps]->text(),
+                     QStringLiteral(" 6"));
+            Save_Screenshot(w, QStringLiteral("output_kind3_tab1.png"));
+            w->Output_Tab()->setCurrentIndex(0);
+            w->Close_Command()->click();
+            QCOMPARE(closing.count(), 1);
+        });
+        QCOMPARE(shown_, 1);
+        Output_Form* w = form.Results_Window();
+        QVERIFY(!w->Time_List()->isVisibleTo(w));
+        QVERIFY(!w->Second_Label()->isVisibleTo(w));
+        QCOMPARE(w->Time_List()->count(), 0);
+
+        // The same kind again: the list holds this run's times only.
+        Run(form, 3, [&](Output_Form* w2) {
+            QVERIFY(w2->Time_List()->isVisible());
+            QCOMPARE(w2->Time_List()->count(), 7);
+        });
+        QCOMPARE(shown_, 1);
+
+        // Then another kind: no time list, a chart instead of the picture.
+        Run(form, 2, [&](Output_Form* w2) {
+            QVERIFY(!w2->Time_List()->isVisible());
+            QCOMPARE(w2->Table_Model()->rowCount(), 6);
+            QCOMPARE(Cell(w2, 0, 0), QStringLiteral("T(t,x)"));
+            QCOMPARE(w2->Distance_List()->count(), 5);
+            QSignalSpy picture(w2, &Output_Form::Shaded_Picture_Requested);
+            w2->Output_Tab()->setCurrentIndex(1);
+            QCOMPARE(picture.count(), 0);
+            QVERIFY(w2->Plot_Output_Frame()->isVisible());
+        });
+        QCOMPARE(shown_, 1);
+    }
+
+    void print_button_asks_for_the_report() {
+        D12_Input_Form form;
+        form.show();
+        Run(form, 1, [&](Output_Form* w) {
+            QSignalSpy print(w, &Output_Form::Print_Requested);
+            w->Print_Command()->click();
+            QCOMPARE(print.count(), 1);
+            QVERIFY(w->isVisible());  // printing does not close the window
+        });
+        QCOMPARE(shown_, 1);
+    }
+
+    void long_history_appears_at_once() {
+        // 1000 levels of 5 nodes: the view reads the table on demand.
+        D12_Input_Form form;
+        form.show();
+        Input_Form_State st = form.Read_Form_State();
+        st.Tabs[2].Number_Of_Time_Steps_Text = "999";
+        st.Tabs[2].Time_Step_Text = "1";
+        form.Apply_Form_State(st);
+        Run(form, 2, [&](Output_Form* w) {
+            QCOMPARE(w->Table_Model()->rowCount(), 1000);
+            QCOMPARE(Cell(w, 1000, 0), QStringLiteral(" 999"));
+            w->Table_View()->scrollToBottom();
+            QCOMPARE(w->Chart_View()->Series()->count(), 1000);
+            QVERIFY(w->Chart_View()->Category_Axis()->count() <= 14);
+        });
+        QCOMPARE(shown_, 1);
+    }
+};
+
+QTEST_MAIN(Output_Form_Test)
+#include "output_form_test.moc"
