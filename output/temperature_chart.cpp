@@ -56,6 +56,8 @@ void Temperature_Chart::Draw(const Chart_Data& data) {
         hi = k == 1 ? v : std::max(hi, v);
     }
     series_->replace(points);
+    // Markers help on a short curve and only clutter a long one.
+    series_->setPointsVisible(n <= 60);
 
     for (const QString& label : axis_x_->categoriesLabels()) {
         axis_x_->remove(label);

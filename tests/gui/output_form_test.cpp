@@ -69,6 +69,7 @@ class Output_Form_Test : public QObject {
     static void Save_Screenshot(QWidget* w, const QString& name) {
         const QByteArray dir = qgetenv("CALORIX_SCREENSHOT_DIR");
         if (!dir.isEmpty()) {
+            QApplication::processEvents();
             w->grab().save(QString::fromUtf8(dir) + QLatin1Char('/') + name);
         }
     }
@@ -372,6 +373,8 @@ class Output_Form_Test : public QObject {
             w->Table_View()->scrollToBottom();
             QCOMPARE(w->Chart_View()->Series()->count(), 1000);
             QVERIFY(w->Chart_View()->Category_Axis()->count() <= 14);
+            w->Output_Tab()->setCurrentIndex(1);
+            Save_Screenshot(w, QStringLiteral("output_long_history_tab1.png"));
         });
         QCOMPARE(shown_, 1);
     }
