@@ -106,34 +106,24 @@ Shaded_Plot_Panel::Shaded_Plot_Panel(QWidget* parent) : QWidget(parent) {
 
     // Left part of the picture area: the copy of the inputs.
     input_host_ = new QWidget(this);
-    input_host_->setGeometry(4, 4, 282, 590);
     auto* host_layout = new QVBoxLayout(input_host_);
     host_layout->setContentsMargins(0, 0, 0, 0);
     host_layout->addStretch(1);
 
     // The colour bar: maximum at the top, minimum at the bottom, twelve
     // values between them at the heights where their colours are.
-    const int bar_centre = Scale_Left + Scale_Width / 2;
     max_temp_command_ = new QPushButton(this);
-    max_temp_command_->setGeometry(bar_centre - 42, Scale_Top - 38, 84, 30);
     min_temp_command_ = new QPushButton(this);
-    min_temp_command_->setGeometry(bar_centre - 42, Scale_Top + Scale_Height + 8, 84, 30);
     max_temp_command_->setToolTip(QStringLiteral("Set the temperature shown in pure red"));
     min_temp_command_->setToolTip(QStringLiteral("Set the temperature shown in pure blue"));
     for (int k = 0; k < 12; ++k) {
         auto* label = new QLabel(this);
-        // Value (k+1)/13 of the range sits where the bar's dot rows have
-        // that fraction of red: row y = 2 (254 - 253 f).
-        const double f = (k + 1) / 13.0;
-        const int y = Scale_Top + static_cast<int>(2.0 * (254.0 - 253.0 * f));
-        label->setGeometry(Scale_Left + Scale_Width + 8, y - 9, 90, 18);
         label->setAlignment(Qt::AlignLeft | Qt::AlignVCenter);
         scale_labels_[static_cast<std::size_t>(k)] = label;
     }
 
     // Time navigation of the transient kind, above its picture.
     time_slider_ = new QSlider(Qt::Horizontal, this);
-    time_slider_->setGeometry(300, 12, 380, 26);
     time_slider_->setTickPosition(QSlider::TicksBelow);
     // While the thumb is dragged only the elapsed time follows; the level
     // is drawn when it is let go.
@@ -141,7 +131,6 @@ Shaded_Plot_Panel::Shaded_Plot_Panel(QWidget* parent) : QWidget(parent) {
 
     vcr_frame_ = new QFrame(this);
     vcr_frame_->setFrameShape(QFrame::StyledPanel);
-    vcr_frame_->setGeometry(300, 60, 214, 44);
     auto* vcr_layout = new QHBoxLayout(vcr_frame_);
     vcr_layout->setContentsMargins(4, 4, 4, 4);
     vcr_layout->setSpacing(3);
@@ -163,7 +152,6 @@ Shaded_Plot_Panel::Shaded_Plot_Panel(QWidget* parent) : QWidget(parent) {
     }
 
     time_frame_ = new QGroupBox(QStringLiteral("Time Elapsed"), this);
-    time_frame_->setGeometry(530, 48, 150, 62);
     auto* time_grid = new QGridLayout(time_frame_);
     time_grid->setContentsMargins(6, 2, 6, 2);
     time_grid->setVerticalSpacing(0);
@@ -201,7 +189,28 @@ Shaded_Plot_Panel::Shaded_Plot_Panel(QWidget* parent) : QWidget(parent) {
     vcr_frame_->hide();
     time_frame_->hide();
     time_slider_->hide();
-    setMinimumSize(Scale_Left + Scale_Width + 100, Scale_Top + Scale_Height + 46);
+    Place_Children();
+}
+
+void Shaded_Plot_Panel::Place_Children() {
+    const int x = Surface_Left();
+    input_host_->setGeometry(4, 4, Input_Copy_Width + x, 590);
+    const int bar_centre = x + Scale_Left + Scale_Width / 2;
+    max_temp_command_->setGeometry(bar_centre - 42, Scale_Top - 38, 84, 30);
+    min_temp_command_->setGeometry(bar_centre - 42, Scale_Top + Scale_Height + 8, 84, 30);
+    for (int k = 0; k < 12; ++k) {
+        // Value (k+1)/13 of the range sits where the bar's dot rows have
+        // that fraction of red: row y = 2 (254 - 253 f).
+        const double f = (k + 1) / 13.0;
+        const int y = Scale_Top + static_cast<int>(2.0 * (254.0 - 253.0 * f));
+        scale_labels_[static_cast<std::size_t>(k)]->setGeometry(x + Scale_Left + Scale_Width + 8,
+                                                                y - 9, 90, 18);
+    }
+    time_slider_->setGeometry(x + 300, 12, 380, 26);
+    vcr_frame_->setGeometry(x + 300, 60, 214, 44);
+    time_frame_->setGeometry(x + 530, 48, 150, 62);
+    setMinimumSize(x + Scale_Left + Scale_Width + 100, Scale_Top + Scale_Height + 46);
+    update();
 }
 
 Shaded_Plot_Panel::~Shaded_Plot_Panel() = default;
@@ -226,7 +235,13 @@ void Shaded_Plot_Panel::Set_Input_Copy(QWidget* frame) {
         frame->setParent(input_host_);
         layout->insertWidget(0, frame);
         frame->show();
+        // A copy wider than the room left of the picture pushes the picture
+        // and the bar to the right rather than being cut.
+        surface_left_ = std::max(0, frame->sizeHint().width() - Input_Copy_Width);
+    } else {
+        surface_left_ = 0;
     }
+    Place_Children();
 }
 
 // ---------------------------------------------------------------------------
@@ -263,15 +278,16 @@ void Shaded_Plot_Panel::Generate_Temperature_Scale() {
     scale_.fill(background_);
     Paint_Scale(Max_Temperature == Min_Temperature, Pixels(scale_), scale_.width(), scale_.height(),
                 Stride(scale_));
-    update(Scale_Left, Scale_Top, Scale_Width, Scale_Height);
+    update(Surface_Left() + Scale_Left, Scale_Top, Scale_Width, Scale_Height);
 }
 
 void Shaded_Plot_Panel::paintEvent(QPaintEvent*) {
     QPainter p(this);
-    p.drawImage(0, 0, picture_);
-    p.drawImage(Scale_Left, Scale_Top, scale_);
+    const int x = Surface_Left();
+    p.drawImage(x, 0, picture_);
+    p.drawImage(x + Scale_Left, Scale_Top, scale_);
     p.setPen(QColor(90, 90, 90));
-    p.drawRect(Scale_Left - 1, Scale_Top - 1, Scale_Width + 1, Scale_Height + 1);
+    p.drawRect(x + Scale_Left - 1, Scale_Top - 1, Scale_Width + 1, Scale_Height + 1);
 }
 
 void Shaded_Plot_Panel::hideEvent(QHideEvent* event) {

@@ -73,6 +73,10 @@ class Shaded_Plot_Panel : public QWidget {
     static constexpr int Scale_Top = 48;
     static constexpr int Scale_Width = 27;
     static constexpr int Scale_Height = 509;
+    static constexpr int Input_Copy_Width = 282;  // room left of the picture's first cell
+    // Panel x of the picture's left edge (0 unless a wide input copy needs
+    // more room).
+    int Surface_Left() const { return surface_left_; }
     static int Picture_Origin_X(int kind) { return kind == 3 ? 290 : 300; }
     static int Picture_Origin_Y(int kind) { return kind == 3 ? 150 : 105; }
 
@@ -114,6 +118,7 @@ class Shaded_Plot_Panel : public QWidget {
   private:
     enum Button_Index { Fast_Rewind, Rewind, Play, Stop, Forward, Fast_Forward, Button_Count };
 
+    void Place_Children();
     void Setup_Screen();
     void Generate_Temperature_Picture();
     void Format_Screen();
@@ -137,6 +142,7 @@ class Shaded_Plot_Panel : public QWidget {
     const Transient_2D_Store* transient_ = nullptr;
     double time_step_ = 0;
     bool playing_ = false;
+    int surface_left_ = 0;
 
     Shaded_Picture pic_;
     QImage picture_;
