@@ -498,6 +498,8 @@ void Shaded_Plot_Panel::Range_Command_Click(int flag, const QString& prompt) {
     Max_Min_Temp_Dialog* dialog = Dialog();
     dialog->Temp_Label()->setText(prompt);
     Message_Flag = static_cast<std::int16_t>(flag);
+    dialog->Max_Temp_Text()->selectAll();
+    dialog->Max_Temp_Text()->setFocus();
     const QPointer<Shaded_Plot_Panel> alive(this);
     const int answer = dialog->exec();
     if (alive.isNull() || answer != QDialog::Accepted) {

@@ -151,6 +151,34 @@ QWidget* Input_Copy_Stand_In() {
     return box;
 }
 
+// A square plate solved through the run driver: dx = 1 cm, k = 10, every
+// side held at `cold` except `hot_side` at `hot`; the transient kind starts
+// at `cold` with alpha = 1e-4, dt = 0.2 s, 40 steps.
+struct Solved_Plate {
+    Problem_Definition problem;
+    Result_Stores stores;
+    Output_Model out;
+    fakes::Scripted_Dialogs dialogs;
+    Run_Outcome outcome;
+    Solved_Plate(int kind, const char* nodes, int hot_side, const char* hot, const char* cold) {
+        Input_Form_State f = Initial_Form_State();
+        f.Kind = kind;
+        Parameter_Texts& t = f.Tabs[static_cast<std::size_t>(kind)];
+        t = Parameter_Texts{"1", "0", "10", cold, nodes, nodes, "", "", ""};
+        if (kind == Kind_Transient_2D) {
+            t.Diffusivity_Text = "0.0001";
+            t.Time_Step_Text = "0.2";
+            t.Number_Of_Time_Steps_Text = "40";
+        }
+        for (int side = 0; side < 4; ++side) {
+            Side_Inputs& s = f.Sides[static_cast<std::size_t>(4 * kind + side)];
+            s = Side_Inputs{};
+            s.T_Text = side == hot_side ? hot : cold;
+        }
+        outcome = Run_Calculation(f, problem, stores, out, dialogs);
+    }
+};
+
 }  // namespace
 
 class Shaded_Plot_Panel_Test : public QObject {
@@ -299,6 +327,10 @@ class Shaded_Plot_Panel_Test : public QObject {
         const QImage picture = p.Picture().copy();
         const QImage bar = p.Temperature_Scale_Picture().copy();
         const QStringList captions = Captions(p);
+        QCOMPARE(p.Dialog()->windowTitle(), QStringLiteral("CALORIX"));
+        QCOMPARE(p.Dialog()->Temp_Label()->text(),
+                 QStringLiteral("Enter the Maximum Temperature (C)"));
+        QCOMPARE(p.Dialog()->Cancel_Button()->text(), QStringLiteral("Cancel"));
         Answer_Range_Box(p, QStringLiteral("75"), false);
         p.Min_Temp_Command()->click();
         QCOMPARE(p.Message_Flag, std::int16_t{2});
@@ -643,53 +675,17 @@ class Shaded_Plot_Panel_Test : public QObject {
         QCOMPARE(Transient_Node(p, 2, 2), qRgb(102, 243, 153));
     }
 
-    void the_slider_keys_move_by_one_and_by_the_large_change() {
-        Shaded_Plot_Panel p;
-        p.resize(p.minimumSize());
-        p.show();
-        QVERIFY(QTest::qWaitForWindowExposed(&p));
-        const Transient_2D_Store s = Levels_Of_Ten();
-        p.Show_Transient_2D(s, 1.0, 10, "5");
-        p.Time_Slider()->setFocus();
-        QTest::keyClick(p.Time_Slider(), Qt::Key_Right);
-        QCOMPARE(p.Current_Step, 6);
-        QTest::keyClick(p.Time_Slider(), Qt::Key_PageUp);
-        QCOMPARE(p.Current_Step, 8);
-        QTest::keyClick(p.Time_Slider(), Qt::Key_End);
-        QCOMPARE(p.Current_Step, 10);
-        QCOMPARE(Transient_Node(p, 2, 2), Red);
-    }
-
     // -- Results of real runs, and how they look -------------------------------
 
     void a_solved_plate_with_a_hot_top_is_red_along_the_top() {
-        Input_Form_State f = Initial_Form_State();
-        f.Kind = Kind_Steady_2D;
-        Parameter_Texts& t = f.Tabs[Kind_Steady_2D];
-        t.Grid_Size_Text = "1";
-        t.X_Grid_Text = "10";
-        t.Y_Grid_Text = "10";
-        t.Heat_Generation_Text = "0";
-        t.Thermal_Conductivity_Text = "10";
-        t.Guess_Initial_Temperature_Text = "0";
-        for (int side = 0; side < 4; ++side) {
-            Side_Inputs& s = f.Sides[4 * Kind_Steady_2D + side];
-            s = Side_Inputs{};
-            s.Choice = BC_Temperature;
-            s.T_Text = side == 2 ? "100" : "0";
-        }
-        Problem_Definition problem;
-        Result_Stores stores;
-        Output_Model out;
-        fakes::Scripted_Dialogs dialogs;
-        QCOMPARE(Run_Calculation(f, problem, stores, out, dialogs), Run_Outcome::Solved);
-
+        Solved_Plate run(Kind_Steady_2D, "10", 2, "100", "0");
+        QCOMPARE(run.outcome, Run_Outcome::Solved);
         Shaded_Plot_Panel p;
         p.Set_Input_Copy(Input_Copy_Stand_In());
         p.resize(1100, 620);
         p.show();
         QVERIFY(QTest::qWaitForWindowExposed(&p));
-        p.Show_Steady_2D(stores.Steady_2D);
+        p.Show_Steady_2D(run.stores.Steady_2D);
         QCOMPARE(p.Max_Temperature, 100.0);
         QCOMPARE(p.Min_Temperature, 0.0);
         // Ten nodes: 20 cells per interval of 2 pixels; node (i, j) is at
@@ -709,37 +705,15 @@ class Shaded_Plot_Panel_Test : public QObject {
     }
 
     void a_solved_transient_plate_at_a_middle_level() {
-        Input_Form_State f = Initial_Form_State();
-        f.Kind = Kind_Transient_2D;
-        Parameter_Texts& t = f.Tabs[Kind_Transient_2D];
-        t.Grid_Size_Text = "1";
-        t.X_Grid_Text = "8";
-        t.Y_Grid_Text = "8";
-        t.Heat_Generation_Text = "0";
-        t.Thermal_Conductivity_Text = "10";
-        t.Guess_Initial_Temperature_Text = "20";
-        t.Diffusivity_Text = "0.0001";
-        t.Time_Step_Text = "0.2";
-        t.Number_Of_Time_Steps_Text = "40";
-        t.Explicit_Option = true;
-        for (int side = 0; side < 4; ++side) {
-            Side_Inputs& s = f.Sides[4 * Kind_Transient_2D + side];
-            s = Side_Inputs{};
-            s.Choice = BC_Temperature;
-            s.T_Text = side == 0 ? "200" : "20";
-        }
-        Problem_Definition problem;
-        Result_Stores stores;
-        Output_Model out;
-        fakes::Scripted_Dialogs dialogs;
-        QCOMPARE(Run_Calculation(f, problem, stores, out, dialogs), Run_Outcome::Solved);
-
+        // F0 = 1e-4 * 0.2 / 0.01^2 = 0.2: stable, no question asked.
+        Solved_Plate run(Kind_Transient_2D, "8", 0, "200", "20");
+        QCOMPARE(run.outcome, Run_Outcome::Solved);
         Shaded_Plot_Panel p;
         p.Set_Input_Copy(Input_Copy_Stand_In());
         p.resize(1100, 620);
         p.show();
         QVERIFY(QTest::qWaitForWindowExposed(&p));
-        p.Show_Transient_2D(stores.Transient_2D, 0.2, 40, "4");
+        p.Show_Transient_2D(run.stores.Transient_2D, 0.2, 40, "4");
         QCOMPARE(p.Current_Step, 20);
         QCOMPARE(p.Max_Temp, 200.0);
         QCOMPARE(p.Min_Temp, 20.0);
