@@ -69,7 +69,7 @@ class Shaded_Plot_Panel : public QWidget {
     // Geometry of the drawing surfaces.
     static constexpr int Picture_Width = 690;
     static constexpr int Picture_Height = 530;
-    static constexpr int Scale_Left = 720;  // colour bar, in panel pixels
+    static constexpr int Scale_Left = 720;  // colour bar, right of the picture surface
     static constexpr int Scale_Top = 48;
     static constexpr int Scale_Width = 27;
     static constexpr int Scale_Height = 509;
