@@ -1,0 +1,92 @@
+// Time for the shaded picture panel to put a result on screen: a 2-D steady
+// picture from scratch (interpolation, painting, values, bar, repaint) and one
+// frame of the transient animation (copy the level, draw it, repaint).
+#include <benchmark/benchmark.h>
+
+#include <QApplication>
+#include <QSlider>
+#include <cmath>
+#include <memory>
+
+#include "output/shaded_plot_panel.h"
+#include "solvers/result_stores.h"
+
+using namespace calorix;
+
+namespace {
+
+// One application for every benchmark of the run, on the offscreen screen.
+QApplication& Application() {
+    static std::unique_ptr<QApplication> app = [] {
+        qputenv("QT_QPA_PLATFORM", "offscreen");
+        static int argc = 1;
+        static char name[] = "calorix_bench";
+        static char* argv[] = {name, nullptr};
+        return std::make_unique<QApplication>(argc, argv);
+    }();
+    return *app;
+}
+
+double Field(int i, int j, int n) {
+    return 50.0 + 40.0 * std::sin(0.1 * i + 0.02 * n) * std::cos(0.07 * j);
+}
+
+void BM_Panel_Show_Steady_2D(benchmark::State& state) {
+    Application();
+    const int nodes = static_cast<int>(state.range(0));
+    Steady_2D_Store s;
+    s.X_Nodes_2D = static_cast<std::int16_t>(nodes);
+    s.Y_Nodes_2D = static_cast<std::int16_t>(nodes);
+    s.Temperature_2D.Dimension(nodes, nodes);
+    for (int i = 1; i <= nodes; ++i) {
+        for (int j = 1; j <= nodes; ++j) {
+            s.Temperature_2D(i, j) = Field(i, j, 0);
+        }
+    }
+    Shaded_Plot_Panel panel;
+    panel.resize(1100, 620);
+    panel.show();
+    QApplication::processEvents();
+    for (auto _ : state) {
+        panel.Show_Steady_2D(s);
+        panel.repaint();
+        benchmark::DoNotOptimize(panel.Picture().constBits());
+    }
+    state.counters["cells"] = static_cast<double>(panel.Picture_Data().Pixel_Temperature.Size());
+}
+BENCHMARK(BM_Panel_Show_Steady_2D)->Arg(3)->Arg(100)->Unit(benchmark::kMillisecond);
+
+void BM_Panel_Animation_Frame(benchmark::State& state) {
+    Application();
+    const int nodes = static_cast<int>(state.range(0));
+    constexpr int steps = 20;
+    Transient_2D_Store s;
+    s.X_Nodes_T2D = static_cast<std::int16_t>(nodes);
+    s.Y_Nodes_T2D = static_cast<std::int16_t>(nodes);
+    s.Time_Steps_T2D = steps;
+    s.Temperature_History_2D.Dimension(steps + 1, nodes, nodes);
+    for (int n = 0; n <= steps; ++n) {
+        for (int i = 1; i <= nodes; ++i) {
+            for (int j = 1; j <= nodes; ++j) {
+                s.Temperature_History_2D(i, j, n) = Field(i, j, n);
+            }
+        }
+    }
+    Shaded_Plot_Panel panel;
+    panel.resize(1100, 620);
+    panel.show();
+    panel.Show_Transient_2D(s, 1.0, steps, "0");
+    QApplication::processEvents();
+    int level = 0;
+    for (auto _ : state) {
+        // A slider move is exactly one frame: copy, interpolate, paint,
+        // values, repaint.
+        level = level % steps + 1;
+        panel.Time_Slider()->setValue(level);
+        benchmark::DoNotOptimize(panel.Picture().constBits());
+    }
+    state.counters["cells"] = static_cast<double>(panel.Picture_Data().Pixel_Temperature.Size());
+}
+BENCHMARK(BM_Panel_Animation_Frame)->Arg(5)->Arg(100)->Unit(benchmark::kMillisecond);
+
+}  // namespace

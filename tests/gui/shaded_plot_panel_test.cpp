@@ -1,0 +1,737 @@
+// The shaded picture panel on the offscreen screen, fed with result stores
+// filled by hand (so every colour can be worked out on paper) and with the
+// results of real runs.
+#include <QGridLayout>
+#include <QGroupBox>
+#include <QLabel>
+#include <QLineEdit>
+#include <QPointer>
+#include <QPushButton>
+#include <QSlider>
+#include <QTimer>
+#include <QToolButton>
+#include <QtTest>
+#include <memory>
+#include <vector>
+
+#include "input/problem_definition.h"
+#include "input/run_driver.h"
+#include "output/max_min_temp_dialog.h"
+#include "output/output_model.h"
+#include "output/shaded_plot_panel.h"
+#include "solvers/result_stores.h"
+#include "tests/core/test_dialogs.h"
+
+using namespace calorix;
+
+namespace {
+
+const QRgb Red = qRgb(255, 0, 0);
+const QRgb Blue = qRgb(0, 0, 255);
+const QRgb Green = qRgb(0, 255, 0);
+// f = 0.5: red and blue 127.5 round to 128, green 255 sin(1.57) = 254.99.
+const QRgb Midway = qRgb(128, 255, 128);
+
+// A 3 x 3 steady field.  Three nodes per side: 90 cells per interval of 2
+// pixels, so node (i, j) is painted from pixel (300 + 2a, 105 + 2b) with
+// a = 90 (i-1) + 1, b = 90 (j-1) + 1.
+Steady_2D_Store Steady_3x3(const double (&t)[3][3]) {
+    Steady_2D_Store s;
+    s.X_Nodes_2D = 3;
+    s.Y_Nodes_2D = 3;
+    s.Temperature_2D.Dimension(3, 3);
+    for (int i = 1; i <= 3; ++i) {
+        for (int j = 1; j <= 3; ++j) {
+            s.Temperature_2D(i, j) = t[j - 1][i - 1];  // written row by row as seen
+        }
+    }
+    return s;
+}
+
+QRgb Steady_Node(const Shaded_Plot_Panel& p, int i, int j) {
+    return p.Picture().pixel(300 + 2 * (90 * (i - 1) + 1), 105 + 2 * (90 * (j - 1) + 1));
+}
+
+// A 3 x 3 transient history of ten steps; level n is uniform at 10 n, so the
+// run-wide range is 0..100 and level 5 is midway.  Three nodes in the
+// transient table: 20 cells per interval of 8 pixels from origin (290, 150).
+Transient_2D_Store Levels_Of_Ten(bool uniform_history = false) {
+    Transient_2D_Store s;
+    s.X_Nodes_T2D = 3;
+    s.Y_Nodes_T2D = 3;
+    s.Time_Steps_T2D = 10;
+    s.Temperature_History_2D.Dimension(11, 3, 3);
+    for (int n = 0; n <= 10; ++n) {
+        for (int i = 1; i <= 3; ++i) {
+            for (int j = 1; j <= 3; ++j) {
+                s.Temperature_History_2D(i, j, n) = uniform_history ? 40.0 : 10.0 * n;
+            }
+        }
+    }
+    return s;
+}
+
+QRgb Transient_Node(const Shaded_Plot_Panel& p, int i, int j) {
+    return p.Picture().pixel(290 + 8 * (20 * (i - 1) + 1), 150 + 8 * (20 * (j - 1) + 1));
+}
+
+// Every painted cell of a 3 x 3 transient picture has this colour.
+bool Transient_Picture_All(const Shaded_Plot_Panel& p, QRgb c) {
+    for (int x = 298; x < 298 + 41 * 8; x += 5) {
+        for (int y = 158; y < 158 + 41 * 8; y += 5) {
+            if (p.Picture().pixel(x, y) != c) {
+                return false;
+            }
+        }
+    }
+    return true;
+}
+
+bool Scale_All(const Shaded_Plot_Panel& p, QRgb c) {
+    // Dot rows of the bar: 3 pixels tall around y = 2k, k = 1, 3, ..., 253.
+    for (int k = 1; k <= 253; k += 2) {
+        for (int x = 0; x <= 26; x += 2) {
+            if (p.Temperature_Scale_Picture().pixel(x, 2 * k) != c) {
+                return false;
+            }
+        }
+    }
+    return true;
+}
+
+QStringList Captions(const Shaded_Plot_Panel& p) {
+    QStringList c{p.Min_Temp_Command()->text()};
+    for (int k = 0; k < 12; ++k) {
+        c << p.Temperature_Scale_Label(k)->text();
+    }
+    c << p.Max_Temp_Command()->text();
+    return c;
+}
+
+QStringList Elapsed(const Shaded_Plot_Panel& p) {
+    return {p.hours_Label()->text(), p.minutes_Label()->text(), p.Seconds_Label()->text()};
+}
+
+// Answers the range box as soon as it is open: types the text, then OK or
+// Cancel.
+void Answer_Range_Box(Shaded_Plot_Panel& p, const QString& text, bool ok) {
+    QTimer::singleShot(0, &p, [&p, text, ok] {
+        Max_Min_Temp_Dialog* d = p.Dialog();
+        QVERIFY(d->isVisible());
+        d->Max_Temp_Text()->setText(text);
+        (ok ? d->OK_Button() : d->Cancel_Button())->click();
+    });
+}
+
+void Save_Screenshot(QWidget& w, const char* name) {
+    const QByteArray dir = qgetenv("CALORIX_SCREENSHOT_DIR");
+    if (!dir.isEmpty()) {
+        w.grab().save(QString::fromUtf8(dir) + QLatin1Char('/') + QLatin1String(name));
+    }
+}
+
+// A stand-in for the results window's second copy of the inputs.
+QWidget* Input_Copy_Stand_In() {
+    auto* box = new QGroupBox(QStringLiteral("Input Parameters"));
+    auto* grid = new QGridLayout(box);
+    const char* const labels[] = {"Grid Size (cm) =",
+                                  "Number of Grids in the x_Direction =",
+                                  "Number of Grids in the y_Direction =",
+                                  "Heat Generation Rate (W/m^3) =",
+                                  "Thermal Conductivity (W/m.K) =",
+                                  "Initial Temperature (C) ="};
+    int row = 0;
+    for (const char* l : labels) {
+        grid->addWidget(new QLabel(QString::fromLatin1(l)), row, 0);
+        auto* e = new QLineEdit(QStringLiteral("10"));
+        e->setReadOnly(true);
+        e->setFixedWidth(60);
+        grid->addWidget(e, row++, 1);
+    }
+    return box;
+}
+
+// A square plate solved through the run driver: dx = 1 cm, k = 10, every
+// side held at `cold` except `hot_side` at `hot`; the transient kind starts
+// at `cold` with alpha = 1e-4, dt = 0.2 s, 40 steps.
+struct Solved_Plate {
+    Problem_Definition problem;
+    Result_Stores stores;
+    Output_Model out;
+    fakes::Scripted_Dialogs dialogs;
+    Run_Outcome outcome;
+    Solved_Plate(int kind, const char* nodes, int hot_side, const char* hot, const char* cold) {
+        Input_Form_State f = Initial_Form_State();
+        f.Kind = kind;
+        Parameter_Texts& t = f.Tabs[static_cast<std::size_t>(kind)];
+        t = Parameter_Texts{"1", "0", "10", cold, nodes, nodes, "", "", ""};
+        if (kind == Kind_Transient_2D) {
+            t.Diffusivity_Text = "0.0001";
+            t.Time_Step_Text = "0.2";
+            t.Number_Of_Time_Steps_Text = "40";
+        }
+        for (int side = 0; side < 4; ++side) {
+            Side_Inputs& s = f.Sides[static_cast<std::size_t>(4 * kind + side)];
+            s = Side_Inputs{};
+            s.T_Text = side == hot_side ? hot : cold;
+        }
+        outcome = Run_Calculation(f, problem, stores, out, dialogs);
+    }
+};
+
+}  // namespace
+
+class Shaded_Plot_Panel_Test : public QObject {
+    Q_OBJECT
+
+  private slots:
+    // -- 2-D steady ---------------------------------------------------------
+
+    void steady_picture_runs_from_blue_at_the_coldest_to_red_at_the_hottest_node() {
+        Shaded_Plot_Panel p;
+        const Steady_2D_Store s = Steady_3x3({{0, 20, 30}, {40, 50, 60}, {70, 80, 100}});
+        p.Show_Steady_2D(s);
+        QCOMPARE(p.Kind(), 1);
+        QCOMPARE(p.Min_Temperature, 0.0);
+        QCOMPARE(p.Max_Temperature, 100.0);
+        QCOMPARE(p.Resolution, std::int16_t{2});
+        QCOMPARE(Steady_Node(p, 1, 1), Blue);
+        QCOMPARE(Steady_Node(p, 3, 3), Red);
+        QCOMPARE(Steady_Node(p, 2, 2), Midway);
+        // The first cell starts at (302, 107); the last one, cell 181, ends
+        // at pixel (300 + 2*181 + 1, 105 + 2*181 + 1) = (663, 468).  Outside them the picture is
+        // clear.
+        const QRgb clear = p.Picture().pixel(0, 0);
+        QCOMPARE(p.Picture().pixel(301, 200), clear);
+        QCOMPARE(p.Picture().pixel(200, 106), clear);
+        QVERIFY(p.Picture().pixel(302, 107) != clear);
+        QCOMPARE(p.Picture().pixel(663, 468), Red);
+        QCOMPARE(p.Picture().pixel(664, 468), clear);
+        QCOMPARE(p.Picture().pixel(663, 469), clear);
+        // No time navigation for a steady result.
+        QVERIFY(!p.VCR_Frame()->isVisibleTo(&p));
+        QVERIFY(!p.Time_Frame()->isVisibleTo(&p));
+        QVERIFY(!p.Time_Slider()->isVisibleTo(&p));
+    }
+
+    void the_bar_is_red_at_the_top_and_blue_at_the_bottom_with_fourteen_values() {
+        Shaded_Plot_Panel p;
+        const Steady_2D_Store s = Steady_3x3({{0, 20, 30}, {40, 50, 60}, {70, 80, 130}});
+        p.Show_Steady_2D(s);
+        // Step 130/13 = 10: thirteen bands of ten degrees.
+        QCOMPARE(Captions(p),
+                 QStringList({"0.00", "10.00", "20.00", "30.00", "40.00", "50.00", "60.00", "70.00",
+                              "80.00", "90.00", "100.00", "110.00", "120.00", "130.00"}));
+        // Top dot row k = 1: red 255, green 255 sin(3.14) = 0.41 -> 0.
+        QCOMPARE(p.Temperature_Scale_Picture().pixel(1, 2), Red);
+        // Bottom row k = 253: red 255/253 -> 1, green 255 sin(3.14/253) =
+        // 3.16 -> 3, blue 255*252/253 = 253.99 -> 254.
+        QCOMPARE(p.Temperature_Scale_Picture().pixel(25, 506), qRgb(1, 3, 254));
+        // The labels climb the bar: each higher value sits higher up.
+        for (int k = 1; k < 12; ++k) {
+            QVERIFY(p.Temperature_Scale_Label(k)->y() < p.Temperature_Scale_Label(k - 1)->y());
+        }
+        QVERIFY(p.Max_Temp_Command()->y() < p.Temperature_Scale_Label(11)->y());
+        QVERIFY(p.Min_Temp_Command()->y() > p.Temperature_Scale_Label(0)->y());
+    }
+
+    void a_uniform_field_is_green_everywhere_with_fourteen_equal_values() {
+        Shaded_Plot_Panel p;
+        const Steady_2D_Store s = Steady_3x3({{25, 25, 25}, {25, 25, 25}, {25, 25, 25}});
+        p.Show_Steady_2D(s);
+        for (int x = 302; x < 664; x += 7) {
+            for (int y = 107; y < 470; y += 7) {
+                QCOMPARE(p.Picture().pixel(x, y), Green);
+            }
+        }
+        QVERIFY(Scale_All(p, Green));
+        QCOMPARE(Captions(p), QStringList(14, QStringLiteral("25.00")));
+    }
+
+    void a_range_under_half_a_degree_collapses_after_the_picture_is_painted() {
+        Shaded_Plot_Panel p;
+        const Steady_2D_Store s =
+            Steady_3x3({{10.0, 10.1, 10.1}, {10.1, 10.1, 10.2}, {10.2, 10.2, 10.3}});
+        p.Show_Steady_2D(s);
+        // The picture was painted with the full 0.3 degree range ...
+        QCOMPARE(Steady_Node(p, 1, 1), Blue);
+        QCOMPARE(Steady_Node(p, 3, 3), Red);
+        // ... then the range collapsed onto the maximum: values and bar.
+        QCOMPARE(p.Min_Temperature, 10.3);
+        QCOMPARE(Captions(p), QStringList(14, QStringLiteral("10.30")));
+        QVERIFY(Scale_All(p, Green));
+        // The next redraw paints the picture green too.
+        p.Apply_Range_Entry(1, QStringLiteral("10.3"));
+        QCOMPARE(Steady_Node(p, 1, 1), Green);
+        QCOMPARE(Steady_Node(p, 3, 3), Green);
+    }
+
+    void showing_the_steady_picture_again_takes_the_range_from_the_data() {
+        Shaded_Plot_Panel p;
+        const Steady_2D_Store s = Steady_3x3({{0, 20, 30}, {40, 50, 60}, {70, 80, 100}});
+        p.Show_Steady_2D(s);
+        p.Apply_Range_Entry(1, QStringLiteral("60"));
+        QCOMPARE(p.Max_Temperature, 60.0);
+        p.Show_Steady_2D(s);
+        QCOMPARE(p.Max_Temperature, 100.0);
+        QCOMPARE(Steady_Node(p, 2, 2), Midway);
+    }
+
+    void the_input_copy_is_taken_into_the_left_of_the_panel_and_shown() {
+        Shaded_Plot_Panel p;
+        QPointer<QWidget> copy = Input_Copy_Stand_In();
+        p.Set_Input_Copy(copy);
+        QVERIFY(p.isAncestorOf(copy));
+        copy->hide();
+        const Steady_2D_Store s = Steady_3x3({{0, 20, 30}, {40, 50, 60}, {70, 80, 100}});
+        p.Show_Steady_2D(s);
+        QVERIFY(copy->isVisibleTo(&p));
+        p.show();
+        QVERIFY(QTest::qWaitForWindowExposed(&p));
+        // It is not cut, and stays left of the picture's first cell even
+        // when the picture has to move right to make room for it.
+        QVERIFY(copy->width() >= copy->sizeHint().width());
+        QVERIFY(copy->mapTo(&p, QPoint(copy->width(), 0)).x() <= p.Surface_Left() + 300);
+        QVERIFY(p.Max_Temp_Command()->x() > p.Surface_Left() + 664);
+    }
+
+    // -- The range box --------------------------------------------------------
+
+    void lowering_the_maximum_turns_every_node_above_it_pure_red() {
+        Shaded_Plot_Panel p;
+        const Steady_2D_Store s = Steady_3x3({{0, 20, 30}, {40, 50, 60}, {70, 80, 100}});
+        p.Show_Steady_2D(s);
+        QCOMPARE(Steady_Node(p, 3, 2), qRgb(153, 242, 102));  // 60 of 0..100, before
+        Answer_Range_Box(p, QStringLiteral("50"), true);
+        p.Max_Temp_Command()->click();
+        QCOMPARE(p.Message_Flag, std::int16_t{1});
+        QCOMPARE(p.Dialog()->Temp_Label()->text(), QStringLiteral("Enter The Maximum Temperature"));
+        QVERIFY(!p.Dialog()->isVisible());
+        QCOMPARE(p.Max_Temperature, 50.0);
+        QCOMPARE(p.Min_Temperature, 0.0);  // not taken from the data again
+        for (int i = 1; i <= 3; ++i) {
+            QCOMPARE(Steady_Node(p, i, 3), Red);  // 70, 80, 100
+        }
+        QCOMPARE(Steady_Node(p, 3, 2), Red);                  // 60
+        QCOMPARE(Steady_Node(p, 2, 2), Red);                  // 50: f = 1 from the formula
+        QCOMPARE(Steady_Node(p, 1, 1), Blue);                 // 0
+        QCOMPARE(Steady_Node(p, 3, 1), qRgb(153, 242, 102));  // 30 is now at f = 0.6
+        QCOMPARE(p.Max_Temp_Command()->text(), QStringLiteral("50.00"));
+        QCOMPARE(p.Temperature_Scale_Label(0)->text(), QStringLiteral("3.85"));  // 50/13
+    }
+
+    void cancel_leaves_picture_bar_and_range_as_they_were() {
+        Shaded_Plot_Panel p;
+        const Steady_2D_Store s = Steady_3x3({{0, 20, 30}, {40, 50, 60}, {70, 80, 100}});
+        p.Show_Steady_2D(s);
+        const QImage picture = p.Picture().copy();
+        const QImage bar = p.Temperature_Scale_Picture().copy();
+        const QStringList captions = Captions(p);
+        QCOMPARE(p.Dialog()->windowTitle(), QStringLiteral("CALORIX"));
+        QCOMPARE(p.Dialog()->Temp_Label()->text(),
+                 QStringLiteral("Enter the Maximum Temperature (C)"));
+        QCOMPARE(p.Dialog()->Cancel_Button()->text(), QStringLiteral("Cancel"));
+        Answer_Range_Box(p, QStringLiteral("75"), false);
+        p.Min_Temp_Command()->click();
+        QCOMPARE(p.Message_Flag, std::int16_t{2});
+        QCOMPARE(p.Dialog()->Temp_Label()->text(), QStringLiteral("Enter The Minimum Temperature"));
+        QVERIFY(!p.Dialog()->isVisible());
+        QCOMPARE(p.Min_Temperature, 0.0);
+        QCOMPARE(p.Max_Temperature, 100.0);
+        QVERIFY(p.Picture() == picture);
+        QVERIFY(p.Temperature_Scale_Picture() == bar);
+        QCOMPARE(Captions(p), captions);
+        // The box was only hidden: it still holds the text.
+        QCOMPARE(p.Dialog()->Max_Temp_Text()->text(), QStringLiteral("75"));
+    }
+
+    void a_text_that_is_not_a_number_counts_as_zero() {
+        Shaded_Plot_Panel p;
+        const Steady_2D_Store s = Steady_3x3({{-40, 20, 30}, {40, 50, 60}, {70, 80, 100}});
+        p.Show_Steady_2D(s);
+        Answer_Range_Box(p, QStringLiteral("warm"), true);
+        p.Min_Temp_Command()->click();
+        QCOMPARE(p.Min_Temperature, 0.0);
+        QCOMPARE(Steady_Node(p, 1, 1), Blue);  // -40 is below the new range
+        QCOMPARE(Steady_Node(p, 2, 2), Midway);
+        p.Apply_Range_Entry(2, QStringLiteral(" 12.5abc"));  // the leading number is read
+        QCOMPARE(p.Min_Temperature, 12.5);
+    }
+
+    void a_minimum_above_the_maximum_paints_inverted_then_collapses_to_green() {
+        Shaded_Plot_Panel p;
+        const Steady_2D_Store s = Steady_3x3({{0, 20, 30}, {40, 50, 60}, {70, 80, 100}});
+        p.Show_Steady_2D(s);
+        p.Apply_Range_Entry(2, QStringLiteral("200"));
+        // This picture used the range 200..100 as typed: every node is below
+        // the minimum.
+        QCOMPARE(Steady_Node(p, 3, 3), Blue);
+        QCOMPARE(Steady_Node(p, 1, 1), Blue);
+        QCOMPARE(p.Min_Temperature, 100.0);
+        QCOMPARE(Captions(p), QStringList(14, QStringLiteral("100.00")));
+        QVERIFY(Scale_All(p, Green));
+        p.Apply_Range_Entry(1, QStringLiteral("100"));
+        QCOMPARE(Steady_Node(p, 3, 3), Green);
+        QCOMPARE(Steady_Node(p, 1, 1), Green);
+    }
+
+    void transient_range_entry_redraws_the_level_but_keeps_the_bar() {
+        Shaded_Plot_Panel p;
+        const Transient_2D_Store s = Levels_Of_Ten();
+        p.Show_Transient_2D(s, 2.0, 10, "10");  // level 5, 50 C
+        const QImage bar = p.Temperature_Scale_Picture().copy();
+        QCOMPARE(Transient_Node(p, 2, 2), Midway);
+        p.Apply_Range_Entry(1, QStringLiteral("50"));
+        QCOMPARE(Transient_Node(p, 2, 2), Red);
+        QCOMPARE(p.Current_Step, 5);
+        QCOMPARE(p.Max_Temp_Command()->text(), QStringLiteral("50.00"));
+        QVERIFY(p.Temperature_Scale_Picture() == bar);
+        // Minimum above the maximum: painted blue, then collapsed; the bar
+        // still keeps its colours.
+        p.Apply_Range_Entry(2, QStringLiteral("60"));
+        QCOMPARE(Transient_Node(p, 2, 2), Blue);
+        QCOMPARE(p.Min_Temperature, 50.0);
+        QCOMPARE(Captions(p), QStringList(14, QStringLiteral("50.00")));
+        QVERIFY(p.Temperature_Scale_Picture() == bar);
+        // The run-wide range found on the first display is left alone.
+        QCOMPARE(p.Min_Temp, 0.0);
+        QCOMPARE(p.Max_Temp, 100.0);
+    }
+
+    // -- 2-D transient: first display -----------------------------------------
+
+    void first_display_sets_the_slider_and_shows_the_level_of_the_listed_time() {
+        Shaded_Plot_Panel p;
+        const Transient_2D_Store s = Levels_Of_Ten();
+        p.Show_Transient_2D(s, 2.0, 10, "10");
+        QCOMPARE(p.Kind(), 3);
+        QCOMPARE(p.Time_Slider()->maximum(), 10);
+        QCOMPARE(p.Time_Slider()->pageStep(), 2);
+        QCOMPARE(p.Current_Step, 5);
+        QCOMPARE(p.Time_Slider()->value(), 5);
+        QCOMPARE(p.Time_Elapsed, 10.0);
+        QCOMPARE(Elapsed(p), QStringList({" 0", " 0", " 10"}));
+        QCOMPARE(p.Min_Temp, 0.0);
+        QCOMPARE(p.Max_Temp, 100.0);
+        QCOMPARE(p.Min_Temperature, 0.0);
+        QCOMPARE(p.Max_Temperature, 100.0);
+        QCOMPARE(p.Resolution, std::int16_t{8});
+        QCOMPARE(Transient_Node(p, 1, 1), Midway);
+        QCOMPARE(Transient_Node(p, 3, 3), Midway);
+        // The transient picture starts at (290 + 8, 150 + 8).
+        const QRgb clear = p.Picture().pixel(0, 0);
+        QCOMPARE(p.Picture().pixel(297, 200), clear);
+        QCOMPARE(p.Picture().pixel(400, 157), clear);
+        QCOMPARE(p.Picture().pixel(298, 158), Midway);
+        QCOMPARE(p.Temperature_Scale_Picture().pixel(1, 2), Red);
+        QVERIFY(p.VCR_Frame()->isVisibleTo(&p));
+        QVERIFY(p.Time_Frame()->isVisibleTo(&p));
+        QVERIFY(p.Time_Slider()->isVisibleTo(&p));
+        // Then a steady result hides the navigation again.
+        const Steady_2D_Store st = Steady_3x3({{0, 20, 30}, {40, 50, 60}, {70, 80, 100}});
+        p.Show_Steady_2D(st);
+        QVERIFY(!p.VCR_Frame()->isVisibleTo(&p));
+    }
+
+    void elapsed_time_is_split_into_hours_minutes_and_seconds() {
+        Shaded_Plot_Panel p;
+        const Transient_2D_Store s = Levels_Of_Ten();
+        p.Show_Transient_2D(s, 540.0, 10, "5400");
+        QCOMPARE(p.Current_Step, 10);
+        QCOMPARE(p.Time_Elapsed, 5400.0);
+        QCOMPARE(p.hours, 1);
+        QCOMPARE(p.minutes, 30);
+        QCOMPARE(p.seconds, 0);
+        QCOMPARE(Elapsed(p), QStringList({" 1", " 30", " 0"}));
+        // 59.6 s rounds to one whole minute.
+        p.Show_Transient_2D(s, 5.96, 10, "59.6");
+        QCOMPARE(Elapsed(p), QStringList({" 0", " 1", " 0"}));
+    }
+
+    void a_uniform_history_is_green_at_every_level() {
+        Shaded_Plot_Panel p;
+        const Transient_2D_Store s = Levels_Of_Ten(true);
+        p.Show_Transient_2D(s, 1.0, 10, "0");
+        QVERIFY(Scale_All(p, Green));
+        int frames = 0;
+        bool all_green = true;
+        connect(&p, &Shaded_Plot_Panel::Frame_Drawn, this, [&](int) {
+            ++frames;
+            all_green = all_green && Transient_Picture_All(p, Green);
+        });
+        p.Play_Button_Picture()->click();
+        QCOMPARE(frames, 10);
+        QVERIFY(all_green);
+        QVERIFY(Transient_Picture_All(p, Green));
+    }
+
+    // -- Play and Stop -------------------------------------------------------
+
+    void play_from_level_three_starts_at_four_and_ends_at_the_last_level() {
+        Shaded_Plot_Panel p;
+        const Transient_2D_Store s = Levels_Of_Ten();
+        p.Show_Transient_2D(s, 1.0, 10, "0");
+        p.Time_Slider()->setValue(3);
+        QCOMPARE(p.Current_Step, 3);
+        std::vector<int> frames;
+        std::vector<int> slider_at_frame;
+        bool stepping_disabled = true;
+        connect(&p, &Shaded_Plot_Panel::Frame_Drawn, this, [&](int level) {
+            frames.push_back(level);
+            slider_at_frame.push_back(p.Time_Slider()->value());
+            stepping_disabled = stepping_disabled && !p.Forward_Button_Picture()->isEnabled() &&
+                                !p.Rewind_Button_Picture()->isEnabled() &&
+                                !p.Fast_Forward_Button_Picture()->isEnabled() &&
+                                !p.Fast_Rewind_Button_Picture()->isEnabled();
+            QVERIFY(p.Playing());
+        });
+        p.Play_Button_Picture()->click();
+        QCOMPARE(frames, (std::vector<int>{4, 5, 6, 7, 8, 9, 10}));
+        // The slider follows one frame behind the drawing.
+        QCOMPARE(slider_at_frame, (std::vector<int>{3, 4, 5, 6, 7, 8, 9}));
+        QVERIFY(stepping_disabled);
+        QVERIFY(!p.Playing());
+        QCOMPARE(p.Time_Slider()->value(), 10);
+        QCOMPARE(p.Current_Step, 10);
+        QCOMPARE(p.Stop_Flag, std::int16_t{0});
+        QVERIFY(p.Forward_Button_Picture()->isEnabled());
+        QVERIFY(p.Fast_Rewind_Button_Picture()->isEnabled());
+        QCOMPARE(Transient_Node(p, 2, 2), Red);  // level 10 = 100 C
+        QCOMPARE(Elapsed(p), QStringList({" 0", " 0", " 10"}));
+    }
+
+    void play_at_the_last_level_starts_again_from_the_beginning() {
+        Shaded_Plot_Panel p;
+        const Transient_2D_Store s = Levels_Of_Ten();
+        p.Show_Transient_2D(s, 1.0, 10, "10");
+        QCOMPARE(p.Time_Slider()->value(), 10);
+        std::vector<int> frames;
+        connect(&p, &Shaded_Plot_Panel::Frame_Drawn, this,
+                [&](int level) { frames.push_back(level); });
+        p.Play_Button_Picture()->click();
+        QCOMPARE(frames, (std::vector<int>{1, 2, 3, 4, 5, 6, 7, 8, 9, 10}));
+        QCOMPARE(p.Current_Step, 10);
+    }
+
+    void stop_ends_the_animation_after_the_frame_in_progress() {
+        Shaded_Plot_Panel p;
+        const Transient_2D_Store s = Levels_Of_Ten();
+        p.Show_Transient_2D(s, 1.0, 10, "0");
+        std::vector<int> frames;
+        connect(&p, &Shaded_Plot_Panel::Frame_Drawn, this, [&](int level) {
+            frames.push_back(level);
+            if (level == 3) {
+                // Pressed by the user while frame 3 is on screen: the click
+                // waits in the queue until the loop lets events run.
+                QToolButton* stop = p.Stop_Button_Picture();
+                QMetaObject::invokeMethod(
+                    stop, [stop] { stop->click(); }, Qt::QueuedConnection);
+            }
+        });
+        p.Play_Button_Picture()->click();
+        QCOMPARE(frames, (std::vector<int>{1, 2, 3, 4}));
+        QCOMPARE(p.Stop_Flag, std::int16_t{1});
+        QCOMPARE(p.Time_Slider()->value(), 4);
+        QCOMPARE(p.Current_Step, 4);
+        QVERIFY(!p.Playing());
+        QVERIFY(p.Forward_Button_Picture()->isEnabled());
+        QVERIFY(p.Rewind_Button_Picture()->isEnabled());
+        QVERIFY(p.Fast_Forward_Button_Picture()->isEnabled());
+        QVERIFY(p.Fast_Rewind_Button_Picture()->isEnabled());
+        // Play again goes on from there.
+        frames.clear();
+        p.Play_Button_Picture()->click();
+        QCOMPARE(frames.front(), 5);
+        QCOMPARE(frames.back(), 10);
+    }
+
+    void hiding_the_panel_during_play_stops_it() {
+        Shaded_Plot_Panel p;
+        p.resize(p.minimumSize());
+        p.show();
+        QVERIFY(QTest::qWaitForWindowExposed(&p));
+        const Transient_2D_Store s = Levels_Of_Ten();
+        p.Show_Transient_2D(s, 1.0, 10, "0");
+        std::vector<int> frames;
+        connect(&p, &Shaded_Plot_Panel::Frame_Drawn, this, [&](int level) {
+            frames.push_back(level);
+            if (level == 2) {
+                QMetaObject::invokeMethod(
+                    &p, [&p] { p.hide(); }, Qt::QueuedConnection);
+            }
+        });
+        p.Play_Button_Picture()->click();
+        QCOMPARE(frames, (std::vector<int>{1, 2, 3}));
+        QCOMPARE(p.Current_Step, 3);
+        QVERIFY(p.Forward_Button_Picture()->isEnabled());
+    }
+
+    void destroying_the_panel_during_play_ends_the_loop_safely() {
+        auto* p = new Shaded_Plot_Panel;
+        const QPointer<Shaded_Plot_Panel> watch(p);
+        const Transient_2D_Store s = Levels_Of_Ten();
+        p->Show_Transient_2D(s, 1.0, 10, "0");
+        std::vector<int> frames;
+        connect(p, &Shaded_Plot_Panel::Frame_Drawn, this, [&frames, p](int level) {
+            frames.push_back(level);
+            if (level == 2) {
+                QMetaObject::invokeMethod(
+                    p, [p] { delete p; }, Qt::QueuedConnection);
+            }
+        });
+        p->Play_Button_Picture()->click();
+        QVERIFY(watch.isNull());
+        QCOMPARE(frames, (std::vector<int>{1, 2}));
+    }
+
+    void stop_pressed_while_idle_only_sets_the_flag_and_looks_pressed() {
+        Shaded_Plot_Panel p;
+        const Transient_2D_Store s = Levels_Of_Ten();
+        p.Show_Transient_2D(s, 1.0, 10, "4");
+        p.Stop_Button_Picture()->click();
+        QCOMPARE(p.Stop_Flag, std::int16_t{1});
+        QVERIFY(p.Stop_Button_Picture()->isChecked());
+        QVERIFY(!p.Play_Button_Picture()->isChecked());
+        QVERIFY(!p.Forward_Button_Picture()->isChecked());
+        QCOMPARE(p.Current_Step, 4);
+        // A drawn frame shows all six flat again.
+        p.Forward_Button_Picture()->click();
+        for (QToolButton* b : {p.Fast_Rewind_Button_Picture(), p.Rewind_Button_Picture(),
+                               p.Play_Button_Picture(), p.Stop_Button_Picture(),
+                               p.Forward_Button_Picture(), p.Fast_Forward_Button_Picture()}) {
+            QVERIFY(!b->isChecked());
+        }
+        p.Stop_Animation();
+        QCOMPARE(p.Stop_Flag, std::int16_t{1});
+    }
+
+    // -- Stepping and the slider ---------------------------------------------
+
+    void stepping_stays_inside_the_stored_levels() {
+        Shaded_Plot_Panel p;
+        const Transient_2D_Store s = Levels_Of_Ten();
+        p.Show_Transient_2D(s, 1.0, 10, "5");
+        int frames = 0;
+        connect(&p, &Shaded_Plot_Panel::Frame_Drawn, this, [&](int) { ++frames; });
+        struct Step {
+            QToolButton* button;
+            int expected;
+        };
+        const Step steps[] = {
+            {p.Fast_Forward_Button_Picture(), 7},  // large change = 10/5 = 2
+            {p.Forward_Button_Picture(), 8},
+            {p.Forward_Button_Picture(), 9},
+            {p.Fast_Forward_Button_Picture(), 9},  // 11 would pass 10: no move
+            {p.Forward_Button_Picture(), 10},
+            {p.Forward_Button_Picture(), 10},  // the last level stays
+            {p.Fast_Rewind_Button_Picture(), 8},
+            {p.Rewind_Button_Picture(), 7},
+            {p.Fast_Rewind_Button_Picture(), 5},
+            {p.Fast_Rewind_Button_Picture(), 3},
+            {p.Fast_Rewind_Button_Picture(), 1},
+            {p.Fast_Rewind_Button_Picture(), 0},  // -1 becomes 0
+            {p.Rewind_Button_Picture(), 0},       // level 0 stays
+        };
+        int n = 0;
+        for (const Step& st : steps) {
+            st.button->click();
+            ++n;
+            QCOMPARE(p.Current_Step, st.expected);
+            QCOMPARE(p.Time_Slider()->value(), st.expected);
+            QCOMPARE(frames, n);  // every press draws, even one that stays
+        }
+        QCOMPARE(Transient_Node(p, 2, 2), Blue);  // level 0 = 0 C
+        p.Fast_Forward_Button_Picture()->click();
+        p.Fast_Forward_Button_Picture()->click();
+        p.Forward_Button_Picture()->click();
+        QCOMPARE(p.Current_Step, 5);
+        QCOMPARE(Transient_Node(p, 2, 2), Midway);
+    }
+
+    void moving_the_slider_redraws_dragging_only_moves_the_time() {
+        Shaded_Plot_Panel p;
+        const Transient_2D_Store s = Levels_Of_Ten();
+        p.Show_Transient_2D(s, 540.0, 10, "0");
+        QCOMPARE(Transient_Node(p, 2, 2), Blue);
+        p.Time_Slider()->setValue(10);
+        QCOMPARE(p.Current_Step, 10);
+        QCOMPARE(Transient_Node(p, 2, 2), Red);
+        QCOMPARE(Elapsed(p), QStringList({" 1", " 30", " 0"}));
+
+        const QImage before = p.Picture().copy();
+        p.Time_Slider()->setSliderDown(true);
+        p.Time_Slider()->setSliderPosition(4);  // 4 x 540 = 2160 s = 36 min
+        QCOMPARE(Elapsed(p), QStringList({" 0", " 36", " 0"}));
+        QCOMPARE(p.minutes, 36);
+        QCOMPARE(p.Current_Step, 10);
+        QCOMPARE(p.Time_Elapsed, 5400.0);
+        QVERIFY(p.Picture() == before);
+        // Letting go of the thumb draws the level it was left on.
+        p.Time_Slider()->setSliderDown(false);
+        QCOMPARE(p.Time_Slider()->value(), 4);
+        QCOMPARE(p.Current_Step, 4);
+        QCOMPARE(p.Time_Elapsed, 2160.0);
+        // 40 of 0..100: red 102, green 255 sin(3.14 * 0.6) = 242.6, blue 153.
+        QCOMPARE(Transient_Node(p, 2, 2), qRgb(102, 243, 153));
+    }
+
+    // -- Results of real runs, and how they look -------------------------------
+
+    void a_solved_plate_with_a_hot_top_is_red_along_the_top() {
+        Solved_Plate run(Kind_Steady_2D, "10", 2, "100", "0");
+        QCOMPARE(run.outcome, Run_Outcome::Solved);
+        Shaded_Plot_Panel p;
+        p.Set_Input_Copy(Input_Copy_Stand_In());
+        p.resize(1100, 620);
+        p.show();
+        QVERIFY(QTest::qWaitForWindowExposed(&p));
+        p.Show_Steady_2D(run.stores.Steady_2D);
+        QCOMPARE(p.Max_Temperature, 100.0);
+        QCOMPARE(p.Min_Temperature, 0.0);
+        // Ten nodes: 20 cells per interval of 2 pixels; node (i, j) is at
+        // pixel 300 + 2 (20 (i-1) + 1).  Top row (j = 1) held at 100 C.
+        auto node = [&p](int i, int j) {
+            return p.Picture().pixel(300 + 2 * (20 * (i - 1) + 1), 105 + 2 * (20 * (j - 1) + 1));
+        };
+        QCOMPARE(node(5, 1), Red);
+        QCOMPARE(node(5, 10), Blue);
+        QCOMPARE(node(1, 5), Blue);
+        // The middle of the plate lies between: more red above, more blue below.
+        QVERIFY(qRed(node(5, 3)) > qRed(node(5, 7)));
+        QVERIFY(qBlue(node(5, 3)) < qBlue(node(5, 7)));
+        QCOMPARE(p.Resolution, std::int16_t{2});
+        QApplication::processEvents();
+        Save_Screenshot(p, "shaded_steady.png");
+    }
+
+    void a_solved_transient_plate_at_a_middle_level() {
+        // F0 = 1e-4 * 0.2 / 0.01^2 = 0.2: stable, no question asked.
+        Solved_Plate run(Kind_Transient_2D, "8", 0, "200", "20");
+        QCOMPARE(run.outcome, Run_Outcome::Solved);
+        Shaded_Plot_Panel p;
+        p.Set_Input_Copy(Input_Copy_Stand_In());
+        p.resize(1100, 620);
+        p.show();
+        QVERIFY(QTest::qWaitForWindowExposed(&p));
+        p.Show_Transient_2D(run.stores.Transient_2D, 0.2, 40, "4");
+        QCOMPARE(p.Current_Step, 20);
+        QCOMPARE(p.Max_Temp, 200.0);
+        QCOMPARE(p.Min_Temp, 20.0);
+        QCOMPARE(p.Time_Slider()->maximum(), 40);
+        QCOMPARE(p.Time_Slider()->pageStep(), 8);
+        QCOMPARE(Elapsed(p), QStringList({" 0", " 0", " 4"}));
+        // Eight nodes: 10 cells per interval of 5 pixels from (290, 150).
+        // The left side is held at 200 C: pure red; the right at 20 C.
+        auto node = [&p](int i, int j) {
+            return p.Picture().pixel(290 + 5 * (10 * (i - 1) + 1), 150 + 5 * (10 * (j - 1) + 1));
+        };
+        QCOMPARE(node(1, 4), Red);
+        QCOMPARE(node(8, 4), Blue);
+        QVERIFY(qRed(node(3, 4)) > qRed(node(6, 4)));
+        QApplication::processEvents();
+        Save_Screenshot(p, "shaded_transient.png");
+    }
+};
+
+QTEST_MAIN(Shaded_Plot_Panel_Test)
+#include "shaded_plot_panel_test.moc"
