@@ -1,11 +1,15 @@
 #include <QApplication>
 
+#include "about/about_form.h"
 #include "input/input_form.h"
 
 int main(int argc, char* argv[]) {
     QApplication app(argc, argv);
     QApplication::setApplicationName(QStringLiteral("CALORIX"));
+    // The input window is built first but shown only when the start-up
+    // screen hands over to it.
     calorix::D12_Input_Form input;
-    input.show();
+    calorix::About_Form about(&input);
+    about.show();
     return QApplication::exec();
 }
