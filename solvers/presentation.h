@@ -29,4 +29,29 @@ void Chart_Transient_1D_Location(const Result_Stores& stores, double grid_size_c
 void Display_Transient_2D_Results(Transient_2D_Store& s, const Node_Plane& plane,
                                   Text_Table& table);
 
+// The last level of the 2-D history that can be shown: Time_Steps_T2D, kept
+// inside the levels the history holds.
+int Last_Stored_Level(const Transient_2D_Store& s);
+
+// The level of a time typed or picked in the time list: time / time step,
+// rounded, kept inside 0..Last_Stored_Level.
+int Time_Text_Level(const Transient_2D_Store& s, double time_step, const std::string& time_text);
+
+// Copies level `level` of the 2-D history into a node plane (dimensioned to
+// the node counts when it is not already).
+void Copy_Level_2D(const Transient_2D_Store& s, int level, Node_Plane& plane);
+
+// The time list click: the level of the chosen time goes into
+// New_Temperature_T2D and from there into the table.  Returns the level.
+int Show_Transient_2D_Time(Transient_2D_Store& s, double time_step, const std::string& time_text,
+                           Text_Table& table);
+
+// Smallest and largest temperature over every stored level, so that the
+// colours of different levels compare.
+void Find_History_Range(const Transient_2D_Store& s, double& min, double& max);
+
+// One step of the time navigation: forward steps that would pass the last
+// level do not move; backward steps stop at level 0.
+int Step_Level(int current, int step, int last);
+
 }  // namespace calorix
