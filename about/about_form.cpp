@@ -1,9 +1,11 @@
 #include "about/about_form.h"
 
+#include <QElapsedTimer>
 #include <QFont>
 #include <QHBoxLayout>
 #include <QLabel>
 #include <QShowEvent>
+#include <QThread>
 #include <QTimer>
 #include <QVBoxLayout>
 
@@ -71,13 +73,23 @@ void About_Form::showEvent(QShowEvent* e) {
     QDialog::showEvent(e);
     if (!started_) {
         // The screen appears once: after the pause the input window is the
-        // program's main window.
+        // program's main window.  The pause starts once the window is on the
+        // screen, from the event loop.
         started_ = true;
-        QTimer::singleShot(Pause_Milliseconds, this, &About_Form::Hand_Over);
+        QTimer::singleShot(0, this, &About_Form::Pause_And_Hand_Over);
     }
 }
 
-void About_Form::Hand_Over() {
+void About_Form::Pause_And_Hand_Over() {
+    // Paint now: nothing else is processed until the pause is over.
+    repaint();
+    if (Pause_Milliseconds > 0) {
+        QElapsedTimer clock;
+        clock.start();
+        while (clock.elapsed() < Pause_Milliseconds) {
+            QThread::msleep(10);
+        }
+    }
     if (input_form_ != nullptr) {
         input_form_->show();
     }

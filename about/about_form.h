@@ -17,7 +17,9 @@ class About_Form : public QDialog {
   public:
     explicit About_Form(D12_Input_Form* input_form, QWidget* parent = nullptr);
 
-    // How long the screen stays up before the input window takes over.
+    // How long the screen stays up before the input window takes over.  The
+    // pause blocks the program, as the start-up screen always has; 0 hands
+    // over at once (screenshots, tests).
     int Pause_Milliseconds = 1500;
 
     QLabel* Image1 = nullptr;
@@ -28,7 +30,8 @@ class About_Form : public QDialog {
     void showEvent(QShowEvent* e) override;
 
   private:
-    void Hand_Over();
+    // Form_Activate: paint the screen, pause, then hand over.
+    void Pause_And_Hand_Over();
 
     D12_Input_Form* input_form_;
     bool started_ = false;

@@ -6,6 +6,7 @@
 #include <QLabel>
 #include <QPushButton>
 #include <QVBoxLayout>
+#include <algorithm>
 
 #include "about/calorix_icon.h"
 
@@ -81,6 +82,7 @@ Help_About_Form::Help_About_Form(QWidget* parent) : QDialog(parent) {
         Label[i] = label;
         text->addWidget(label);
     }
+    text->addStretch();
 
     OKButton = new QPushButton(QStringLiteral("OK"), this);
     OKButton->setDefault(true);
@@ -98,7 +100,11 @@ Help_About_Form::Help_About_Form(QWidget* parent) : QDialog(parent) {
     layout->addLayout(top);
     layout->addSpacing(10);
     layout->addLayout(buttons);
-    setMinimumWidth(560);
+    // The wrapped labels need the height that goes with the window's width;
+    // a top-level window does not work that out by itself.
+    constexpr int width = 600;
+    setMinimumWidth(width);
+    resize(width, std::max(minimumSizeHint().height(), heightForWidth(width)));
 }
 
 }  // namespace calorix

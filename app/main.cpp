@@ -1,4 +1,5 @@
 #include <QApplication>
+#include <cstring>
 
 #include "about/about_form.h"
 #include "input/input_form.h"
@@ -10,6 +11,12 @@ int main(int argc, char* argv[]) {
     // screen hands over to it.
     calorix::D12_Input_Form input;
     calorix::About_Form about(&input);
+    // "--no-pause" skips the start-up pause (scripted sessions, screenshots).
+    for (int i = 1; i < argc; ++i) {
+        if (std::strcmp(argv[i], "--no-pause") == 0) {
+            about.Pause_Milliseconds = 0;
+        }
+    }
     about.show();
     return QApplication::exec();
 }
