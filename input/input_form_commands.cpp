@@ -1,21 +1,84 @@
 // The file, library, help and report commands of the input window.
-// Temporary: these commands arrive with the problem-file and library work;
-// until then they do nothing.
+#include "about/help_about_form.h"
+#include "input/file_dialogs.h"
 #include "input/input_form.h"
+#include "input/message_dialogs.h"
+#include "input/problem_file.h"
+#include "input/report_writer.h"
+#include "materials/properties_form.h"
 
 namespace calorix {
 
-void D12_Input_Form::Open_Command_Click() {}
-void D12_Input_Form::Save_Command_Click() {}
-void D12_Input_Form::Save_As_Command_Click() {}
-void D12_Input_Form::Thermal_Conductivity_Command_Click() {}
-void D12_Input_Form::About_Command_Click() {}
-void D12_Input_Form::Print_Results_Command() {}
-void D12_Input_Form::Fill_Properties_In_Combo_Box() {}
+void D12_Input_Form::Open_Command_Click() {
+    const QString path = Ask_File_Name(this, Calorix_File_Request(false, QStringLiteral("clx")));
+    if (path.isEmpty()) {
+        return;  // cancelled: nothing changes
+    }
+    problem_.File_Name = path.toStdString();
+    // A file that cannot be read ends the command silently; whatever was
+    // restored before the fault stays on the window.
+    Input_Form_State state = Read_Form_State();
+    Open_File(problem_.File_Name, state, &problem_);
+    Apply_Form_State(state);
+}
+
+void D12_Input_Form::Save_Command_Click() {
+    if (!Save_File(problem_.File_Name, Read_Form_State())) {
+        Show_Calorix_Message(this, QStringLiteral("CALORIX could not write the problem file ") +
+                                       QString::fromStdString(problem_.File_Name));
+    }
+}
+
+void D12_Input_Form::Save_As_Command_Click() {
+    const QString path = Ask_File_Name(this, Calorix_File_Request(true, QStringLiteral("clx")));
+    if (path.isEmpty()) {
+        return;
+    }
+    problem_.File_Name = path.toStdString();
+    Save_File(problem_.File_Name, Read_Form_State());  // a failure ends silently
+}
+
+void D12_Input_Form::Thermal_Conductivity_Command_Click() {
+    Properties_Form* library = Properties_Window();
+    Fill_Properties_In_Combo_Box();
+    library->show();
+    library->raise();
+    library->activateWindow();
+}
+
+void D12_Input_Form::About_Command_Click() {
+    Help_About_Form* help = Help_Window();
+    help->show();
+    help->raise();
+    help->activateWindow();
+}
+
+void D12_Input_Form::Print_Results_Command() {
+    const QString path = Ask_File_Name(this, Calorix_File_Request(true, QStringLiteral("out")));
+    if (path.isEmpty()) {
+        return;  // cancelled: no file, no message
+    }
+    problem_.File_Name = path.toStdString();
+    // Failures end the command silently.  The row and column counts of the
+    // report are not kept: every picture routine counts again before it draws.
+    Print_To_File(problem_.File_Name, Read_Form_State(), problem_, output_);
+}
+
+void D12_Input_Form::Fill_Properties_In_Combo_Box() {
+    Properties_Window()->Fill_List();
+}
+
 Properties_Form* D12_Input_Form::Properties_Window() {
+    if (properties_form_ == nullptr) {
+        properties_form_ = new Properties_Form(this);
+    }
     return properties_form_;
 }
+
 Help_About_Form* D12_Input_Form::Help_Window() {
+    if (help_form_ == nullptr) {
+        help_form_ = new Help_About_Form(this);
+    }
     return help_form_;
 }
 

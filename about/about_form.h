@@ -1,0 +1,40 @@
+#pragma once
+// The start-up screen, "ABOUT CALORIX Conduction Heat Transfer Software":
+// shown while the program starts, it fills the material list, pauses a
+// moment, then shows the input window and hides itself.
+#include <QDialog>
+#include <array>
+
+class QLabel;
+
+namespace calorix {
+
+class D12_Input_Form;
+
+class About_Form : public QDialog {
+    Q_OBJECT
+
+  public:
+    explicit About_Form(D12_Input_Form* input_form, QWidget* parent = nullptr);
+
+    // How long the screen stays up before the input window takes over.  The
+    // pause blocks the program, as the start-up screen always has; 0 hands
+    // over at once (screenshots, tests).
+    int Pause_Milliseconds = 1500;
+
+    QLabel* Image1 = nullptr;
+    QLabel* Image2 = nullptr;
+    std::array<QLabel*, 4> Label{};
+
+  protected:
+    void showEvent(QShowEvent* e) override;
+
+  private:
+    // Form_Activate: paint the screen, pause, then hand over.
+    void Pause_And_Hand_Over();
+
+    D12_Input_Form* input_form_;
+    bool started_ = false;
+};
+
+}  // namespace calorix

@@ -1,0 +1,283 @@
+#include "input/problem_file.h"
+
+#include <cmath>
+#include <cstdint>
+#include <fstream>
+#include <iterator>
+#include <optional>
+#include <string_view>
+#include <utility>
+
+#include "common/number_text.h"
+#include "common/run_error.h"
+
+namespace calorix {
+
+namespace {
+
+bool Has_Y_Grid(int tab) {
+    return tab == Kind_Steady_2D || tab == Kind_Transient_2D;
+}
+bool Is_Transient(int tab) {
+    return tab == Kind_Transient_1D || tab == Kind_Transient_2D;
+}
+
+// One value per write statement, so one value per line.
+class Record_Writer {
+  public:
+    explicit Record_Writer(std::ofstream& file) : file_(file) {}
+    void Integer(int value) { file_ << value << "\r\n"; }
+    void Real(const std::string& box_text) {
+        file_ << General_Text(Text_To_Number(box_text)) << "\r\n";
+    }
+
+  private:
+    std::ofstream& file_;
+};
+
+bool Is_Digit(char c) {
+    return c >= '0' && c <= '9';
+}
+
+// A field must be a whole number text: optional sign, digits with at most one
+// point (at least one digit), and an optional exponent E or D with optional
+// sign and at least one digit.  ".5", "0.5", "-2.5E-03" and "1D3" qualify.
+bool Is_Number_Field(std::string_view t) {
+    std::size_t i = 0;
+    if (i < t.size() && (t[i] == '+' || t[i] == '-')) {
+        ++i;
+    }
+    bool digit = false;
+    bool point = false;
+    for (; i < t.size(); ++i) {
+        if (Is_Digit(t[i])) {
+            digit = true;
+        } else if (t[i] == '.' && !point) {
+            point = true;
+        } else {
+            break;
+        }
+    }
+    if (!digit) {
+        return false;
+    }
+    if (i < t.size() && (t[i] == 'e' || t[i] == 'E' || t[i] == 'd' || t[i] == 'D')) {
+        ++i;
+        if (i < t.size() && (t[i] == '+' || t[i] == '-')) {
+            ++i;
+        }
+        const std::size_t first = i;
+        while (i < t.size() && Is_Digit(t[i])) {
+            ++i;
+        }
+        if (i == first) {
+            return false;
+        }
+    }
+    return i == t.size();
+}
+
+// The sequential input convention: before a numeric field, blanks, tabs and
+// line ends are skipped; the field then runs to the next comma or line end.
+class Record_Reader {
+  public:
+    explicit Record_Reader(std::string text) : text_(std::move(text)) {}
+
+    // The next value, or nothing at the end of the file or for a field that
+    // is not a number.
+    std::optional<double> Real() {
+        while (pos_ < text_.size() && Is_Separator_Blank(text_[pos_])) {
+            ++pos_;
+        }
+        if (pos_ >= text_.size()) {
+            return std::nullopt;
+        }
+        std::size_t end = pos_;
+        while (end < text_.size() && text_[end] != ',' && text_[end] != '\r' &&
+               text_[end] != '\n') {
+            ++end;
+        }
+        std::string_view field(text_.data() + pos_, end - pos_);
+        while (!field.empty() && (field.back() == ' ' || field.back() == '\t')) {
+            field.remove_suffix(1);
+        }
+        pos_ = end < text_.size() && text_[end] == ',' ? end + 1 : end;
+        if (!Is_Number_Field(field)) {
+            return std::nullopt;
+        }
+        const double value = Text_To_Number(field);
+        if (!std::isfinite(value)) {
+            return std::nullopt;  // overflow while reading a number
+        }
+        return value;
+    }
+
+    // A value read into a 16-bit integer: rounded half-even, overflow fails.
+    std::optional<std::int16_t> Integer() {
+        const std::optional<double> value = Real();
+        if (!value) {
+            return std::nullopt;
+        }
+        try {
+            return To_Int16(*value);
+        } catch (const Run_Error&) {
+            return std::nullopt;
+        }
+    }
+
+  private:
+    static bool Is_Separator_Blank(char c) {
+        return c == ' ' || c == '\t' || c == '\r' || c == '\n';
+    }
+    std::string text_;
+    std::size_t pos_ = 0;
+};
+
+}  // namespace
+
+bool Save_File(const std::string& path, const Input_Form_State& state) {
+    std::ofstream file(path, std::ios::binary | std::ios::trunc);
+    if (!file) {
+        return false;
+    }
+    Record_Writer w(file);
+    w.Integer(state.Kind);
+    for (int t = 0; t < 4; ++t) {
+        const Parameter_Texts& p = state.Tabs[static_cast<std::size_t>(t)];
+        w.Real(p.Grid_Size_Text);
+        w.Real(p.Heat_Generation_Text);
+        w.Real(p.Thermal_Conductivity_Text);
+        // The same box fills the guessed and the initial temperature slot.
+        w.Real(p.Guess_Initial_Temperature_Text);
+        w.Real(p.Guess_Initial_Temperature_Text);
+        w.Real(p.X_Grid_Text);
+        if (Has_Y_Grid(t)) {
+            w.Real(p.Y_Grid_Text);
+        }
+        if (Is_Transient(t)) {
+            w.Real(p.Diffusivity_Text);
+            w.Real(p.Time_Step_Text);
+            w.Real(p.Number_Of_Time_Steps_Text);
+            w.Integer(p.Explicit_Option ? 0 : 1);
+        }
+    }
+    for (const Side_Inputs& s : state.Sides) {
+        w.Integer(s.Choice);
+    }
+    // Note the order: h comes before the environment temperature.
+    for (const Side_Inputs& s : state.Sides) {
+        w.Real(s.T_Text);
+        w.Real(s.q_Text);
+        w.Real(s.h_Text);
+        w.Real(s.T_Infinity_Text);
+    }
+    file.close();
+    return !file.fail();
+}
+
+bool Open_File(const std::string& path, Input_Form_State& state, Problem_Definition* fields) {
+    std::string text;
+    {
+        std::ifstream file(path, std::ios::binary);
+        if (!file) {
+            return false;
+        }
+        text.assign(std::istreambuf_iterator<char>(file), std::istreambuf_iterator<char>());
+        if (file.bad()) {
+            return false;
+        }
+    }
+    Record_Reader r(std::move(text));
+    Problem_Definition scratch;
+    Problem_Definition& f = fields != nullptr ? *fields : scratch;
+
+    const std::optional<std::int16_t> kind = r.Integer();
+    if (!kind || *kind < 0 || *kind > 3) {
+        return false;  // there is no such tab to select
+    }
+    state.Kind = *kind;
+
+    for (int t = 0; t < 4; ++t) {
+        std::optional<double> v[6];
+        for (auto& value : v) {
+            if (!(value = r.Real())) {
+                return false;
+            }
+        }
+        f.Grid_Size = *v[0];
+        f.Q_generation = *v[1];
+        f.Conductivity = *v[2];
+        f.Guess_Temp = *v[3];
+        f.Initial_Temp = *v[4];  // read, but the box shows the guess
+        f.X_Grid = *v[5];
+        if (Has_Y_Grid(t)) {
+            const std::optional<std::int16_t> y = r.Integer();
+            if (!y) {
+                return false;
+            }
+            f.Y_Grid = *y;
+        }
+        if (Is_Transient(t)) {
+            const std::optional<double> alpha = r.Real();
+            const std::optional<double> dt = alpha ? r.Real() : std::nullopt;
+            const std::optional<double> steps = dt ? r.Real() : std::nullopt;
+            if (!steps) {
+                return false;
+            }
+            f.Diffusivity = *alpha;
+            f.Time_Step = *dt;
+            f.Number_Of_Time_Steps = *steps;
+        }
+
+        Parameter_Texts& p = state.Tabs[static_cast<std::size_t>(t)];
+        p.Grid_Size_Text = Plain_Number_Text(f.Grid_Size);
+        p.Heat_Generation_Text = General_Text(f.Q_generation);
+        p.Thermal_Conductivity_Text = Plain_Number_Text(f.Conductivity);
+        p.Guess_Initial_Temperature_Text = Plain_Number_Text(f.Guess_Temp);
+        p.X_Grid_Text = Plain_Number_Text(f.X_Grid);
+        if (Has_Y_Grid(t)) {
+            p.Y_Grid_Text = Plain_Number_Text(f.Y_Grid);
+        }
+        if (Is_Transient(t)) {
+            p.Diffusivity_Text = Plain_Number_Text(f.Diffusivity);
+            p.Time_Step_Text = Plain_Number_Text(f.Time_Step);
+            p.Number_Of_Time_Steps_Text = Plain_Number_Text(f.Number_Of_Time_Steps);
+            const std::optional<std::int16_t> scheme = r.Integer();
+            if (!scheme) {
+                return false;
+            }
+            if (*scheme == 0) {
+                p.Explicit_Option = true;
+            } else if (*scheme == 1) {
+                p.Explicit_Option = false;
+            }
+        }
+    }
+
+    for (Side_Inputs& s : state.Sides) {
+        const std::optional<std::int16_t> code = r.Integer();
+        if (!code) {
+            return false;
+        }
+        if (*code == BC_Temperature || *code == BC_Flux || *code == BC_Convection) {
+            s.Choice = *code;
+        }
+    }
+
+    for (Side_Inputs& s : state.Sides) {
+        const std::optional<double> t = r.Real();
+        const std::optional<double> q = t ? r.Real() : std::nullopt;
+        const std::optional<double> h = q ? r.Real() : std::nullopt;
+        const std::optional<double> t_inf = h ? r.Real() : std::nullopt;
+        if (!t_inf) {
+            return false;
+        }
+        s.T_Text = Plain_Number_Text(*t);
+        s.q_Text = Plain_Number_Text(*q);
+        s.h_Text = Plain_Number_Text(*h);
+        s.T_Infinity_Text = Plain_Number_Text(*t_inf);
+    }
+    return true;
+}
+
+}  // namespace calorix

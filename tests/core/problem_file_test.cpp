@@ -1,0 +1,362 @@
+#include "input/problem_file.h"
+
+#include <gtest/gtest.h>
+
+#include <filesystem>
+#include <fstream>
+#include <iterator>
+#include <string>
+#include <vector>
+
+using namespace calorix;
+
+namespace {
+
+// A file in a folder of its own, removed with the folder.
+class Problem_File : public ::testing::Test {
+  protected:
+    void SetUp() override {
+        const auto* info = ::testing::UnitTest::GetInstance()->current_test_info();
+        dir_ = std::filesystem::temp_directory_path() /
+               (std::string("calorix_problem_file_") + info->name());
+        std::filesystem::remove_all(dir_);
+        std::filesystem::create_directories(dir_);
+    }
+    void TearDown() override { std::filesystem::remove_all(dir_); }
+
+    std::string Path(const char* name = "problem.clx") const { return (dir_ / name).string(); }
+
+    static std::string Bytes(const std::string& path) {
+        std::ifstream in(path, std::ios::binary);
+        return std::string(std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>());
+    }
+    static void Write(const std::string& path, const std::string& bytes) {
+        std::ofstream out(path, std::ios::binary | std::ios::trunc);
+        out << bytes;
+    }
+    static std::string Lines(const std::vector<std::string>& lines) {
+        std::string text;
+        for (const std::string& l : lines) {
+            text += l + "\r\n";
+        }
+        return text;
+    }
+
+    std::filesystem::path dir_;
+};
+
+// The record of the start-up texts, written out line by line from the
+// initial boxes of the four tabs.
+std::vector<std::string> Start_Up_Record() {
+    std::vector<std::string> l = {"1"};
+    // Tab 0: grid, generation, conductivity, temperature twice, nodes in x.
+    for (const char* v : {"10", "200", "50", "20", "20", "5"}) {
+        l.push_back(v);
+    }
+    // Tab 1 adds nodes in y.
+    for (const char* v : {"25", "0", "1", "250", "250", "5", "5"}) {
+        l.push_back(v);
+    }
+    // Tab 2 adds diffusivity, time step, steps and the scheme (explicit 0);
+    // 0.000117 is below 0.001, so it is written in exponent form.
+    for (const char* v : {"7.5", "0", "401", "20", "20", "5", "1.17E-04", "24", "5", "0"}) {
+        l.push_back(v);
+    }
+    // Tab 3 has all of them.
+    for (const char* v : {"0.5", "0", "3", "300", "300", "5", "3", "2.344E-06", "2", "6", "0"}) {
+        l.push_back(v);
+    }
+    for (int j = 0; j < 16; ++j) {
+        l.push_back("1");  // every side starts at "Constant Temperature"
+    }
+    // T, q, h, T_infinity of the sixteen sides.
+    const char* sides[16][4] = {
+        {"200", "0", "0", "0"},   {"0", "0", "0", "0"},     {"0", "0", "0", "0"},
+        {"0", "0", "0", "0"},     {"226.8", "0", "0", "0"}, {"226.8", "0", "0", "0"},
+        {"226.8", "0", "0", "0"}, {"0", "0", "10", "26.8"}, {"200", "300000", "0", "0"},
+        {"20", "0", "0", "0"},    {"0", "0", "0", "0"},     {"0", "0", "0", "0"},
+        {"300", "0", "0", "0"},   {"300", "0", "0", "0"},   {"0", "0", "200", "50"},
+        {"0", "0", "0", "0"},
+    };
+    for (const auto& s : sides) {
+        for (const char* v : s) {
+            l.push_back(v);
+        }
+    }
+    return l;
+}
+
+// A state in which every box of every tab holds its own value.
+Input_Form_State Busy_State() {
+    Input_Form_State f = Initial_Form_State();
+    f.Kind = Kind_Transient_1D;
+    f.Tabs[0] = {"2", "-150", "0.25", "-3.5", "7", "", "", "", "", true};
+    f.Tabs[1] = {"12abc", "1000000", "16.3", "0", "9", "4.5", "", "", "", true};
+    f.Tabs[2] = {"1.5", "0.5", "386", "-0.75", "11", "", "1.1234E-04", "0.5", "40", false};
+    f.Tabs[3] = {"3", "", "2300", "1e3", "4", "6", "1.29e-3", "12", "999", true};
+    for (int j = 0; j < 16; ++j) {
+        Side_Inputs& s = f.Sides[static_cast<std::size_t>(j)];
+        s.Choice = static_cast<std::int16_t>(1 + j % 3);
+        s.T_Text = std::to_string(10 * j);
+        s.q_Text = std::to_string(-1000 * j);
+        s.h_Text = std::to_string(j) + ".5";
+        s.T_Infinity_Text = j % 2 == 0 ? "-0.125" : "";
+    }
+    return f;
+}
+
+}  // namespace
+
+TEST_F(Problem_File, StartUpStateIsWrittenAsTheHandBuiltRecord) {
+    ASSERT_TRUE(Save_File(Path(), Initial_Form_State()));
+    const std::vector<std::string> expected = Start_Up_Record();
+    ASSERT_EQ(expected.size(), 115u);
+    EXPECT_EQ(Bytes(Path()), Lines(expected));
+}
+
+TEST_F(Problem_File, SavedValuesAreTheNumbersOfTheBoxes) {
+    Input_Form_State f = Initial_Form_State();
+    f.Tabs[0].Grid_Size_Text = "12abc";   // leading number only
+    f.Tabs[0].X_Grid_Text = "";           // empty box: 0
+    f.Tabs[1].Y_Grid_Text = " 4.5 ";      // stored as typed, unrounded
+    f.Tabs[2].Explicit_Option = false;    // implicit: 1
+    f.Tabs[3].Grid_Size_Text = "1.5E20";  // large: exponent form
+    f.Sides[7].Choice = BC_Convection;
+    f.Sides[15].T_Infinity_Text = "-.25";  // the last line of the file
+    ASSERT_TRUE(Save_File(Path(), f));
+    std::vector<std::string> expected = Start_Up_Record();
+    expected[1] = "12";
+    expected[6] = "0";
+    expected[7 + 6] = "4.5";   // tab 1 starts on line 8 (index 7)
+    expected[14 + 9] = "1";    // tab 2 starts on line 15, scheme is its 10th
+    expected[24] = "1.5E+20";  // tab 3 starts on line 25
+    expected[35 + 7] = "3";    // choices start on line 36
+    expected[114] = "-0.25";
+    EXPECT_EQ(Bytes(Path()), Lines(expected));
+}
+
+TEST_F(Problem_File, RoundTripRestoresEveryBoxChoiceAndScheme) {
+    const Input_Form_State saved = Busy_State();
+    ASSERT_TRUE(Save_File(Path(), saved));
+    Input_Form_State back = Initial_Form_State();
+    Problem_Definition fields;
+    ASSERT_TRUE(Open_File(Path(), back, &fields));
+
+    EXPECT_EQ(back.Kind, Kind_Transient_1D);
+    // Every box but the heat generation shows the plain rule: a blank before
+    // a value that is not negative, no zero before the point below one.
+    const Parameter_Texts& t0 = back.Tabs[0];
+    EXPECT_EQ(t0.Grid_Size_Text, " 2");
+    EXPECT_EQ(t0.Heat_Generation_Text, "-150");
+    EXPECT_EQ(t0.Thermal_Conductivity_Text, " .25");
+    EXPECT_EQ(t0.Guess_Initial_Temperature_Text, "-3.5");
+    EXPECT_EQ(t0.X_Grid_Text, " 7");
+    const Parameter_Texts& t1 = back.Tabs[1];
+    EXPECT_EQ(t1.Grid_Size_Text, " 12");
+    EXPECT_EQ(t1.Heat_Generation_Text, "1000000");
+    EXPECT_EQ(t1.Thermal_Conductivity_Text, " 16.3");
+    EXPECT_EQ(t1.Guess_Initial_Temperature_Text, " 0");
+    EXPECT_EQ(t1.X_Grid_Text, " 9");
+    EXPECT_EQ(t1.Y_Grid_Text, " 4");  // 4.5 read into a 16-bit integer, half to even
+    const Parameter_Texts& t2 = back.Tabs[2];
+    EXPECT_EQ(t2.Grid_Size_Text, " 1.5");
+    EXPECT_EQ(t2.Heat_Generation_Text, "0.5");  // keeps its zero and has no blank
+    EXPECT_EQ(t2.Thermal_Conductivity_Text, " 386");
+    EXPECT_EQ(t2.Guess_Initial_Temperature_Text, "-.75");
+    EXPECT_EQ(t2.X_Grid_Text, " 11");
+    EXPECT_EQ(t2.Diffusivity_Text, " 1.1234E-04");
+    EXPECT_EQ(t2.Time_Step_Text, " .5");
+    EXPECT_EQ(t2.Number_Of_Time_Steps_Text, " 40");
+    EXPECT_FALSE(t2.Explicit_Option);
+    const Parameter_Texts& t3 = back.Tabs[3];
+    EXPECT_EQ(t3.Grid_Size_Text, " 3");
+    EXPECT_EQ(t3.Heat_Generation_Text, "0");
+    EXPECT_EQ(t3.Thermal_Conductivity_Text, " 2300");
+    EXPECT_EQ(t3.Guess_Initial_Temperature_Text, " 1000");
+    EXPECT_EQ(t3.X_Grid_Text, " 4");
+    EXPECT_EQ(t3.Y_Grid_Text, " 6");
+    EXPECT_EQ(t3.Diffusivity_Text, " .00129");
+    EXPECT_EQ(t3.Time_Step_Text, " 12");
+    EXPECT_EQ(t3.Number_Of_Time_Steps_Text, " 999");
+    EXPECT_TRUE(t3.Explicit_Option);
+    // The one-dimensional tabs have no nodes-in-y box: nothing is written.
+    EXPECT_EQ(back.Tabs[0].Y_Grid_Text, "");
+    EXPECT_EQ(back.Tabs[2].Y_Grid_Text, "");
+
+    for (int j = 0; j < 16; ++j) {
+        SCOPED_TRACE(j);
+        const Side_Inputs& s = back.Sides[static_cast<std::size_t>(j)];
+        EXPECT_EQ(s.Choice, 1 + j % 3);
+        EXPECT_EQ(s.T_Text, " " + std::to_string(10 * j));
+        EXPECT_EQ(s.q_Text, j == 0 ? " 0" : "-" + std::to_string(1000 * j));
+        EXPECT_EQ(s.h_Text, j == 0 ? " .5" : " " + std::to_string(j) + ".5");
+        EXPECT_EQ(s.T_Infinity_Text, j % 2 == 0 ? "-.125" : " 0");
+    }
+
+    // The fields hold the values of the last tab that carries them.
+    EXPECT_EQ(fields.Grid_Size, 3);
+    EXPECT_EQ(fields.Conductivity, 2300);
+    EXPECT_EQ(fields.Guess_Temp, 1000);
+    EXPECT_EQ(fields.Initial_Temp, 1000);
+    EXPECT_EQ(fields.X_Grid, 4);
+    EXPECT_EQ(fields.Y_Grid, 6);
+    EXPECT_EQ(fields.Diffusivity, 1.29e-3);
+    EXPECT_EQ(fields.Time_Step, 12);
+    EXPECT_EQ(fields.Number_Of_Time_Steps, 999);
+
+    // Saving what was restored gives the same file again.
+    const std::string first = Bytes(Path());
+    ASSERT_TRUE(Save_File(Path("again.clx"), back));
+    std::string second = Bytes(Path("again.clx"));
+    // Only the nodes-in-y value of tab 1 changed (4.5 came back as 4).
+    const std::string y_line = "\r\n4.5\r\n";
+    const auto at = first.find(y_line);
+    ASSERT_NE(at, std::string::npos);
+    EXPECT_EQ(second, first.substr(0, at) + "\r\n4\r\n" + first.substr(at + y_line.size()));
+}
+
+TEST_F(Problem_File, ReadsPointFormsExponentsAndBlanks) {
+    std::vector<std::string> l = Start_Up_Record();
+    l[0] = "  3";      // leading blanks are skipped
+    l[1] = ".5";       // no zero before the point
+    l[2] = "0.5";      // heat generation keeps the zero
+    l[3] = "5E-01";    // exponent form
+    l[4] = "-2.5D1";   // the other exponent letter
+    l[6] = "+4 ";      // sign and a trailing blank
+    l[7 + 6] = "3.5";  // y nodes of tab 1: half to even gives 4
+    l[24 + 7] = "2.344E-06";
+    l[24 + 10] = "1";  // tab 3 implicit
+    l[35] = "2";
+    l[36] = "3";
+    l[51] = "1e2";
+    Write(Path(), Lines(l));
+    Input_Form_State f = Initial_Form_State();
+    ASSERT_TRUE(Open_File(Path(), f));
+    EXPECT_EQ(f.Kind, 3);
+    EXPECT_EQ(f.Tabs[0].Grid_Size_Text, " .5");
+    EXPECT_EQ(f.Tabs[0].Heat_Generation_Text, "0.5");
+    EXPECT_EQ(f.Tabs[0].Thermal_Conductivity_Text, " .5");
+    EXPECT_EQ(f.Tabs[0].Guess_Initial_Temperature_Text, "-25");
+    EXPECT_EQ(f.Tabs[0].X_Grid_Text, " 4");
+    EXPECT_EQ(f.Tabs[1].Y_Grid_Text, " 4");
+    EXPECT_EQ(f.Tabs[3].Diffusivity_Text, " 2.344E-06");
+    EXPECT_FALSE(f.Tabs[3].Explicit_Option);
+    EXPECT_EQ(f.Sides[0].Choice, BC_Flux);
+    EXPECT_EQ(f.Sides[1].Choice, BC_Convection);
+    EXPECT_EQ(f.Sides[0].T_Text, " 100");
+    EXPECT_EQ(f.Sides[4].T_Text, " 226.8");
+    EXPECT_EQ(f.Sides[7].h_Text, " 10");
+    EXPECT_EQ(f.Sides[7].T_Infinity_Text, " 26.8");
+}
+
+TEST_F(Problem_File, CodesOutsideTheirRangeChangeNothing) {
+    std::vector<std::string> l = Start_Up_Record();
+    l[14 + 9] = "7";  // scheme of tab 2: neither 0 nor 1
+    l[35 + 4] = "0";  // side 4: no such option
+    l[35 + 5] = "4";
+    l[35 + 6] = "2";
+    Write(Path(), Lines(l));
+    Input_Form_State f = Initial_Form_State();
+    f.Tabs[2].Explicit_Option = false;
+    f.Sides[4].Choice = BC_Convection;
+    f.Sides[5].Choice = BC_Flux;
+    ASSERT_TRUE(Open_File(Path(), f));
+    EXPECT_FALSE(f.Tabs[2].Explicit_Option);
+    EXPECT_EQ(f.Sides[4].Choice, BC_Convection);
+    EXPECT_EQ(f.Sides[5].Choice, BC_Flux);
+    EXPECT_EQ(f.Sides[6].Choice, BC_Flux);
+}
+
+TEST_F(Problem_File, ShortFileStopsWhereItEndsAndIsLeftAlone) {
+    std::vector<std::string> l = Start_Up_Record();
+    l[0] = "0";
+    l[1] = "33";  // tab 0 grid size
+    l[35] = "3";  // side 0 choice
+    l[39] = "2";  // side 4 choice, the last line kept
+    l[40] = "3";  // side 5 choice, cut off
+    l.resize(40);
+    const std::string bytes = Lines(l);
+    Write(Path(), bytes);
+    Input_Form_State f = Initial_Form_State();
+    f.Sides[0].T_Text = "typed";
+    EXPECT_FALSE(Open_File(Path(), f));
+    EXPECT_EQ(f.Kind, 0);
+    EXPECT_EQ(f.Tabs[0].Grid_Size_Text, " 33");  // the tabs came before the end
+    EXPECT_EQ(f.Tabs[3].Grid_Size_Text, " .5");
+    EXPECT_EQ(f.Sides[0].Choice, BC_Convection);
+    EXPECT_EQ(f.Sides[4].Choice, BC_Flux);
+    EXPECT_EQ(f.Sides[5].Choice, BC_Temperature);  // never reached
+    EXPECT_EQ(f.Sides[0].T_Text, "typed");         // the values were never reached
+    EXPECT_EQ(Bytes(Path()), bytes);
+}
+
+TEST_F(Problem_File, GarbageEndsTheReadingAtTheBadField) {
+    std::vector<std::string> l = Start_Up_Record();
+    l[0] = "2";
+    l[7] = "x25";  // tab 1 grid size: not a number
+    const std::string bytes = Lines(l);
+    Write(Path(), bytes);
+    Input_Form_State f = Initial_Form_State();
+    f.Tabs[0].Grid_Size_Text = "typed";
+    f.Tabs[1].Grid_Size_Text = "typed";
+    EXPECT_FALSE(Open_File(Path(), f));
+    EXPECT_EQ(f.Kind, 2);                        // the tab was selected first
+    EXPECT_EQ(f.Tabs[0].Grid_Size_Text, " 10");  // tab 0 was complete
+    EXPECT_EQ(f.Tabs[1].Grid_Size_Text, "typed");
+    EXPECT_EQ(Bytes(Path()), bytes);
+
+    // A number followed by letters is not a number field either.
+    l = Start_Up_Record();
+    l[3] = "50abc";
+    Write(Path(), Lines(l));
+    f = Initial_Form_State();
+    f.Tabs[0].Grid_Size_Text = "typed";
+    EXPECT_FALSE(Open_File(Path(), f));
+    EXPECT_EQ(f.Tabs[0].Grid_Size_Text, "typed");
+
+    // A kind that names no tab.
+    l = Start_Up_Record();
+    l[0] = "4";
+    Write(Path(), Lines(l));
+    f = Initial_Form_State();
+    EXPECT_FALSE(Open_File(Path(), f));
+    EXPECT_EQ(f.Kind, Kind_Steady_2D);
+
+    // A value too large for a double.
+    l = Start_Up_Record();
+    l[114] = "1E999";
+    Write(Path(), Lines(l));
+    EXPECT_FALSE(Open_File(Path(), f));
+}
+
+TEST_F(Problem_File, EmptyBinaryAndMissingFilesFailWithoutChange) {
+    const Input_Form_State start = Initial_Form_State();
+    Input_Form_State f = start;
+    EXPECT_FALSE(Open_File(Path("missing.clx"), f));
+    EXPECT_FALSE(std::filesystem::exists(Path("missing.clx")));
+
+    Write(Path("empty.clx"), "");
+    EXPECT_FALSE(Open_File(Path("empty.clx"), f));
+
+    std::string binary;
+    for (int i = 0; i < 4096; ++i) {
+        binary.push_back(static_cast<char>((i * 131 + 7) % 256));
+    }
+    Write(Path("binary.clx"), binary);
+    EXPECT_FALSE(Open_File(Path("binary.clx"), f));
+    EXPECT_EQ(Bytes(Path("binary.clx")), binary);
+
+    EXPECT_EQ(f.Kind, start.Kind);
+    EXPECT_EQ(f.Tabs[1].Grid_Size_Text, start.Tabs[1].Grid_Size_Text);
+    EXPECT_EQ(f.Sides[4].T_Text, start.Sides[4].T_Text);
+}
+
+TEST_F(Problem_File, SaveIntoAMissingFolderFails) {
+    EXPECT_FALSE(Save_File(Path("no_such_folder/problem.clx"), Initial_Form_State()));
+}
+
+TEST_F(Problem_File, SaveTruncatesALongerFile) {
+    Write(Path(), std::string(10000, 'x'));
+    ASSERT_TRUE(Save_File(Path(), Initial_Form_State()));
+    EXPECT_EQ(Bytes(Path()), Lines(Start_Up_Record()));
+}

@@ -1,0 +1,383 @@
+#include "input/report_writer.h"
+
+#include <gtest/gtest.h>
+
+#include <filesystem>
+#include <fstream>
+#include <iterator>
+#include <string>
+#include <vector>
+
+#include "input/run_driver.h"
+#include "test_dialogs.h"
+
+using namespace calorix;
+
+namespace {
+
+class Report : public ::testing::Test {
+  protected:
+    void SetUp() override {
+        const auto* info = ::testing::UnitTest::GetInstance()->current_test_info();
+        dir_ = std::filesystem::temp_directory_path() /
+               (std::string("calorix_report_") + info->name());
+        std::filesystem::remove_all(dir_);
+        std::filesystem::create_directories(dir_);
+        path_ = (dir_ / "results.out").string();
+    }
+    void TearDown() override { std::filesystem::remove_all(dir_); }
+
+    // Runs the real driver on the form and writes the report of the run.
+    void Run_And_Print(const Input_Form_State& form) {
+        ASSERT_EQ(Run_Calculation(form, problem_, stores_, out_, dialogs_), Run_Outcome::Solved);
+        ASSERT_TRUE(dialogs_.messages.empty());
+        ASSERT_TRUE(dialogs_.questions.empty());
+        result_ = Print_To_File(path_, form, problem_, out_);
+        ASSERT_TRUE(result_.Written);
+    }
+    std::string Bytes() const {
+        std::ifstream in(path_, std::ios::binary);
+        return std::string(std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>());
+    }
+
+    std::filesystem::path dir_;
+    std::string path_;
+    Problem_Definition problem_;
+    Result_Stores stores_;
+    Output_Model out_;
+    fakes::Scripted_Dialogs dialogs_;
+    Report_Result result_;
+};
+
+// Every report line ends in CR LF.
+std::string Lines(const std::vector<std::string>& lines) {
+    std::string text;
+    for (const std::string& l : lines) {
+        text += l + "\r\n";
+    }
+    return text;
+}
+
+// One cell of up to eight characters in its 14-character print zone: the
+// text, its six blanks, then blanks to the next zone.
+std::string Z(const std::string& cell) {
+    return cell + std::string(14 - cell.size(), ' ');
+}
+
+Input_Form_State Empty_Sides(Input_Form_State f) {
+    for (Side_Inputs& s : f.Sides) {
+        s = Side_Inputs{};
+    }
+    return f;
+}
+
+}  // namespace
+
+// A wall of five nodes 10 cm apart between 100 C and 0 C without generation:
+// the steady profile is linear, 100, 75, 50, 25, 0.
+TEST_F(Report, OneDimensionalSteadyGolden) {
+    Input_Form_State f = Empty_Sides(Initial_Form_State());
+    f.Kind = Kind_Steady_1D;
+    f.Tabs[0] = {"10", "0", "1", "20", "5", "", "", "", "", true};
+    f.Sides[0].T_Text = "100";
+    f.Sides[1].T_Text = "0";
+    Run_And_Print(f);
+    const std::string expected = Lines({
+        "1-D Steady State Problem",
+        "",
+        "",
+        "Grid Size = 0.1 m",
+        "Heat Generation = 0 W/m^3",
+        "Thermal Conductivity = 1 W/m.C",
+        "Guess Temperature = 20 C",
+        "Number of Nodes in x Direction = 5",
+        "",
+        "",
+        "Boundary Conditions: ",
+        "",
+        "Left Side",
+        "     Constant Temperature BC",
+        "     T = 100 C",
+        "",
+        "",
+        "Right Side",
+        "     Constant Temperature BC",
+        "     T = 0 C",
+        "",
+        "",  // where the top block would be
+        "",  // where the bottom block would be
+        "",
+        "",
+        "T (Degrees Celsuis) as a function of x (Meters)",
+        "",
+        "",
+        Z("") + Z("00.00") + Z("00.10") + Z("00.20") + Z("00.30") + Z("00.40"),
+        Z("T(x)") + Z("100.00") + Z("75.00") + Z("50.00") + Z("25.00") + Z("00.00"),
+    });
+    EXPECT_EQ(Bytes(), expected);
+    EXPECT_EQ(result_.Plot_X_Count, 2);
+    EXPECT_EQ(result_.Plot_Y_Count, 6);
+}
+
+// A 3 x 3 plate, 50 cm between nodes, 100 C on the left, 0 C on the right,
+// top and bottom insulated (no flux; convection with h = 0): linear in x.
+TEST_F(Report, TwoDimensionalSteadyGolden) {
+    Input_Form_State f = Empty_Sides(Initial_Form_State());
+    f.Kind = Kind_Steady_2D;
+    f.Tabs[1] = {"50", "0", "2", "10", "3", "3", "", "", "", true};
+    f.Sides[4].T_Text = "100";
+    f.Sides[5].T_Text = "0";
+    f.Sides[6].Choice = BC_Flux;
+    f.Sides[6].T_Text = "999";  // not the chosen kind: not reported
+    f.Sides[7].Choice = BC_Convection;
+    f.Sides[7].h_Text = "0";
+    f.Sides[7].T_Infinity_Text = "500";
+    Run_And_Print(f);
+    const std::string row = Z("100.00") + Z("50.00") + Z("00.00");
+    const std::string expected = Lines({
+        "2-D Steady State Problem",
+        "",
+        "",
+        "Grid Size = 0.5 m",
+        "Heat Generation = 0 W/m^3",
+        "Thermal Conductivity = 2 W/m.C",
+        "Guess Temperature = 10 C",
+        "Number of Nodes in x Direction = 3",
+        "Number of Nodes in y Direction = 3",
+        "",
+        "",
+        "Boundary Conditions: ",
+        "",
+        "Left Side",
+        "     Constant Temperature BC",
+        "     T = 100 C",
+        "",
+        "",
+        "Right Side",
+        "     Constant Temperature BC",
+        "     T = 0 C",
+        "",
+        "",
+        "Top Side",
+        "     Constant Heat Flux BC",
+        "     q = 0 W/m^2",
+        "",
+        "",
+        "Bottom Side",
+        "     Convection Environment BC",
+        "     h          =           0   W/m^2.C",
+        "     T_Infinity =500 C",
+        "",
+        "",
+        "",
+        "T (Degrees Celsuis) as a function of x (Meters) and y (Meters)",
+        "",
+        "",
+        Z("T(x,y)") + Z("00.00") + Z("00.50") + Z("01.00"),
+        Z("00.00") + row,
+        Z("00.50") + row,
+        Z("01.00") + row,
+    });
+    EXPECT_EQ(Bytes(), expected);
+    EXPECT_EQ(result_.Plot_X_Count, 4);
+    EXPECT_EQ(result_.Plot_Y_Count, 4);
+}
+
+// Three nodes 1 cm apart, F0 = 1e-4 * 0.25 / 0.01^2 = 0.25, left face held
+// at 100 C, right face insulated, start at 0 C, two explicit steps:
+//   level 1: 100, 0, 0
+//   level 2: node 2 = 0.5*0 + 0.25*(100 + 0) = 25, node 3 = 0.5*0 + 0.5*0 = 0
+//   level 3: node 2 = 0.5*25 + 0.25*(100 + 0) = 37.5, node 3 = 0.5*0 + 0.5*25 = 12.5
+TEST_F(Report, OneDimensionalTransientGolden) {
+    Input_Form_State f = Empty_Sides(Initial_Form_State());
+    f.Kind = Kind_Transient_1D;
+    f.Tabs[2] = {"1", "0", "10", "0", "3", "", "0.0001", "0.25", "2", true};
+    f.Sides[8].T_Text = "100";
+    f.Sides[9].Choice = BC_Flux;
+    // The hidden top and bottom of the 1-D tab are never reported.
+    f.Sides[10].Choice = BC_Convection;
+    Run_And_Print(f);
+    const std::string expected = Lines({
+        "1-D Transient Problem",
+        "",
+        "",
+        "Grid Size = 0.01 m",
+        "Heat Generation = 0 W/m^3",
+        "Thermal Conductivity = 10 W/m.C",
+        "Initial Temperature = 0 C",
+        "Number of Nodes in x Direction = 3",
+        "Thermal Diffusivity = 1E-04 m^2/s",
+        "Time Step = 0.25 sec",
+        "Number of Time Steps = 2",
+        "Explicit Scheme",
+        "",
+        "",
+        "Boundary Conditions: ",
+        "",
+        "Left Side",
+        "     Constant Temperature BC",
+        "     T = 100 C",
+        "",
+        "",
+        "Right Side",
+        "     Constant Heat Flux BC",
+        "     q = 0 W/m^2",
+        "",
+        "",
+        "",
+        "T (Degrees Celsuis) as a function of x (Meters) and t (Seconds)",
+        "",
+        "",
+        Z("T(t,x)") + Z("00.00") + Z("00.01") + Z("00.02"),
+        Z("00.00") + Z("100.00") + Z("00.00") + Z("00.00"),
+        Z("00.25") + Z("100.00") + Z("25.00") + Z("00.00"),
+        Z("00.50") + Z("100.00") + Z("37.50") + Z("12.50"),
+    });
+    EXPECT_EQ(Bytes(), expected);
+}
+
+// A 3 x 3 plate at 100 C whose four sides are held at 0 C, one implicit step
+// with F = 0.25.  The sides take 0 at once; the single interior node sees
+// four neighbours at 0: (0.25 * 0 + 100) / (1 + 4 * 0.25) = 50.
+TEST_F(Report, TwoDimensionalTransientGolden) {
+    Input_Form_State f = Empty_Sides(Initial_Form_State());
+    f.Kind = Kind_Transient_2D;
+    f.Tabs[3] = {"1", "0", "5", "100", "3", "3", "0.0001", "0.25", "1", false};
+    for (int j = 12; j < 16; ++j) {
+        f.Sides[static_cast<std::size_t>(j)].T_Text = "0";
+    }
+    f.Sides[13].T_Text = "-0";
+    Run_And_Print(f);
+    const std::string zeros = Z("00.00") + Z("00.00") + Z("00.00");
+    const std::string expected = Lines({
+        "2-D Transient Problem",
+        "",
+        "",
+        "Grid Size = 0.01 m",
+        "Heat Generation = 0 W/m^3",
+        "Thermal Conductivity = 5 W/m.C",
+        "Initial Temperature = 100 C",
+        "Number of Nodes in x Direction = 3",
+        "Number of Nodes in y Direction = 3",
+        "Thermal Diffusivity = 1E-04 m^2/s",
+        "Time Step = 0.25 sec",
+        "Number of Time Steps = 1",
+        "Implicit Scheme",
+        "",
+        "",
+        "Boundary Conditions: ",
+        "",
+        "Left Side",
+        "     Constant Temperature BC",
+        "     T = 0 C",
+        "",
+        "",
+        "Right Side",
+        "     Constant Temperature BC",
+        "     T = 0 C",
+        "",
+        "",
+        "Top Side",
+        "     Constant Temperature BC",
+        "     T = 0 C",
+        "",
+        "",
+        "Bottom Side",
+        "     Constant Temperature BC",
+        "     T = 0 C",
+        "",
+        "",
+        "",
+        "T (Degrees Celsuis) as a function of x (Meters) and y (Meters) at Time = 0.25  Sec",
+        "",
+        "",
+        Z("T(x,y)") + Z("00.00") + Z("00.01") + Z("00.02"),
+        Z("00.00") + zeros,
+        Z("00.01") + Z("00.00") + Z("50.00") + Z("00.00"),
+        Z("00.02") + zeros,
+    });
+    EXPECT_EQ(Bytes(), expected);
+}
+
+// The side lines of a wall with a convection face, from the boxes as they
+// stand when printing (not as the last run read them).
+TEST_F(Report, SideBlocksShowTheBoxesOfTheTab) {
+    Input_Form_State f = Empty_Sides(Initial_Form_State());
+    f.Kind = Kind_Steady_1D;
+    f.Sides[0].T_Text = "200";
+    f.Sides[1].Choice = BC_Convection;
+    f.Sides[1].h_Text = "10";
+    f.Sides[1].T_Infinity_Text = "26.8";
+    f.Sides[1].T_Text = "55";  // not the chosen kind
+    out_.Table_Title_Label = "Title";
+    out_.Output_Table.Set_Rows(1);
+    out_.Output_Table.Set_Cols(1);
+    out_.Output_Table.Set_Cell(0, 0, "5.3");
+    problem_.Grid_Size = 77;  // stale: the report refreshes the parameters first
+    result_ = Print_To_File(path_, f, problem_, out_);
+    ASSERT_TRUE(result_.Written);
+    EXPECT_EQ(problem_.Grid_Size, 10);
+    EXPECT_EQ(problem_.Side_String, "Bottom Side");  // the walk ends on the bottom
+    const std::string text = Bytes();
+    const std::string sides = Lines({
+        "Boundary Conditions: ",
+        "",
+        "Left Side",
+        "     Constant Temperature BC",
+        "     T = 200 C",
+        "",
+        "",
+        "Right Side",
+        "     Convection Environment BC",
+        "     h          =           10   W/m^2.C",
+        "     T_Infinity =26.8 C",
+        "",
+        "",
+        "",
+        "",
+        "",
+        "Title",
+        "",
+        "",
+        Z("05.30"),
+    });
+    ASSERT_GE(text.size(), sides.size());
+    EXPECT_EQ(text.substr(text.size() - sides.size()), sides);
+    const std::string head = Lines({"1-D Steady State Problem", "", "", "Grid Size = 0.1 m"});
+    EXPECT_EQ(text.substr(0, head.size()), head);
+}
+
+TEST_F(Report, TableZonesAfterLongCells) {
+    Text_Table t;
+    t.Set_Rows(2);
+    t.Set_Cols(3);
+    t.Set_Cell(0, 0, "");
+    t.Set_Cell(0, 1, "-1000.5");           // eight characters: the zone is full
+    t.Set_Cell(0, 2, "12345.678");         // rounds to 12345.68
+    t.Set_Cell(1, 0, "abcdefghijklmnop");  // a heading longer than a zone
+    t.Set_Cell(1, 1, "7");
+    t.Set_Cell(1, 2, "-3.5");
+    // 14 blanks; "-1000.50" and its six blanks end on column 28, a zone
+    // start, so the comma moves on by a whole zone to 42; the same again to 70.
+    const std::string row0 = std::string(14, ' ') + "-1000.50" + std::string(20, ' ') + "12345.68" +
+                             std::string(20, ' ') + "\r\n";
+    // 16 + 6 = 22 characters reach on to 28; "07.00" to 42; "-03.50" to 56.
+    const std::string row1 = "abcdefghijklmnop" + std::string(12, ' ') + "07.00" +
+                             std::string(9, ' ') + "-03.50" + std::string(8, ' ') + "\r\n";
+    EXPECT_EQ(Report_Table_Text(t), row0 + row1);
+}
+
+TEST_F(Report, EmptyPathWritesNothing) {
+    Input_Form_State f = Initial_Form_State();
+    problem_.Grid_Size = 1;
+    const Report_Result r = Print_To_File("", f, problem_, out_);
+    EXPECT_FALSE(r.Written);
+    EXPECT_EQ(problem_.Grid_Size, 25);  // the parameters are still refreshed
+    EXPECT_TRUE(std::filesystem::is_empty(dir_));
+}
+
+TEST_F(Report, UnwritablePathFailsQuietly) {
+    const Report_Result r =
+        Print_To_File((dir_ / "missing" / "r.out").string(), Initial_Form_State(), problem_, out_);
+    EXPECT_FALSE(r.Written);
+}
