@@ -1,4 +1,5 @@
 #include "output/output_form.h"
+#include "output/shaded_plot_panel.h"
 
 #include <QComboBox>
 #include <QEvent>
@@ -334,10 +335,27 @@ QWidget* Output_Form::Build_Graphical_Tab() {
     shaded_host_ = new QWidget(tab);
     auto* sh = new QHBoxLayout(shaded_host_);
     sh->setContentsMargins(0, 0, 0, 0);
-    sh->addWidget(Build_Input_Copy(1), 0, Qt::AlignTop);
-    sh->addStretch(1);
+    shaded_panel_ = new Shaded_Plot_Panel(shaded_host_);
+    shaded_panel_->Set_Input_Copy(Build_Input_Copy(1));
+    sh->addWidget(shaded_panel_, 1);
     shaded_host_->hide();
     v->addWidget(shaded_host_, 1);
+
+    // The picture is drawn when the graphical tab is chosen for a plate, from
+    // the run on display; Close ends a running animation first.
+    connect(this, &Output_Form::Shaded_Picture_Requested, this, [this](int kind) {
+        if (stores_ == nullptr || problem_ == nullptr) {
+            return;
+        }
+        if (kind == Kind_Steady_2D) {
+            shaded_panel_->Show_Steady_2D(stores_->Steady_2D);
+        } else if (kind == Kind_Transient_2D) {
+            shaded_panel_->Show_Transient_2D(stores_->Transient_2D, problem_->Time_Step,
+                                             problem_->Number_Of_Time_Steps,
+                                             time_list_->currentText().toStdString());
+        }
+    });
+    connect(this, &Output_Form::Closing, shaded_panel_, &Shaded_Plot_Panel::Stop_Animation);
 
     connect(distance_list_, &QComboBox::textActivated, this, &Output_Form::Distance_List_Box_Click);
     connect(distance_list_->lineEdit(), &QLineEdit::returnPressed, this,

@@ -22,6 +22,8 @@ class QTableView;
 
 namespace calorix {
 
+class Shaded_Plot_Panel;
+
 class Temperature_Chart;
 class Text_Table_Model;
 class Input_Sketch;
@@ -59,6 +61,7 @@ class Output_Form : public QDialog {
 
     // The container of the shaded picture on the "Graphical Output" tab.
     QWidget* Shaded_Plot_Host() const { return shaded_host_; }
+    Shaded_Plot_Panel* Shaded_Panel() const { return shaded_panel_; }
     // `Output_Frame`(k): k = 0 on the table tab, k = 1 with the picture.
     QWidget* Input_Copy(int k) const;
     const Input_Copy_Controls& Input_Copy_Parts(int k) const { return copies_[k]; }
@@ -130,6 +133,7 @@ class Output_Form : public QDialog {
     QComboBox* distance_list_ = nullptr;
     Temperature_Chart* chart_ = nullptr;
     QWidget* shaded_host_ = nullptr;
+    Shaded_Plot_Panel* shaded_panel_ = nullptr;
 
     QPushButton* close_command_ = nullptr;
     QPushButton* print_command_ = nullptr;

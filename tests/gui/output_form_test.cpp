@@ -18,6 +18,7 @@
 #include <functional>
 
 #include "common/number_text.h"
+#include "input/file_dialogs.h"
 #include "input/input_form.h"
 #include "input/message_dialogs.h"
 #include "output/output_form.h"
@@ -350,12 +351,23 @@ class Output_Form_Test : public QObject {
     void print_button_asks_for_the_report() {
         D12_Input_Form form;
         form.show();
+        // The report's save dialog is answered with Cancel, so nothing is written.
+        int asked = 0;
+        bool asked_to_save_out = false;
+        Set_File_Dialog_Hook([&](const File_Dialog_Request& r) {
+            ++asked;
+            asked_to_save_out = r.Save && r.Filters.join(' ').contains(QStringLiteral("*.out"));
+            return QString();
+        });
         Run(form, 1, [&](Output_Form* w) {
             QSignalSpy print(w, &Output_Form::Print_Requested);
             w->Print_Command()->click();
             QCOMPARE(print.count(), 1);
             QVERIFY(w->isVisible());  // printing does not close the window
         });
+        Set_File_Dialog_Hook({});
+        QCOMPARE(asked, 1);
+        QVERIFY(asked_to_save_out);
         QCOMPARE(shown_, 1);
     }
 
