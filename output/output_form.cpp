@@ -178,7 +178,8 @@ QGroupBox* Output_Form::Build_Input_Copy(int k) {
     tf->addRow(QStringLiteral("Time Step (s) ="), box(Box_Time_Step));
     tf->addRow(QStringLiteral("Number Of Time Steps ="), box(Box_Number_Of_Time_Steps));
     auto* scheme = new QWidget(c.Transient_Frame);
-    auto* sl = new QHBoxLayout(scheme);
+    // One above the other, so both names fit the narrow copy.
+    auto* sl = new QVBoxLayout(scheme);
     sl->setContentsMargins(0, 0, 0, 0);
     c.Explicit_Option = new QRadioButton(QStringLiteral("Explicit"), scheme);
     c.Implicit_Option = new QRadioButton(QStringLiteral("Implicit"), scheme);

@@ -99,8 +99,10 @@ QString Qt_Text(const std::string& s) {
 
 Shaded_Plot_Panel::Shaded_Plot_Panel(QWidget* parent) : QWidget(parent) {
     background_ = palette().color(QPalette::Window).rgb();
-    picture_ = QImage(Picture_Width, Picture_Height, QImage::Format_RGB32);
-    picture_.fill(background_);
+    // The surface is see-through where no cell is drawn, so the input copy
+    // and the tab page share one background with the picture.
+    picture_ = QImage(Picture_Width, Picture_Height, QImage::Format_ARGB32_Premultiplied);
+    picture_.fill(Qt::transparent);
     scale_ = QImage(Scale_Width, Scale_Height, QImage::Format_RGB32);
     scale_.fill(background_);
 
@@ -248,7 +250,7 @@ void Shaded_Plot_Panel::Set_Input_Copy(QWidget* frame) {
 // The drawing steps.
 
 void Shaded_Plot_Panel::Setup_Screen() {
-    picture_.fill(background_);
+    picture_.fill(Qt::transparent);
     update();
 }
 

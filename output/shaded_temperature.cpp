@@ -45,6 +45,9 @@ Cell_Size Look_Up(const Table_Row (&table)[N], int res) {
 
 std::uint8_t Channel(double v) {
     const double r = Round_Half_Even(v);
+    if (std::isnan(r)) {
+        return 0;
+    }
     return static_cast<std::uint8_t>(std::clamp(r, 0.0, 255.0));
 }
 
@@ -96,6 +99,11 @@ Rgb Temperature_Colour(double t, double min, double max) {
     // range.  The constant is 3.14, so the coldest end keeps a trace of
     // green (0.41) that rounds away.
     const double f = (t - min) / (max - min);
+    if (std::isnan(f)) {
+        // An infinite typed bound (e.g. "-1e999") leaves no place for t in
+        // the range; show it like an empty range rather than as garbage.
+        return {0, 255, 0};
+    }
     return {Channel(255.0 * f), Channel(255.0 * std::sin(3.14 * (1.0 - f))),
             Channel(255.0 * (1.0 - f))};
 }

@@ -2,6 +2,7 @@
 
 #include <gtest/gtest.h>
 
+#include <limits>
 #include <vector>
 
 using namespace calorix;
@@ -68,6 +69,13 @@ TEST(Colours, BlueThroughGreenToRed) {
     EXPECT_EQ(Temperature_Colour(-50, 7, 7), (Rgb{0, 255, 0}));
     // A range typed upside down: below the minimum wins.
     EXPECT_EQ(Temperature_Colour(70, 100, 50), (Rgb{0, 0, 255}));
+    // Bounds typed beyond the double range ("1e999" reads as infinity).
+    const double inf = std::numeric_limits<double>::infinity();
+    EXPECT_EQ(Temperature_Colour(50, -inf, 100), (Rgb{0, 255, 0}));
+    EXPECT_EQ(Temperature_Colour(50, -inf, inf), (Rgb{0, 255, 0}));
+    EXPECT_EQ(Temperature_Colour(200, -inf, 100), (Rgb{255, 0, 0}));
+    // A finite span too wide for a double: f = 1e308 / inf = 0, the cold end.
+    EXPECT_EQ(Temperature_Colour(0, -1e308, 1e308), (Rgb{0, 0, 255}));
 }
 
 TEST(Colours, BarIsRedAtTheTopAndBlueAtTheBottom) {

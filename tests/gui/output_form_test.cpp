@@ -22,6 +22,7 @@
 #include "input/input_form.h"
 #include "input/message_dialogs.h"
 #include "output/output_form.h"
+#include "output/shaded_plot_panel.h"
 #include "output/temperature_chart.h"
 #include "output/text_table_model.h"
 
@@ -172,6 +173,13 @@ class Output_Form_Test : public QObject {
             QVERIFY(w->Shaded_Plot_Host()->isVisible());
             QVERIFY(!w->Plot_Output_Frame()->isVisible());
             QVERIFY(w->Input_Copy(1)->isVisible());
+            // The panel drew this run's field: its colour scale spans the
+            // hottest side (226.8 C) and the picture exists.
+            const Shaded_Plot_Panel* panel = w->Shaded_Panel();
+            QVERIFY(panel->isVisible());
+            QCOMPARE(panel->Max_Temperature, 226.8);
+            QVERIFY(panel->Min_Temperature < panel->Max_Temperature);
+            QVERIFY(!panel->Picture().isNull());
             Save_Screenshot(w, QStringLiteral("output_kind1_tab1.png"));
         });
         QCOMPARE(shown_, 1);
@@ -316,6 +324,13 @@ class Output_Form_Test : public QObject {
                      QStringLiteral("2-D Transient Problem Inputs"));
             QCOMPARE(w->Input_Copy_Parts(1).Text[Box_Number_Of_Time_Steps]->text(),
                      QStringLiteral(" 6"));
+            // The picture opens at the picked time: level 2 of 2 s steps.
+            const Shaded_Plot_Panel* panel = w->Shaded_Panel();
+            QCOMPARE(panel->Current_Step, 2);
+            QCOMPARE(panel->Time_Elapsed, 4.0);
+            QCOMPARE(panel->Time_Slider()->value(), 2);
+            QCOMPARE(panel->Time_Slider()->maximum(), 6);
+            QVERIFY(panel->Max_Temperature >= 300.0);
             Save_Screenshot(w, QStringLiteral("output_kind3_tab1.png"));
             w->Output_Tab()->setCurrentIndex(0);
             w->Close_Command()->click();

@@ -11,6 +11,7 @@
 #include <QTimer>
 #include <QToolButton>
 #include <QtTest>
+#include <cmath>
 #include <memory>
 #include <vector>
 
@@ -356,6 +357,18 @@ class Shaded_Plot_Panel_Test : public QObject {
         QCOMPARE(Steady_Node(p, 2, 2), Midway);
         p.Apply_Range_Entry(2, QStringLiteral(" 12.5abc"));  // the leading number is read
         QCOMPARE(p.Min_Temperature, 12.5);
+    }
+
+    void a_bound_beyond_the_double_range_paints_a_defined_picture() {
+        Shaded_Plot_Panel p;
+        const Steady_2D_Store s = Steady_3x3({{0, 20, 30}, {40, 50, 60}, {70, 80, 100}});
+        p.Show_Steady_2D(s);
+        p.Apply_Range_Entry(2, QStringLiteral("-1e999"));
+        QVERIFY(std::isinf(p.Min_Temperature));
+        // No place in an infinite range: the inside nodes show green, and
+        // the hottest node (at the maximum 100) too.
+        QCOMPARE(Steady_Node(p, 2, 2), Green);
+        QCOMPARE(Steady_Node(p, 3, 3), Green);
     }
 
     void a_minimum_above_the_maximum_paints_inverted_then_collapses_to_green() {
