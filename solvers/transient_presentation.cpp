@@ -65,8 +65,8 @@ void Display_Transient_1D_Results(Result_Stores& stores, Output_Model& out) {
     out.X_Input_Frame_Visible = true;
 
     // The first chart follows the right face.
-    out.Chart.Title = "Temperature Vs Time For x =" +
-                      Format_Number(s.X_Location_T1D(n), "##0.###") + "  m";
+    out.Chart.Title =
+        "Temperature Vs Time For x =" + Format_Number(s.X_Location_T1D(n), "##0.###") + "  m";
     Chart_Node_History(s, dt, n, out.Chart);
 }
 
@@ -76,7 +76,8 @@ void Chart_Transient_1D_Location(const Result_Stores& stores, double grid_size_c
     const double x = Text_To_Number(location_text);
     // x * 100 turns metres into centimetres, the unit of the grid size.
     const double node_value = Round_Half_Even(x * 100.0 / grid_size_cm + 1.0);
-    const double nodes = std::min(s.Nodes_T1D, static_cast<double>(s.Temperature_History_1D.Nodes()));
+    const double nodes =
+        std::min(s.Nodes_T1D, static_cast<double>(s.Temperature_History_1D.Nodes()));
     // A location typed off the wall (or a grid size of zero) names no node;
     // the chart keeps the curve it shows.
     if (!(node_value >= 1.0 && node_value <= nodes)) {
