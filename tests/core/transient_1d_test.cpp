@@ -258,6 +258,33 @@ TEST(Transient1DBoth, FixedFacesReachTheLinearProfile) {
     }
 }
 
+TEST(Transient1DBoth, SuddenlyCooledSlabFollowsTheErfSolution) {
+    // A 1 m slab at 100 C whose faces drop to 0 C.  While the cooling has
+    // reached only part of the slab, each face acts as the surface of a
+    // semi-infinite solid and the two erf profiles add:
+    //   T = 100 [erf(x / 2 sqrt(a t)) + erf((L - x) / 2 sqrt(a t)) - 1].
+    // After t = 400 s, sqrt(a t) = 0.2 m; the further images are below 1e-9.
+    struct Case {
+        const char* dt;
+        const char* steps;
+        bool explicit_scheme;
+    };
+    for (const Case& c : {Case{"0.5", "800", true}, Case{"1", "400", false}}) {
+        Wall_Run r(Wall_Form("101", c.dt, c.steps, c.explicit_scheme));
+        ASSERT_EQ(r.outcome, Run_Outcome::Solved);
+        const int last = r.stores.Transient_1D.Temperature_History_1D.Levels();
+        const double spread = 2.0 * std::sqrt(1e-4 * 400.0);
+        for (int i : {6, 11, 21, 41, 51}) {
+            const double x = 0.01 * (i - 1);
+            const double exact =
+                100.0 * (std::erf(x / spread) + std::erf((1.0 - x) / spread) - 1.0);
+            // dx = 1 cm against a 40 cm spread: the scheme is within 0.15 C.
+            EXPECT_NEAR(r.T(last, i), exact, 0.15)
+                << "node " << i << (c.explicit_scheme ? " explicit" : " implicit");
+        }
+    }
+}
+
 TEST(Transient1DBoth, ConvectionFaceReachesItsSteadyFilmBalance) {
     // Left face at 100, right face to 20 C air with Bi = h dx / k = 0.1 over a
     // wall of 10 dx: the steady profile is linear with k (T_1 - T_N) / L =
