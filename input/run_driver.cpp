@@ -3,6 +3,8 @@
 #include <unistd.h>
 
 #include <algorithm>
+#include <cmath>
+#include <iterator>
 #include <new>
 
 #include "common/number_text.h"
@@ -220,6 +222,36 @@ bool Run_Transient_2D(Problem_Definition& p, Result_Stores& stores, Output_Model
     return true;
 }
 
+bool Inputs_Are_Finite(const Problem_Definition& p) {
+    const double values[] = {p.Grid_Size,
+                             p.Q_generation,
+                             p.Conductivity,
+                             p.Guess_Temp,
+                             p.Initial_Temp,
+                             p.Diffusivity,
+                             p.Time_Step,
+                             p.Number_Of_Time_Steps,
+                             p.X_Grid,
+                             p.Temp_BC_Left,
+                             p.Temp_BC_Right,
+                             p.Temp_BC_Top,
+                             p.Temp_BC_Bottom,
+                             p.Q_BC_Left,
+                             p.Q_BC_Right,
+                             p.Q_BC_Top,
+                             p.Q_BC_Bottom,
+                             p.T_Infinity_BC_Left,
+                             p.T_Infinity_BC_Right,
+                             p.T_Infinity_BC_Top,
+                             p.T_Infinity_BC_Bottom,
+                             p.h_BC_Left,
+                             p.h_BC_Right,
+                             p.h_BC_Top,
+                             p.h_BC_Bottom};
+    return std::all_of(std::begin(values), std::end(values),
+                       [](double v) { return std::isfinite(v); });
+}
+
 }  // namespace
 
 void Initialize_Text_Boxes(const Problem_Definition& p, int kind, Output_Model& out) {
@@ -248,6 +280,12 @@ Run_Outcome Run_Calculation(const Input_Form_State& form, Problem_Definition& p,
         return Run_Outcome::Failed;
     }
     Initialize_Boundary_Conditions(form, p);
+    if (!Inputs_Are_Finite(p)) {
+        // A box such as "1e999" holds a number no double can: its
+        // conversion is out of range, a failure of the run like any other.
+        dialogs.Show_Message(Memory_Message);
+        return Run_Outcome::Failed;
+    }
     for (int side = 0; side < 4; ++side) {
         out.Side_Label_Caption[static_cast<std::size_t>(side)] = BC_Caption(p.BC_Of(side));
     }

@@ -42,6 +42,10 @@ TEST(TextToNumber, HugeAndTinyMagnitudes) {
     EXPECT_EQ(Text_To_Number("1E400"), std::numeric_limits<double>::infinity());
     EXPECT_EQ(Text_To_Number("-1E400"), -std::numeric_limits<double>::infinity());
     EXPECT_EQ(Text_To_Number("1E-400"), 0.0);
+    // The D exponent and a lower-case letter behave the same way.
+    EXPECT_EQ(Text_To_Number("1d-400"), 0.0);
+    EXPECT_EQ(Text_To_Number("-2.5D-999"), 0.0);
+    EXPECT_EQ(Text_To_Number("1d400"), std::numeric_limits<double>::infinity());
 }
 
 TEST(TextToNumber, PointIsTheSeparatorWhateverTheLocale) {

@@ -141,6 +141,31 @@ TEST(RunDriver, RunFailuresShowTheOneMemoryMessage) {
     f.Sides[1].Choice = BC_Flux;
     f.Sides[1].q_Text = "1000";
     expect_failure(f);
+    // A number beyond the double range cannot be read, on every tab, even
+    // in a box the chosen conditions leave unused.
+    for (int kind : {Kind_Steady_1D, Kind_Steady_2D, Kind_Transient_1D, Kind_Transient_2D}) {
+        SCOPED_TRACE(kind);
+        f = Initial_Form_State();
+        f.Kind = kind;
+        f.Sides[4 * kind + Side_Left].Choice = BC_Temperature;
+        f.Sides[4 * kind + Side_Left].T_Text = "1e999";
+        expect_failure(f);
+        f = Initial_Form_State();
+        f.Kind = kind;
+        f.Sides[4 * kind + Side_Right].h_Text = "-2e400";
+        expect_failure(f);
+    }
+    // It is found before validation would complain about the conductivity.
+    f = Initial_Form_State();
+    f.Tabs[1].Thermal_Conductivity_Text = "0";
+    f.Tabs[1].Heat_Generation_Text = "1D999";
+    expect_failure(f);
+    // Tiny exponents are only zero.
+    f = Initial_Form_State();
+    f.Tabs[1].Heat_Generation_Text = "1e-999";
+    Driver_Run tiny;
+    EXPECT_EQ(tiny.Go(f), Run_Outcome::Solved);
+    EXPECT_EQ(tiny.problem.Q_generation, 0.0);
 }
 
 TEST(RunDriver, StoreBounds) {
