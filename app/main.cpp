@@ -1,22 +1,61 @@
 #include <QApplication>
-#include <cstring>
+#include <QIcon>
+#include <iostream>
+#include <string>
+#include <vector>
 
 #include "about/about_form.h"
+#include "about/calorix_icon.h"
+#include "app/command_line.h"
+#include "app/start_up.h"
 #include "input/input_form.h"
 
+namespace {
+
+std::vector<std::string> Arguments(int argc, char* argv[]) {
+    return std::vector<std::string>(argv + 1, argv + argc);
+}
+
+// Prints the help or version text; true when the program should stop there.
+bool Answered(const calorix::Command_Line& line) {
+    using Action = calorix::Command_Line::Action;
+    if (line.What == Action::Help) {
+        std::cout << calorix::Help_Text();
+        return true;
+    }
+    if (line.What == Action::Version) {
+        std::cout << calorix::Version_Text();
+        return true;
+    }
+    return false;
+}
+
+}  // namespace
+
 int main(int argc, char* argv[]) {
+    // --help and --version are answered before any window system is opened,
+    // so they work on a text console.  Anything else is read again once Qt has
+    // taken out its own options (-platform, -style ...).
+    if (Answered(calorix::Parse_Command_Line(Arguments(argc, argv)))) {
+        return 0;
+    }
     QApplication app(argc, argv);
+    const calorix::Command_Line line = calorix::Parse_Command_Line(Arguments(argc, argv));
+    if (Answered(line)) {
+        return 0;
+    }
+    if (line.What == calorix::Command_Line::Action::Error) {
+        std::cerr << "calorix: " << line.Message << "\nTry 'calorix --help'.\n";
+        return 2;
+    }
     QApplication::setApplicationName(QStringLiteral("CALORIX"));
+    // Ties the windows to the installed menu entry and its icon.
+    QGuiApplication::setDesktopFileName(QStringLiteral("org.calorix.Calorix"));
+    QApplication::setWindowIcon(QIcon(calorix::Calorix_Icon(256)));
     // The input window is built first but shown only when the start-up
     // screen hands over to it.
     calorix::D12_Input_Form input;
     calorix::About_Form about(&input);
-    // "--no-pause" skips the start-up pause (scripted sessions, screenshots).
-    for (int i = 1; i < argc; ++i) {
-        if (std::strcmp(argv[i], "--no-pause") == 0) {
-            about.Pause_Milliseconds = 0;
-        }
-    }
-    about.show();
+    calorix::Start_Calorix(about, input, line);
     return QApplication::exec();
 }

@@ -14,6 +14,10 @@ void D12_Input_Form::Open_Command_Click() {
     if (path.isEmpty()) {
         return;  // cancelled: nothing changes
     }
+    Open_Named_File(path);
+}
+
+void D12_Input_Form::Open_Named_File(const QString& path) {
     problem_.File_Name = path.toStdString();
     // A file that cannot be read ends the command silently; whatever was
     // restored before the fault stays on the window.
