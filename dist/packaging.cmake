@@ -16,8 +16,8 @@ set(CPACK_PACKAGING_INSTALL_PREFIX /usr)
 set(CPACK_DEBIAN_FILE_NAME DEB-DEFAULT)
 set(CPACK_DEBIAN_PACKAGE_SECTION science)
 set(CPACK_DEBIAN_PACKAGE_SHLIBDEPS ON)
+# The first line of the package description is the summary above.
 set(CPACK_DEBIAN_PACKAGE_DESCRIPTION
-    "heat conduction by the finite-difference method\n"
     "CALORIX is an educational program: a student describes a plane wall or a\n"
     "rectangular plate, steady or transient, with constant-temperature,\n"
     "heat-flux or convection sides, and reads the computed temperatures as a\n"
