@@ -1,5 +1,5 @@
 cmake_minimum_required(VERSION 3.25)
-# cmake -DROOT=<destdir>/usr -DAPP_ID=... -DSIZES=16;22;... -DUPDATE_MIME_DATABASE=... -P
+# cmake -DROOT=<destdir>/usr -DAPP_ID=... -DSIZES=16,22,... -DUPDATE_MIME_DATABASE=... -P
 # Checks that the installed pieces name each other correctly: the menu entry
 # starts the installed program with the clicked file and shows an installed
 # icon, every icon has the size of its folder, the metainfo points at the
@@ -42,6 +42,11 @@ if(mime_types STREQUAL "")
 endif()
 
 # Icons: a PNG states its width and height in its IHDR chunk at byte 16.
+string(REPLACE "," ";" SIZES "${SIZES}")
+list(LENGTH SIZES count)
+if(count LESS 2)
+  fail("expected the list of icon sizes, got '${SIZES}'")
+endif()
 foreach(size IN LISTS SIZES)
   set(png ${share}/icons/hicolor/${size}x${size}/apps/${icon}.png)
   if(NOT EXISTS ${png})

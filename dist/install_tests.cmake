@@ -22,9 +22,11 @@ add_test(NAME appstream_validate
 add_test(NAME xmllint_mime_and_icon
          COMMAND ${XMLLINT} --noout --nonet ${CMAKE_CURRENT_SOURCE_DIR}/${CALORIX_APP_ID}.svg
                  ${root}/${CMAKE_INSTALL_DATADIR}/mime/packages/${CALORIX_APP_ID}.xml)
+# A list would be split into separate arguments on the command line.
+string(REPLACE ";" "," icon_sizes "${CALORIX_ICON_SIZES}")
 add_test(NAME installed_files_agree
          COMMAND ${CMAKE_COMMAND} -DROOT=${root} -DAPP_ID=${CALORIX_APP_ID}
-                 -DSIZES=${CALORIX_ICON_SIZES} -DUPDATE_MIME_DATABASE=${UPDATE_MIME_DATABASE}
+                 -DSIZES=${icon_sizes} -DUPDATE_MIME_DATABASE=${UPDATE_MIME_DATABASE}
                  -P ${CMAKE_CURRENT_SOURCE_DIR}/check_install.cmake)
 set_tests_properties(desktop_file_validate appstream_validate xmllint_mime_and_icon installed_files_agree
                      PROPERTIES FIXTURES_REQUIRED calorix_installed)

@@ -14,6 +14,11 @@ struct Command_Line_Case {
     std::string message;
 };
 
+// Failures name the case instead of dumping its bytes.
+void PrintTo(const Command_Line_Case& c, std::ostream* os) {
+    *os << c.name;
+}
+
 class Parse : public ::testing::TestWithParam<Command_Line_Case> {};
 
 TEST_P(Parse, ReadsTheArgumentsInOrder) {
