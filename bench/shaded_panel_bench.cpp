@@ -5,6 +5,7 @@
 
 #include <QApplication>
 #include <QSlider>
+#include <QToolButton>
 #include <algorithm>
 #include <cmath>
 #include <memory>

@@ -310,10 +310,17 @@ void Shaded_Plot_Panel::Generate_Temperature_Scale() {
 }
 
 const Node_Plane* Shaded_Plot_Panel::Field_On_Display() const {
+    const Node_Plane* t = nullptr;
     if (kind_ == 1) {
-        return &steady_->Temperature_2D;
+        t = &steady_->Temperature_2D;
+    } else if (kind_ == 3) {
+        t = &pic_.Current_Level_Temperature;
     }
-    return kind_ == 3 ? &pic_.Current_Level_Temperature : nullptr;
+    // A new transient run is being put up: no level of it copied yet.
+    if (t != nullptr && (t->Nx() < nodes_x_ || t->Ny() < nodes_y_)) {
+        return nullptr;
+    }
+    return t;
 }
 
 void Shaded_Plot_Panel::Refresh_Overlays() {

@@ -895,6 +895,11 @@ class Shaded_Plot_Panel_Test : public QObject {
         for (const Isotherm& line : p.Isotherms().Lines()) {
             QVERIFY(line.Segments.front().From.I <= 2.0);
         }
+        // A transient run put up with the lines on: they wait for its
+        // first level instead of reading a level not yet there.
+        const Transient_2D_Store run = Levels_Of_Ten();
+        p.Show_Transient_2D(run, 1.0, 10, "0");
+        QVERIFY(p.Isotherms().Lines().empty());  // level 0 is uniform
         p.Isotherms_Box()->setChecked(false);
         QVERIFY(p.Isotherms().Lines().empty());
         // A transient level that is uniform has no isotherm; the run's range
