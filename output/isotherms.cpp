@@ -1,6 +1,8 @@
 #include "output/isotherms.h"
 
+#include <algorithm>
 #include <cmath>
+#include <limits>
 
 #include "common/number_text.h"
 
@@ -82,8 +84,38 @@ std::vector<double> Isotherm_Levels(double min, double max) {
     return levels;
 }
 
+namespace {
+
+// The middle of the segment of `line` farthest from the labels already
+// placed, so that labels of lines running close together do not pile up;
+// among equally free places the one nearest the plate's centre.
+Node_Point Free_Label_Place(const Isotherm& line, const std::vector<Node_Point>& placed,
+                            Node_Point centre) {
+    Node_Point best{};
+    double best_room = -1;
+    double best_off = 0;
+    for (const Isotherm_Segment& s : line.Segments) {
+        const Node_Point mid{(s.From.I + s.To.I) / 2.0, (s.From.J + s.To.J) / 2.0};
+        double room = std::numeric_limits<double>::infinity();
+        for (const Node_Point& p : placed) {
+            room = std::min(room, std::hypot(mid.I - p.I, mid.J - p.J));
+        }
+        const double off = std::hypot(mid.I - centre.I, mid.J - centre.J);
+        if (room > best_room + 1e-12 || (std::abs(room - best_room) <= 1e-12 && off < best_off)) {
+            best = mid;
+            best_room = room;
+            best_off = off;
+        }
+    }
+    return best;
+}
+
+}  // namespace
+
 std::vector<Isotherm> Trace_Isotherms(const Node_Plane& t, int m, int n, double min, double max) {
     std::vector<Isotherm> lines;
+    std::vector<Node_Point> placed;
+    const Node_Point centre{(1 + m) / 2.0, (1 + n) / 2.0};
     for (double v : Isotherm_Levels(min, max)) {
         Isotherm line;
         line.Value = v;
@@ -92,10 +124,8 @@ std::vector<Isotherm> Trace_Isotherms(const Node_Plane& t, int m, int n, double 
         if (line.Segments.empty()) {
             continue;
         }
-        // The label sits on the segment in the middle of the list, which for
-        // a line crossing the plate lies near the plate's middle.
-        const Isotherm_Segment& s = line.Segments[line.Segments.size() / 2];
-        line.Label_At = {(s.From.I + s.To.I) / 2.0, (s.From.J + s.To.J) / 2.0};
+        line.Label_At = Free_Label_Place(line, placed, centre);
+        placed.push_back(line.Label_At);
         lines.push_back(std::move(line));
     }
     return lines;

@@ -24,7 +24,7 @@ struct Isotherm {
     double Value = 0;
     std::string Label;  // the value as the colour bar writes it
     std::vector<Isotherm_Segment> Segments;
-    Node_Point Label_At;  // where the label goes: the middle of one segment
+    Node_Point Label_At;  // where the label goes: the middle of one segment, clear of the others
 };
 
 // The segments of level v over nodes 1..m, 1..n of t.

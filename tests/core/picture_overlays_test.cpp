@@ -113,6 +113,18 @@ TEST(Isotherms, TheTwelveInteriorValuesOfTheBarLabelledAsOnTheBar) {
     EXPECT_EQ(lines[0].Label, "1.00");
     EXPECT_EQ(lines[11].Label, "12.00");
     EXPECT_DOUBLE_EQ(lines[11].Label_At.I, 1 + 12 / 5.0);
+    // The lines stand 0.2 node apart; their labels take turns between the
+    // two row intervals (J 1.5 and 2.5), so neighbours are 0.4 apart across
+    // or a whole node along, never 0.2.
+    double closest = 10;
+    for (std::size_t a = 0; a < lines.size(); ++a) {
+        EXPECT_DOUBLE_EQ(lines[a].Label_At.J, a % 2 == 0 ? 1.5 : 2.5) << a;
+        for (std::size_t b = 0; b < a; ++b) {
+            closest = std::min(closest, std::hypot(lines[a].Label_At.I - lines[b].Label_At.I,
+                                                   lines[a].Label_At.J - lines[b].Label_At.J));
+        }
+    }
+    EXPECT_NEAR(closest, 0.4, 1e-9);
     // Levels that do not cross the field are left out.
     lines = Trace_Isotherms(t, 14, 3, 0, 130);
     ASSERT_EQ(lines.size(), 6u);  // 10 .. 60 of the ramp's 0 .. 65
