@@ -4,17 +4,11 @@
 #include <QCheckBox>
 #include <QComboBox>
 #include <QCoreApplication>
-#include <QFileInfo>
 #include <QLabel>
-#include <QLineEdit>
-#include <QMouseEvent>
 #include <QPainter>
-#include <QPointer>
 #include <QPushButton>
-#include <QScrollArea>
 #include <QSignalBlocker>
 #include <QSlider>
-#include <QTimer>
 #include <QToolButton>
 #include <QVBoxLayout>
 #include <algorithm>
@@ -22,7 +16,6 @@
 #include <cmath>
 
 #include "common/number_text.h"
-#include "input/file_dialogs.h"
 #include "input/problem_definition.h"
 #include "output/animation_schedule.h"
 #include "output/max_min_temp_dialog.h"
@@ -57,12 +50,6 @@ double Steady_Seconds() {
     using namespace std::chrono;
     return duration<double>(steady_clock::now().time_since_epoch()).count();
 }
-
-// Room right of the plate for the right side's name, the bar and its values,
-// and under it for the axis, the bottom side's name and the probe line.
-constexpr int Right_Room = 40 + Shaded_Plot_Panel::Scale_Width + 110;
-constexpr int Probe_Height = 20;
-constexpr int Under_Room = Plate_Axes::Bottom_Room + Probe_Height + 8;
 
 }  // namespace
 
@@ -252,40 +239,6 @@ void Shaded_Plot_Panel::Generate_Temperature_Picture() {
     }
 }
 
-QImage Shaded_Plot_Panel::Shown_Plate() const {
-    const Plate_Geometry g = Plate_On_Screen();
-    const int r = pic_.Resolution;
-    const QImage plate = picture_.copy(Picture_Origin_X(kind_) + r, Picture_Origin_Y(kind_) + r,
-                                       g.Cells_X() * r, g.Cells_Y() * r);
-    // Whole factors and no smoothing: every screen pixel is one pixel of
-    // the picture, so every cell keeps its colour.
-    return zoom_ == 1
-               ? plate
-               : plate.scaled(plate.size() * zoom_, Qt::IgnoreAspectRatio, Qt::FastTransformation);
-}
-
-void Shaded_Plot_Panel::Update_Zoom() {
-    int z = 1;
-    if (kind_ != 0 && fit_box_->isChecked()) {
-        // The room is what the window gives: the scrolling viewport when the
-        // panel scrolls, else the panel itself.
-        QWidget* host = parentWidget();
-        const bool scrolled =
-            host != nullptr && qobject_cast<QScrollArea*>(host->parentWidget()) != nullptr;
-        const QSize room = scrolled ? host->size() : size();
-        const int r = pic_.Resolution;
-        const Plate_Geometry g = Plate_On_Screen();
-        z = Fit_Zoom(g.Cells_X() * r, g.Cells_Y() * r,
-                     room.width() - static_cast<int>(g.Left) - Right_Room,
-                     room.height() - static_cast<int>(g.Top) - Under_Room);
-    }
-    if (z != zoom_) {
-        zoom_ = z;
-        shown_ = zoom_ > 1 ? Shown_Plate() : QImage();
-        Place_Children();
-    }
-}
-
 void Shaded_Plot_Panel::Format_Screen() {
     for (QToolButton* b : play_.Buttons) {
         b->setChecked(false);
@@ -307,28 +260,6 @@ void Shaded_Plot_Panel::Generate_Temperature_Scale() {
     Paint_Scale(Max_Temperature == Min_Temperature, Pixels(scale_), scale_.width(), scale_.height(),
                 Stride(scale_));
     update(Scale_X(), Scale_Top, Scale_Width, Scale_Height);
-}
-
-const Node_Plane* Shaded_Plot_Panel::Field_On_Display() const {
-    const Node_Plane* t = nullptr;
-    if (kind_ == 1) {
-        t = &steady_->Temperature_2D;
-    } else if (kind_ == 3) {
-        t = &pic_.Current_Level_Temperature;
-    }
-    // A new transient run is being put up: no level of it copied yet.
-    if (t != nullptr && (t->Nx() < nodes_x_ || t->Ny() < nodes_y_)) {
-        return nullptr;
-    }
-    return t;
-}
-
-void Shaded_Plot_Panel::Refresh_Overlays() {
-    // Isotherms follow the level on display and the range in force.
-    if (const Node_Plane* t = Field_On_Display()) {
-        isotherms_.Update(*t, nodes_x_, nodes_y_, Min_Temperature, Max_Temperature);
-    }
-    update();
 }
 
 void Shaded_Plot_Panel::paintEvent(QPaintEvent*) {
@@ -354,78 +285,6 @@ void Shaded_Plot_Panel::hideEvent(QHideEvent* event) {
     // Leaving the tab or closing the window ends an animation.
     Stop_Flag = 1;
     QWidget::hideEvent(event);
-}
-
-void Shaded_Plot_Panel::resizeEvent(QResizeEvent* event) {
-    QWidget::resizeEvent(event);
-    Update_Zoom();
-}
-
-bool Shaded_Plot_Panel::event(QEvent* event) {
-    // Inside a scroll area the room is the viewport's: follow its size.
-    if (event->type() == QEvent::ParentAboutToChange && parentWidget() != nullptr) {
-        parentWidget()->removeEventFilter(this);
-    } else if (event->type() == QEvent::ParentChange && parentWidget() != nullptr) {
-        parentWidget()->installEventFilter(this);
-    }
-    return QWidget::event(event);
-}
-
-bool Shaded_Plot_Panel::eventFilter(QObject* watched, QEvent* event) {
-    if (watched == parentWidget() && event->type() == QEvent::Resize) {
-        Update_Zoom();
-    }
-    return QWidget::eventFilter(watched, event);
-}
-
-void Shaded_Plot_Panel::mouseMoveEvent(QMouseEvent* event) {
-    if (const Node_Plane* t = Field_On_Display()) {
-        probe_.Show_At(Plate_On_Screen(), *t, event->position());
-    }
-    QWidget::mouseMoveEvent(event);
-}
-
-void Shaded_Plot_Panel::leaveEvent(QEvent* event) {
-    probe_.Clear();
-    QWidget::leaveEvent(event);
-}
-
-// ---------------------------------------------------------------------------
-// The picture as a file.
-
-QImage Shaded_Plot_Panel::Figure() {
-    // The plate with its axes, the bar with its values; the controls and
-    // the probe line stay out of it.
-    const Plate_Geometry g = Plate_On_Screen();
-    const int left = static_cast<int>(g.Left) - Plate_Axes::Left_Room - 4;
-    const int top = std::min(Scale_Top - 42, static_cast<int>(g.Top) - 30);
-    const int right = Scale_X() + Scale_Width + 100;
-    const int bottom = std::max(Scale_Top + Scale_Height + 42,
-                                static_cast<int>(g.Top) + g.Height() + Plate_Axes::Bottom_Room);
-    play_.Set_Visible(false);
-    probe_.Line()->hide();
-    const QImage image = grab(QRect(left, top, right - left, bottom - top)).toImage();
-    play_.Set_Visible(kind_ == 3);
-    probe_.Line()->show();
-    return image;
-}
-
-bool Shaded_Plot_Panel::Save_Picture(const QString& path) {
-    return Figure().save(path, "PNG");
-}
-
-void Shaded_Plot_Panel::Save_Picture_Click() {
-    File_Dialog_Request request = Calorix_File_Request(true, QStringLiteral("png"));
-    request.Filters = {QStringLiteral("PNG Image (*.png)")};
-    request.Selected_Filter = 0;
-    QString path = Ask_File_Name(this, request);
-    if (path.isEmpty()) {
-        return;
-    }
-    if (QFileInfo(path).suffix().isEmpty()) {
-        path += QStringLiteral(".png");
-    }
-    Save_Picture(path);
 }
 
 // ---------------------------------------------------------------------------
@@ -538,50 +397,6 @@ void Shaded_Plot_Panel::Set_Slider(int value) {
 void Shaded_Plot_Panel::Press(Button_Index pressed) {
     for (int b = 0; b < Play_Controls::Button_Count; ++b) {
         play_.Buttons[static_cast<std::size_t>(b)]->setChecked(b == pressed);
-    }
-}
-
-// ---------------------------------------------------------------------------
-// The colour range typed by the user.
-
-void Shaded_Plot_Panel::Range_Command_Click(int flag, const QString& prompt) {
-    Max_Min_Temp_Dialog* dialog = Dialog();
-    dialog->Temp_Label()->setText(prompt);
-    Message_Flag = static_cast<std::int16_t>(flag);
-    dialog->Max_Temp_Text()->selectAll();
-    dialog->Max_Temp_Text()->setFocus();
-    const QPointer<Shaded_Plot_Panel> alive(this);
-    const int answer = dialog->exec();
-    if (alive.isNull() || answer != QDialog::Accepted) {
-        return;
-    }
-    Apply_Range_Entry(Message_Flag, dialog->Max_Temp_Text()->text());
-}
-
-void Shaded_Plot_Panel::Apply_Range_Entry(int flag, const QString& text) {
-    const double v = Text_To_Number(text.toStdString());
-    if (flag == 1) {
-        Max_Temperature = v;
-    } else if (flag == 2) {
-        Min_Temperature = v;
-    }
-    update();
-    if (kind_ == 1) {
-        // The typed range stands: no new range from the data.
-        pic_.Plot_X_Count = steady_->X_Nodes_2D;
-        pic_.Plot_Y_Count = steady_->Y_Nodes_2D;
-        Interpolate_Temperature_Field(pic_, kind_, steady_->Temperature_2D, pic_.Plot_X_Count,
-                                      pic_.Plot_Y_Count);
-        Resolution = pic_.Resolution;
-        Generate_Temperature_Picture();
-        Format_Screen();
-        Generate_Temperature_Scale();
-    } else if (kind_ == 3) {
-        // The bar keeps its colours; only its values are rewritten.
-        pic_.Plot_X_Count = transient_->X_Nodes_T2D;
-        pic_.Plot_Y_Count = transient_->Y_Nodes_T2D;
-        Copy_Level(Current_Step);
-        Generate_Temperature_Picture_For_The_Current_Time(Current_Step);
     }
 }
 

@@ -167,6 +167,13 @@ class Shaded_Plot_Panel : public QWidget {
   private:
     using Button_Index = Play_Controls::Button_Index;
 
+    // Room right of the plate for the right side's name, the bar and its
+    // values, and under it for the axis, the bottom side's name and the
+    // probe line.
+    static constexpr int Right_Room = 40 + Scale_Width + 110;
+    static constexpr int Probe_Height = 20;
+    static constexpr int Under_Room = Plate_Axes::Bottom_Room + Probe_Height + 8;
+
     void Place_Children();
     void Setup_Screen();
     void Generate_Temperature_Picture();
