@@ -39,20 +39,44 @@ const QRgb Green = qRgb(0, 255, 0);
 // f = 0.5: red and blue 127.5 round to 128, green 255 sin(1.57) = 254.99.
 const QRgb Midway = qRgb(128, 255, 128);
 
-// A 3 x 3 steady field.  Three nodes per side: 90 cells per interval of 2
-// pixels, so node (i, j) is painted from pixel (300 + 2a, 105 + 2b) with
-// a = 90 (i-1) + 1, b = 90 (j-1) + 1.
-Steady_2D_Store Steady_3x3(const double (&t)[3][3]) {
+// Result stores of nx x ny nodes filled by f(i, j) (steady) or f(i, j, n)
+// for the levels n = 0..steps (transient).
+template <class F>
+Steady_2D_Store Steady_Field(int nx, int ny, F f) {
     Steady_2D_Store s;
-    s.X_Nodes_2D = 3;
-    s.Y_Nodes_2D = 3;
-    s.Temperature_2D.Dimension(3, 3);
-    for (int i = 1; i <= 3; ++i) {
-        for (int j = 1; j <= 3; ++j) {
-            s.Temperature_2D(i, j) = t[j - 1][i - 1];  // written row by row as seen
+    s.X_Nodes_2D = static_cast<std::int16_t>(nx);
+    s.Y_Nodes_2D = static_cast<std::int16_t>(ny);
+    s.Temperature_2D.Dimension(nx, ny);
+    for (int i = 1; i <= nx; ++i) {
+        for (int j = 1; j <= ny; ++j) {
+            s.Temperature_2D(i, j) = f(i, j);
         }
     }
     return s;
+}
+
+template <class F>
+Transient_2D_Store History(int nx, int ny, int steps, F f) {
+    Transient_2D_Store s;
+    s.X_Nodes_T2D = static_cast<std::int16_t>(nx);
+    s.Y_Nodes_T2D = static_cast<std::int16_t>(ny);
+    s.Time_Steps_T2D = steps;
+    s.Temperature_History_2D.Dimension(steps + 1, nx, ny);
+    for (int n = 0; n <= steps; ++n) {
+        for (int i = 1; i <= nx; ++i) {
+            for (int j = 1; j <= ny; ++j) {
+                s.Temperature_History_2D(i, j, n) = f(i, j, n);
+            }
+        }
+    }
+    return s;
+}
+
+// A 3 x 3 steady field written row by row as seen.  Three nodes per side:
+// 90 cells per interval of 2 pixels, so node (i, j) is painted from pixel
+// (300 + 2a, 105 + 2b) with a = 90 (i-1) + 1, b = 90 (j-1) + 1.
+Steady_2D_Store Steady_3x3(const double (&t)[3][3]) {
+    return Steady_Field(3, 3, [&t](int i, int j) { return t[j - 1][i - 1]; });
 }
 
 QRgb Steady_Node(const Shaded_Plot_Panel& p, int i, int j) {
@@ -63,19 +87,7 @@ QRgb Steady_Node(const Shaded_Plot_Panel& p, int i, int j) {
 // run-wide range is 0..100 and level 5 is midway.  Three nodes in the
 // transient table: 20 cells per interval of 8 pixels from origin (290, 150).
 Transient_2D_Store Levels_Of_Ten(bool uniform_history = false) {
-    Transient_2D_Store s;
-    s.X_Nodes_T2D = 3;
-    s.Y_Nodes_T2D = 3;
-    s.Time_Steps_T2D = 10;
-    s.Temperature_History_2D.Dimension(11, 3, 3);
-    for (int n = 0; n <= 10; ++n) {
-        for (int i = 1; i <= 3; ++i) {
-            for (int j = 1; j <= 3; ++j) {
-                s.Temperature_History_2D(i, j, n) = uniform_history ? 40.0 : 10.0 * n;
-            }
-        }
-    }
-    return s;
+    return History(3, 3, 10, [=](int, int, int n) { return uniform_history ? 40.0 : 10.0 * n; });
 }
 
 QRgb Transient_Node(const Shaded_Plot_Panel& p, int i, int j) {
@@ -481,20 +493,6 @@ class Shaded_Plot_Panel_Test : public QObject {
         QVERIFY(!p.VCR_Frame()->isVisibleTo(&p));
     }
 
-    void elapsed_time_is_split_into_hours_minutes_and_seconds() {
-        Transient_View v(540.0, "5400");
-        Shaded_Plot_Panel& p = v.p;
-        QCOMPARE(p.Current_Step, 10);
-        QCOMPARE(p.Time_Elapsed, 5400.0);
-        QCOMPARE(p.hours, 1);
-        QCOMPARE(p.minutes, 30);
-        QCOMPARE(p.seconds, 0);
-        QCOMPARE(Elapsed(p), QStringList({" 1", " 30", " 0"}));
-        // 59.6 s rounds to one whole minute.
-        p.Show_Transient_2D(v.s, 5.96, 10, "59.6");
-        QCOMPARE(Elapsed(p), QStringList({" 0", " 1", " 0"}));
-    }
-
     void a_uniform_history_is_green_at_every_level() {
         Transient_View v(1.0, "0", true);
         Shaded_Plot_Panel& p = v.p;
@@ -768,30 +766,13 @@ class Shaded_Plot_Panel_Test : public QObject {
         const struct { int kind, nx, ny; } grids[] = {{1, 420, 30}, {3, 30, 450}, {1, 700, 700}};
         for (const auto& g : grids) {
             // Hot at node column nx and node row ny, cold elsewhere.
-            auto hot = [&g](int i, int j) { return i == g.nx || j == g.ny ? 100.0 : 0.0; };
-            Steady_2D_Store st;
-            Transient_2D_Store tr;
+            auto hot = [&g](int i, int j, int = 0) { return i == g.nx || j == g.ny ? 100.0 : 0.0; };
+            const Steady_2D_Store st = Steady_Field(g.nx, g.ny, hot);
+            const Transient_2D_Store tr = History(g.nx, g.ny, 0, hot);
             Shaded_Plot_Panel p;
             if (g.kind == 1) {
-                st.X_Nodes_2D = static_cast<std::int16_t>(g.nx);
-                st.Y_Nodes_2D = static_cast<std::int16_t>(g.ny);
-                st.Temperature_2D.Dimension(g.nx, g.ny);
-                for (int i = 1; i <= g.nx; ++i) {
-                    for (int j = 1; j <= g.ny; ++j) {
-                        st.Temperature_2D(i, j) = hot(i, j);
-                    }
-                }
                 p.Show_Steady_2D(st);
             } else {
-                tr.X_Nodes_T2D = static_cast<std::int16_t>(g.nx);
-                tr.Y_Nodes_T2D = static_cast<std::int16_t>(g.ny);
-                tr.Time_Steps_T2D = 0;
-                tr.Temperature_History_2D.Dimension(1, g.nx, g.ny);
-                for (int i = 1; i <= g.nx; ++i) {
-                    for (int j = 1; j <= g.ny; ++j) {
-                        tr.Temperature_History_2D(i, j, 0) = hot(i, j);
-                    }
-                }
                 p.Show_Transient_2D(tr, 1.0, 0, "0");
             }
             const int x0 = Shaded_Plot_Panel::Picture_Origin_X(g.kind);
