@@ -33,6 +33,23 @@ double Field(int i, int j, int n) {
     return 50.0 + 40.0 * std::sin(0.1 * i + 0.02 * n) * std::cos(0.07 * j);
 }
 
+// A transient history of nx x ny nodes and levels 0..steps.
+Transient_2D_Store Field_History(int nx, int ny, int steps) {
+    Transient_2D_Store s;
+    s.X_Nodes_T2D = static_cast<std::int16_t>(nx);
+    s.Y_Nodes_T2D = static_cast<std::int16_t>(ny);
+    s.Time_Steps_T2D = steps;
+    s.Temperature_History_2D.Dimension(steps + 1, nx, ny);
+    for (int n = 0; n <= steps; ++n) {
+        for (int i = 1; i <= nx; ++i) {
+            for (int j = 1; j <= ny; ++j) {
+                s.Temperature_History_2D(i, j, n) = Field(i, j, n);
+            }
+        }
+    }
+    return s;
+}
+
 void BM_Panel_Show_Steady_2D(benchmark::State& state) {
     Application();
     const int nodes = static_cast<int>(state.range(0));
@@ -62,18 +79,7 @@ void BM_Panel_Animation_Frame(benchmark::State& state) {
     Application();
     const int nodes = static_cast<int>(state.range(0));
     constexpr int steps = 20;
-    Transient_2D_Store s;
-    s.X_Nodes_T2D = static_cast<std::int16_t>(nodes);
-    s.Y_Nodes_T2D = static_cast<std::int16_t>(nodes);
-    s.Time_Steps_T2D = steps;
-    s.Temperature_History_2D.Dimension(steps + 1, nodes, nodes);
-    for (int n = 0; n <= steps; ++n) {
-        for (int i = 1; i <= nodes; ++i) {
-            for (int j = 1; j <= nodes; ++j) {
-                s.Temperature_History_2D(i, j, n) = Field(i, j, n);
-            }
-        }
-    }
+    const Transient_2D_Store s = Field_History(nodes, nodes, steps);
     Shaded_Plot_Panel panel;
     panel.resize(1100, 620);
     panel.show();
@@ -104,18 +110,7 @@ void BM_Panel_Play_Default_Speed(benchmark::State& state) {
     const int nx = static_cast<int>(state.range(0));
     const int ny = static_cast<int>(state.range(1));
     const int steps = static_cast<int>(state.range(2));
-    Transient_2D_Store s;
-    s.X_Nodes_T2D = static_cast<std::int16_t>(nx);
-    s.Y_Nodes_T2D = static_cast<std::int16_t>(ny);
-    s.Time_Steps_T2D = steps;
-    s.Temperature_History_2D.Dimension(steps + 1, nx, ny);
-    for (int n = 0; n <= steps; ++n) {
-        for (int i = 1; i <= nx; ++i) {
-            for (int j = 1; j <= ny; ++j) {
-                s.Temperature_History_2D(i, j, n) = Field(i, j, n);
-            }
-        }
-    }
+    const Transient_2D_Store s = Field_History(nx, ny, steps);
     Shaded_Plot_Panel panel;
     panel.resize(1100, 620);
     panel.show();

@@ -306,20 +306,42 @@ class Shaded_Plot_Panel_Test : public QObject {
         QCOMPARE(Captions(p), QStringList(14, QStringLiteral("25.00")));
     }
 
-    void a_range_under_half_a_degree_collapses_after_the_picture_is_painted() {
-        Steady_View v({{10.0, 10.1, 10.1}, {10.1, 10.1, 10.2}, {10.2, 10.2, 10.3}});
-        Shaded_Plot_Panel& p = v.p;
-        // The picture was painted with the full 0.3 degree range ...
-        QCOMPARE(Steady_Node(p, 1, 1), Blue);
-        QCOMPARE(Steady_Node(p, 3, 3), Red);
-        // ... then the range collapsed onto the maximum: values and bar.
-        QCOMPARE(p.Min_Temperature, 10.3);
-        QCOMPARE(Captions(p), QStringList(14, QStringLiteral("10.30")));
-        QVERIFY(Scale_All(p, Green));
-        // The next redraw paints the picture green too.
-        p.Apply_Range_Entry(1, QStringLiteral("10.3"));
-        QCOMPARE(Steady_Node(p, 1, 1), Green);
-        QCOMPARE(Steady_Node(p, 3, 3), Green);
+    void a_collapsed_range_is_painted_first_then_turns_green() {
+        const struct {
+            double t[3][3];
+            int flag;  // the range box's entry, if any
+            const char* entry;
+            QRgb first, last;  // nodes (1, 1) and (3, 3) as painted
+            const char* collapsed;
+        } rows[] = {
+            // A 0.3 degree range: painted with it, then collapsed onto the
+            // maximum.
+            {{{10.0, 10.1, 10.1}, {10.1, 10.1, 10.2}, {10.2, 10.2, 10.3}},
+             0,
+             "",
+             Blue,
+             Red,
+             "10.30"},
+            // A minimum typed above the maximum: painted with 200..100 as
+            // typed (every node below it), then collapsed.
+            {{{0, 20, 30}, {40, 50, 60}, {70, 80, 100}}, 2, "200", Blue, Blue, "100.00"},
+        };
+        for (const auto& r : rows) {
+            Steady_View v(r.t);
+            Shaded_Plot_Panel& p = v.p;
+            if (r.flag != 0) {
+                p.Apply_Range_Entry(r.flag, QString::fromLatin1(r.entry));
+            }
+            QCOMPARE(Steady_Node(p, 1, 1), r.first);
+            QCOMPARE(Steady_Node(p, 3, 3), r.last);
+            QCOMPARE(p.Min_Temperature, p.Max_Temperature);
+            QCOMPARE(Captions(p), QStringList(14, QString::fromLatin1(r.collapsed)));
+            QVERIFY(Scale_All(p, Green));
+            // The next redraw paints the picture green too.
+            p.Apply_Range_Entry(1, QString::fromLatin1(r.collapsed));
+            QCOMPARE(Steady_Node(p, 1, 1), Green);
+            QCOMPARE(Steady_Node(p, 3, 3), Green);
+        }
     }
 
     void showing_the_steady_picture_again_takes_the_range_from_the_data() {
@@ -419,22 +441,6 @@ class Shaded_Plot_Panel_Test : public QObject {
         // the hottest node (at the maximum 100) too.
         QCOMPARE(Steady_Node(p, 2, 2), Green);
         QCOMPARE(Steady_Node(p, 3, 3), Green);
-    }
-
-    void a_minimum_above_the_maximum_paints_inverted_then_collapses_to_green() {
-        Steady_View v;
-        Shaded_Plot_Panel& p = v.p;
-        p.Apply_Range_Entry(2, QStringLiteral("200"));
-        // This picture used the range 200..100 as typed: every node is below
-        // the minimum.
-        QCOMPARE(Steady_Node(p, 3, 3), Blue);
-        QCOMPARE(Steady_Node(p, 1, 1), Blue);
-        QCOMPARE(p.Min_Temperature, 100.0);
-        QCOMPARE(Captions(p), QStringList(14, QStringLiteral("100.00")));
-        QVERIFY(Scale_All(p, Green));
-        p.Apply_Range_Entry(1, QStringLiteral("100"));
-        QCOMPARE(Steady_Node(p, 3, 3), Green);
-        QCOMPARE(Steady_Node(p, 1, 1), Green);
     }
 
     void transient_range_entry_redraws_the_level_but_keeps_the_bar() {
