@@ -2,6 +2,7 @@
 
 #include <QFontMetrics>
 #include <QPainter>
+#include <algorithm>
 
 namespace calorix {
 
@@ -10,7 +11,8 @@ void Isotherm_Overlay::Paint(QPainter& p, const Plate_Geometry& g) const {
         return;
     }
     p.save();
-    p.setClipRect(QRectF(g.Left, g.Top, g.Width(), g.Height()));
+    const QRectF plate(g.Left, g.Top, g.Width(), g.Height());
+    p.setClipRect(plate);
     p.setRenderHint(QPainter::Antialiasing);
     auto at = [&g](Node_Point n) { return QPointF(g.X_Of_Node(n.I), g.Y_Of_Node(n.J)); };
     p.setPen(QPen(QColor(20, 20, 20), 1.2));
@@ -28,6 +30,10 @@ void Isotherm_Overlay::Paint(QPainter& p, const Plate_Geometry& g) const {
         const QString text = QString::fromStdString(line.Label);
         QRectF box(0, 0, fm.horizontalAdvance(text) + 4, fm.height());
         box.moveCenter(at(line.Label_At));
+        // A label near a side is pushed inside rather than cut.
+        // (A plate narrower than its label keeps the label's left edge.)
+        box.moveLeft(std::max(plate.left(), std::min(box.left(), plate.right() - box.width())));
+        box.moveTop(std::max(plate.top(), std::min(box.top(), plate.bottom() - box.height())));
         p.fillRect(box, QColor(255, 255, 255, 200));
         p.drawText(box, Qt::AlignCenter, text);
     }

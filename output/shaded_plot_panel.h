@@ -113,7 +113,7 @@ class Shaded_Plot_Panel : public QWidget {
     // For the window and for tests.
     int Kind() const { return kind_; }
     bool Playing() const { return playing_; }
-    // The picture surface, one pixel per pixel of the specified picture.
+    // The picture surface at its own scale: one pixel per pixel, unzoomed.
     const QImage& Picture() const { return picture_; }
     // The plate as it is shown: the drawn cells of Picture() scaled by Zoom().
     QImage Shown_Plate() const;
