@@ -5,6 +5,8 @@
 
 #include <QApplication>
 #include <QSlider>
+#include <QToolButton>
+#include <algorithm>
 #include <cmath>
 #include <memory>
 
@@ -29,6 +31,23 @@ QApplication& Application() {
 
 double Field(int i, int j, int n) {
     return 50.0 + 40.0 * std::sin(0.1 * i + 0.02 * n) * std::cos(0.07 * j);
+}
+
+// A transient history of nx x ny nodes and levels 0..steps.
+Transient_2D_Store Field_History(int nx, int ny, int steps) {
+    Transient_2D_Store s;
+    s.X_Nodes_T2D = static_cast<std::int16_t>(nx);
+    s.Y_Nodes_T2D = static_cast<std::int16_t>(ny);
+    s.Time_Steps_T2D = steps;
+    s.Temperature_History_2D.Dimension(steps + 1, nx, ny);
+    for (int n = 0; n <= steps; ++n) {
+        for (int i = 1; i <= nx; ++i) {
+            for (int j = 1; j <= ny; ++j) {
+                s.Temperature_History_2D(i, j, n) = Field(i, j, n);
+            }
+        }
+    }
+    return s;
 }
 
 void BM_Panel_Show_Steady_2D(benchmark::State& state) {
@@ -60,18 +79,7 @@ void BM_Panel_Animation_Frame(benchmark::State& state) {
     Application();
     const int nodes = static_cast<int>(state.range(0));
     constexpr int steps = 20;
-    Transient_2D_Store s;
-    s.X_Nodes_T2D = static_cast<std::int16_t>(nodes);
-    s.Y_Nodes_T2D = static_cast<std::int16_t>(nodes);
-    s.Time_Steps_T2D = steps;
-    s.Temperature_History_2D.Dimension(steps + 1, nodes, nodes);
-    for (int n = 0; n <= steps; ++n) {
-        for (int i = 1; i <= nodes; ++i) {
-            for (int j = 1; j <= nodes; ++j) {
-                s.Temperature_History_2D(i, j, n) = Field(i, j, n);
-            }
-        }
-    }
+    const Transient_2D_Store s = Field_History(nodes, nodes, steps);
     Shaded_Plot_Panel panel;
     panel.resize(1100, 620);
     panel.show();
@@ -88,5 +96,41 @@ void BM_Panel_Animation_Frame(benchmark::State& state) {
     state.counters["cells"] = static_cast<double>(panel.Picture_Data().Pixel_Temperature.Size());
 }
 BENCHMARK(BM_Panel_Animation_Frame)->Arg(5)->Arg(100)->Unit(benchmark::kMillisecond);
+
+}  // namespace
+
+namespace {
+
+// A whole paced play at the default speed, on the real clock: how long it
+// lasts and the longest time events waited between two turns of the loop.
+// Arguments: node count (square plate), number of time steps.  5 x 3 nodes
+// and 6 steps is the 2-D transient problem the program starts with.
+void BM_Panel_Play_Default_Speed(benchmark::State& state) {
+    Application();
+    const int nx = static_cast<int>(state.range(0));
+    const int ny = static_cast<int>(state.range(1));
+    const int steps = static_cast<int>(state.range(2));
+    const Transient_2D_Store s = Field_History(nx, ny, steps);
+    Shaded_Plot_Panel panel;
+    panel.resize(1100, 620);
+    panel.show();
+    panel.Show_Transient_2D(s, 1.0, steps, "0");
+    QApplication::processEvents();
+    double worst_gap = 0;
+    double seconds = 0;
+    for (auto _ : state) {
+        panel.Play_Button_Picture()->click();  // from the end it starts again
+        worst_gap = std::max(worst_gap, panel.Worst_Event_Gap());
+        seconds = panel.Last_Play_Seconds();
+    }
+    state.counters["play_s"] = seconds;
+    state.counters["worst_event_gap_ms"] = worst_gap * 1000.0;
+}
+BENCHMARK(BM_Panel_Play_Default_Speed)
+    ->Args({5, 3, 6})
+    ->Args({40, 40, 999})
+    ->Iterations(1)
+    ->UseRealTime()
+    ->Unit(benchmark::kSecond);
 
 }  // namespace

@@ -14,6 +14,7 @@
 #include <QPainterPath>
 #include <QPushButton>
 #include <QRadioButton>
+#include <QScrollArea>
 #include <QTabWidget>
 #include <QTableView>
 #include <QVBoxLayout>
@@ -336,9 +337,16 @@ QWidget* Output_Form::Build_Graphical_Tab() {
     shaded_host_ = new QWidget(tab);
     auto* sh = new QHBoxLayout(shaded_host_);
     sh->setContentsMargins(0, 0, 0, 0);
-    shaded_panel_ = new Shaded_Plot_Panel(shaded_host_);
+    // A picture of a large grid is larger than the window: it scrolls.
+    auto* scroll = new QScrollArea(shaded_host_);
+    scroll->setWidgetResizable(true);
+    scroll->setFrameShape(QFrame::NoFrame);
+    shaded_panel_ = new Shaded_Plot_Panel;
     shaded_panel_->Set_Input_Copy(Build_Input_Copy(1));
-    sh->addWidget(shaded_panel_, 1);
+    scroll->setWidget(shaded_panel_);
+    scroll->viewport()->setAutoFillBackground(false);
+    shaded_panel_->setAutoFillBackground(false);
+    sh->addWidget(scroll, 1);
     shaded_host_->hide();
     v->addWidget(shaded_host_, 1);
 
@@ -348,6 +356,7 @@ QWidget* Output_Form::Build_Graphical_Tab() {
         if (stores_ == nullptr || problem_ == nullptr) {
             return;
         }
+        shaded_panel_->Set_Plate(*problem_);
         if (kind == Kind_Steady_2D) {
             shaded_panel_->Show_Steady_2D(stores_->Steady_2D);
         } else if (kind == Kind_Transient_2D) {

@@ -1,24 +1,23 @@
 #include "output/shaded_plot_panel.h"
 
 #include <QApplication>
+#include <QCheckBox>
+#include <QComboBox>
 #include <QCoreApplication>
-#include <QFrame>
-#include <QGridLayout>
-#include <QGroupBox>
-#include <QHBoxLayout>
 #include <QLabel>
-#include <QLineEdit>
 #include <QPainter>
-#include <QPainterPath>
-#include <QPointer>
 #include <QPushButton>
 #include <QSignalBlocker>
 #include <QSlider>
 #include <QToolButton>
 #include <QVBoxLayout>
 #include <algorithm>
+#include <chrono>
+#include <cmath>
 
 #include "common/number_text.h"
+#include "input/problem_definition.h"
+#include "output/animation_schedule.h"
 #include "output/max_min_temp_dialog.h"
 #include "solvers/presentation.h"
 
@@ -35,54 +34,6 @@ class Busy_Pointer {
     Busy_Pointer& operator=(const Busy_Pointer&) = delete;
 };
 
-enum class Glyph { Fast_Rewind, Rewind, Play, Stop, Forward, Fast_Forward };
-
-// The media-player symbols, drawn rather than taken from the style so that
-// they look the same on every platform.
-QIcon Media_Icon(Glyph g) {
-    constexpr int edge = 20;
-    QPixmap pixmap(edge, edge);
-    pixmap.fill(Qt::transparent);
-    QPainter p(&pixmap);
-    p.setRenderHint(QPainter::Antialiasing);
-    p.setPen(Qt::NoPen);
-    p.setBrush(QColor(30, 30, 30));
-    auto triangle = [&p](double left, double right, double top, double bottom) {
-        // Points towards `right` (which may lie left of `left`).
-        QPainterPath path;
-        path.moveTo(left, top);
-        path.lineTo(right, (top + bottom) / 2.0);
-        path.lineTo(left, bottom);
-        path.closeSubpath();
-        p.drawPath(path);
-    };
-    switch (g) {
-        case Glyph::Fast_Rewind:
-            triangle(10, 2, 4, 16);
-            triangle(18, 10, 4, 16);
-            break;
-        case Glyph::Rewind:
-            p.drawRect(QRectF(4, 4, 2.5, 12));
-            triangle(16, 7, 4, 16);
-            break;
-        case Glyph::Play:
-            triangle(5, 16, 3, 17);
-            break;
-        case Glyph::Stop:
-            p.drawRect(QRectF(5, 5, 10, 10));
-            break;
-        case Glyph::Forward:
-            triangle(4, 13, 4, 16);
-            p.drawRect(QRectF(13.5, 4, 2.5, 12));
-            break;
-        case Glyph::Fast_Forward:
-            triangle(2, 10, 4, 16);
-            triangle(10, 18, 4, 16);
-            break;
-    }
-    return QIcon(pixmap);
-}
-
 std::uint32_t* Pixels(QImage& image) {
     return reinterpret_cast<std::uint32_t*>(image.bits());
 }
@@ -95,22 +46,41 @@ QString Qt_Text(const std::string& s) {
     return QString::fromStdString(s);
 }
 
+double Steady_Seconds() {
+    using namespace std::chrono;
+    return duration<double>(steady_clock::now().time_since_epoch()).count();
+}
+
 }  // namespace
 
-Shaded_Plot_Panel::Shaded_Plot_Panel(QWidget* parent) : QWidget(parent) {
+Shaded_Plot_Panel::Shaded_Plot_Panel(QWidget* parent)
+    : QWidget(parent), clock_(Steady_Seconds), play_(this), probe_(this) {
     background_ = palette().color(QPalette::Window).rgb();
+    setMouseTracking(true);
     // The surface is see-through where no cell is drawn, so the input copy
     // and the tab page share one background with the picture.
     picture_ = QImage(Picture_Width, Picture_Height, QImage::Format_ARGB32_Premultiplied);
     picture_.fill(Qt::transparent);
     scale_ = QImage(Scale_Width, Scale_Height, QImage::Format_RGB32);
     scale_.fill(background_);
+    surface_left_ = Plate_Axes::Left_Room;
 
-    // Left part of the picture area: the copy of the inputs.
+    // Left part of the picture area: the copy of the inputs, and under it
+    // how the picture is shown and kept.
     input_host_ = new QWidget(this);
     auto* host_layout = new QVBoxLayout(input_host_);
     host_layout->setContentsMargins(0, 0, 0, 0);
     host_layout->addStretch(1);
+    fit_box_ = new QCheckBox(QStringLiteral("Fit to window"), input_host_);
+    fit_box_->setChecked(true);
+    fit_box_->setToolTip(QStringLiteral("Enlarge the picture by whole factors to fill the window"));
+    isotherms_box_ = new QCheckBox(QStringLiteral("Isotherms"), input_host_);
+    isotherms_box_->setToolTip(
+        QStringLiteral("Lines of constant temperature at the values of the colour bar"));
+    save_command_ = new QPushButton(QStringLiteral("Save Picture\u2026"), input_host_);
+    host_layout->addWidget(fit_box_);
+    host_layout->addWidget(isotherms_box_);
+    host_layout->addWidget(save_command_, 0, Qt::AlignLeft);
 
     // The colour bar: maximum at the top, minimum at the bottom, twelve
     // values between them at the heights where their colours are.
@@ -124,80 +94,64 @@ Shaded_Plot_Panel::Shaded_Plot_Panel(QWidget* parent) : QWidget(parent) {
         scale_labels_[static_cast<std::size_t>(k)] = label;
     }
 
-    // Time navigation of the transient kind, above its picture.
-    time_slider_ = new QSlider(Qt::Horizontal, this);
-    time_slider_->setTickPosition(QSlider::TicksBelow);
-    // While the thumb is dragged only the elapsed time follows; the level
-    // is drawn when it is let go.
-    time_slider_->setTracking(false);
-
-    vcr_frame_ = new QFrame(this);
-    vcr_frame_->setFrameShape(QFrame::StyledPanel);
-    auto* vcr_layout = new QHBoxLayout(vcr_frame_);
-    vcr_layout->setContentsMargins(4, 4, 4, 4);
-    vcr_layout->setSpacing(3);
-    const Glyph glyphs[Button_Count] = {Glyph::Fast_Rewind, Glyph::Rewind,  Glyph::Play,
-                                        Glyph::Stop,        Glyph::Forward, Glyph::Fast_Forward};
-    const char* const tips[Button_Count] = {"Fast rewind", "Rewind",  "Play",
-                                            "Stop",        "Forward", "Fast forward"};
-    for (int b = 0; b < Button_Count; ++b) {
-        auto* button = new QToolButton(vcr_frame_);
-        button->setIcon(Media_Icon(glyphs[b]));
-        button->setIconSize(QSize(20, 20));
-        button->setFixedSize(32, 32);
-        button->setToolTip(QString::fromLatin1(tips[b]));
-        // Flat until pressed; the pressed one shows sunken.
-        button->setCheckable(true);
-        button->setAutoRaise(true);
-        vcr_layout->addWidget(button);
-        buttons_[static_cast<std::size_t>(b)] = button;
-    }
-
-    time_frame_ = new QGroupBox(QStringLiteral("Time Elapsed"), this);
-    auto* time_grid = new QGridLayout(time_frame_);
-    time_grid->setContentsMargins(6, 2, 6, 2);
-    time_grid->setVerticalSpacing(0);
-    hours_label_ = new QLabel(time_frame_);
-    minutes_label_ = new QLabel(time_frame_);
-    seconds_label_ = new QLabel(time_frame_);
-    const char* const units[3] = {"h", "min", "s"};
-    QLabel* const values[3] = {hours_label_, minutes_label_, seconds_label_};
-    for (int c = 0; c < 3; ++c) {
-        values[c]->setAlignment(Qt::AlignCenter);
-        QFont bold = values[c]->font();
-        bold.setBold(true);
-        values[c]->setFont(bold);
-        auto* unit = new QLabel(QString::fromLatin1(units[c]), time_frame_);
-        unit->setAlignment(Qt::AlignCenter);
-        time_grid->addWidget(values[c], 0, c);
-        time_grid->addWidget(unit, 1, c);
-    }
-
-    connect(buttons_[Play], &QToolButton::clicked, this, &Shaded_Plot_Panel::Play_Click);
-    connect(buttons_[Stop], &QToolButton::clicked, this, &Shaded_Plot_Panel::Stop_Click);
-    connect(buttons_[Forward], &QToolButton::clicked, this, [this] { Step_Click(Forward, 1); });
-    connect(buttons_[Rewind], &QToolButton::clicked, this, [this] { Step_Click(Rewind, -1); });
-    connect(buttons_[Fast_Forward], &QToolButton::clicked, this,
-            [this] { Step_Click(Fast_Forward, time_slider_->pageStep()); });
-    connect(buttons_[Fast_Rewind], &QToolButton::clicked, this,
-            [this] { Step_Click(Fast_Rewind, -time_slider_->pageStep()); });
-    connect(time_slider_, &QSlider::valueChanged, this, &Shaded_Plot_Panel::Time_Slider_Change);
-    connect(time_slider_, &QSlider::sliderMoved, this, &Shaded_Plot_Panel::Time_Slider_Scroll);
+    const auto& b = play_.Buttons;
+    connect(b[Play_Controls::Play], &QToolButton::clicked, this, &Shaded_Plot_Panel::Play_Click);
+    connect(b[Play_Controls::Stop], &QToolButton::clicked, this, &Shaded_Plot_Panel::Stop_Click);
+    connect(b[Play_Controls::Forward], &QToolButton::clicked, this,
+            [this] { Step_Click(Play_Controls::Forward, 1); });
+    connect(b[Play_Controls::Rewind], &QToolButton::clicked, this,
+            [this] { Step_Click(Play_Controls::Rewind, -1); });
+    connect(b[Play_Controls::Fast_Forward], &QToolButton::clicked, this,
+            [this] { Step_Click(Play_Controls::Fast_Forward, Time_Slider()->pageStep()); });
+    connect(b[Play_Controls::Fast_Rewind], &QToolButton::clicked, this,
+            [this] { Step_Click(Play_Controls::Fast_Rewind, -Time_Slider()->pageStep()); });
+    connect(Time_Slider(), &QSlider::valueChanged, this, &Shaded_Plot_Panel::Time_Slider_Change);
+    connect(Time_Slider(), &QSlider::sliderMoved, this, &Shaded_Plot_Panel::Time_Slider_Scroll);
     connect(max_temp_command_, &QPushButton::clicked, this,
             [this] { Range_Command_Click(1, QStringLiteral("Enter The Maximum Temperature")); });
     connect(min_temp_command_, &QPushButton::clicked, this,
             [this] { Range_Command_Click(2, QStringLiteral("Enter The Minimum Temperature")); });
-
-    vcr_frame_->hide();
-    time_frame_->hide();
-    time_slider_->hide();
+    connect(fit_box_, &QCheckBox::toggled, this, [this] { Update_Zoom(); });
+    connect(isotherms_box_, &QCheckBox::toggled, this, [this](bool on) {
+        isotherms_.Set_Enabled(on);
+        Refresh_Overlays();
+    });
+    connect(save_command_, &QPushButton::clicked, this, &Shaded_Plot_Panel::Save_Picture_Click);
     Place_Children();
 }
 
+Shaded_Plot_Panel::~Shaded_Plot_Panel() = default;
+
+// ---------------------------------------------------------------------------
+// Where things are.
+
+Plate_Geometry Shaded_Plot_Panel::Plate_On_Screen() const {
+    Plate_Geometry g;
+    const int r = pic_.Resolution;
+    g.Left = surface_left_ + Picture_Origin_X(kind_) + r;
+    g.Top = Picture_Origin_Y(kind_) + r;
+    g.Cell_Pixels = r * zoom_;
+    g.Cells_Per_Interval = pic_.Cells_Per_Interval;
+    g.X_Nodes = std::max(1, nodes_x_);
+    g.Y_Nodes = std::max(1, nodes_y_);
+    g.Dx = dx_;
+    return g;
+}
+
+int Shaded_Plot_Panel::Scale_X() const {
+    int x = surface_left_ + Scale_Left;
+    if (kind_ != 0) {
+        const Plate_Geometry g = Plate_On_Screen();
+        x = std::max(x, static_cast<int>(g.Left) + g.Width() + 40);
+    }
+    return x;
+}
+
 void Shaded_Plot_Panel::Place_Children() {
-    const int x = Surface_Left();
-    input_host_->setGeometry(4, 4, Input_Copy_Width + x, 590);
-    const int bar_centre = x + Scale_Left + Scale_Width / 2;
+    const int x = surface_left_;
+    input_host_->setGeometry(4, 4, Input_Copy_Width + x - Plate_Axes::Left_Room, 590);
+    const int bar_x = Scale_X();
+    const int bar_centre = bar_x + Scale_Width / 2;
     max_temp_command_->setGeometry(bar_centre - 42, Scale_Top - 38, 84, 30);
     min_temp_command_->setGeometry(bar_centre - 42, Scale_Top + Scale_Height + 8, 84, 30);
     for (int k = 0; k < 12; ++k) {
@@ -205,17 +159,19 @@ void Shaded_Plot_Panel::Place_Children() {
         // that fraction of red: row y = 2 (254 - 253 f).
         const double f = (k + 1) / 13.0;
         const int y = Scale_Top + static_cast<int>(2.0 * (254.0 - 253.0 * f));
-        scale_labels_[static_cast<std::size_t>(k)]->setGeometry(x + Scale_Left + Scale_Width + 8,
-                                                                y - 9, 90, 18);
+        scale_labels_[static_cast<std::size_t>(k)]->setGeometry(bar_x + Scale_Width + 8, y - 9, 90,
+                                                                18);
     }
-    time_slider_->setGeometry(x + 300, 12, 380, 26);
-    vcr_frame_->setGeometry(x + 300, 60, 214, 44);
-    time_frame_->setGeometry(x + 530, 48, 150, 62);
-    setMinimumSize(x + Scale_Left + Scale_Width + 100, Scale_Top + Scale_Height + 46);
+    play_.Place(x);
+    const Plate_Geometry g = Plate_On_Screen();
+    const int plate_bottom = kind_ == 0 ? Picture_Height : static_cast<int>(g.Top) + g.Height();
+    const int probe_left = static_cast<int>(g.Left) - Plate_Axes::Left_Room;
+    probe_.Line()->setGeometry(probe_left, plate_bottom + Plate_Axes::Bottom_Room,
+                               bar_x - probe_left, Probe_Height);
+    setMinimumSize(bar_x + Scale_Width + 100,
+                   std::max(Scale_Top + Scale_Height + 46, plate_bottom + Under_Room));
     update();
 }
-
-Shaded_Plot_Panel::~Shaded_Plot_Panel() = default;
 
 Max_Min_Temp_Dialog* Shaded_Plot_Panel::Dialog() {
     if (dialog_ == nullptr) {
@@ -233,17 +189,26 @@ void Shaded_Plot_Panel::Set_Input_Copy(QWidget* frame) {
         layout->removeWidget(input_copy_);
     }
     input_copy_ = frame;
+    surface_left_ = Plate_Axes::Left_Room;
     if (frame != nullptr) {
         frame->setParent(input_host_);
         layout->insertWidget(0, frame);
         frame->show();
         // A copy wider than the room left of the picture pushes the picture
         // and the bar to the right rather than being cut.
-        surface_left_ = std::max(0, frame->sizeHint().width() - Input_Copy_Width);
-    } else {
-        surface_left_ = 0;
+        surface_left_ += std::max(0, frame->sizeHint().width() - Input_Copy_Width);
     }
     Place_Children();
+}
+
+void Shaded_Plot_Panel::Set_Plate(const Problem_Definition& problem) {
+    dx_ = problem.Grid_Size / 100.0;
+    std::array<QString, 4> sides;
+    for (int side = 0; side < 4; ++side) {
+        sides[static_cast<std::size_t>(side)] = Qt_Text(Side_Condition_Text(problem, side));
+    }
+    axes_.Set_Sides(sides);
+    update();
 }
 
 // ---------------------------------------------------------------------------
@@ -255,13 +220,27 @@ void Shaded_Plot_Panel::Setup_Screen() {
 }
 
 void Shaded_Plot_Panel::Generate_Temperature_Picture() {
-    Paint_Picture(pic_, Min_Temperature, Max_Temperature, Picture_Origin_X(kind_),
-                  Picture_Origin_Y(kind_), Pixels(picture_), picture_.width(), picture_.height(),
-                  Stride(picture_));
+    // Grow the surface so that it holds the last cell, whatever the grid.
+    const int x0 = Picture_Origin_X(kind_);
+    const int y0 = Picture_Origin_Y(kind_);
+    const int s = pic_.Cells_Per_Interval;
+    const int r = pic_.Resolution;
+    const QSize need(std::max(Picture_Width, x0 + (pic_.Plot_X_Count - s + 2) * r),
+                     std::max(Picture_Height, y0 + (pic_.Plot_Y_Count - s + 2) * r));
+    if (picture_.size() != need) {
+        picture_ = QImage(need, QImage::Format_ARGB32_Premultiplied);
+        picture_.fill(Qt::transparent);
+    }
+    Paint_Picture(pic_, Min_Temperature, Max_Temperature, x0, y0, Pixels(picture_),
+                  picture_.width(), picture_.height(), Stride(picture_));
+    Update_Zoom();
+    if (zoom_ > 1) {
+        shown_ = Shown_Plate();
+    }
 }
 
 void Shaded_Plot_Panel::Format_Screen() {
-    for (QToolButton* b : buttons_) {
+    for (QToolButton* b : play_.Buttons) {
         b->setChecked(false);
     }
     if (input_copy_ != nullptr) {
@@ -273,23 +252,33 @@ void Shaded_Plot_Panel::Format_Screen() {
     for (std::size_t k = 0; k < v.Labels.size(); ++k) {
         scale_labels_[k]->setText(Qt_Text(v.Labels[k]));
     }
-    update();
+    Refresh_Overlays();
 }
 
 void Shaded_Plot_Panel::Generate_Temperature_Scale() {
     scale_.fill(background_);
     Paint_Scale(Max_Temperature == Min_Temperature, Pixels(scale_), scale_.width(), scale_.height(),
                 Stride(scale_));
-    update(Surface_Left() + Scale_Left, Scale_Top, Scale_Width, Scale_Height);
+    update(Scale_X(), Scale_Top, Scale_Width, Scale_Height);
 }
 
 void Shaded_Plot_Panel::paintEvent(QPaintEvent*) {
     QPainter p(this);
-    const int x = Surface_Left();
-    p.drawImage(x, 0, picture_);
-    p.drawImage(x + Scale_Left, Scale_Top, scale_);
+    if (zoom_ == 1) {
+        p.drawImage(surface_left_, 0, picture_);
+    }
+    const Plate_Geometry g = Plate_On_Screen();
+    if (zoom_ > 1) {
+        p.drawImage(QPointF(g.Left, g.Top), shown_);
+    }
+    const int bar_x = Scale_X();
+    p.drawImage(bar_x, Scale_Top, scale_);
     p.setPen(QColor(90, 90, 90));
-    p.drawRect(x + Scale_Left - 1, Scale_Top - 1, Scale_Width + 1, Scale_Height + 1);
+    p.drawRect(bar_x - 1, Scale_Top - 1, Scale_Width + 1, Scale_Height + 1);
+    if (kind_ != 0) {
+        isotherms_.Paint(p, g);
+        axes_.Paint(p, g, QPoint(bar_x + Scale_Width / 2 + 46, Scale_Top - 31));
+    }
 }
 
 void Shaded_Plot_Panel::hideEvent(QHideEvent* event) {
@@ -306,9 +295,9 @@ void Shaded_Plot_Panel::Show_Steady_2D(const Steady_2D_Store& s) {
     kind_ = 1;
     steady_ = &s;
     transient_ = nullptr;
-    vcr_frame_->hide();
-    time_frame_->hide();
-    time_slider_->hide();
+    nodes_x_ = s.X_Nodes_2D;
+    nodes_y_ = s.Y_Nodes_2D;
+    play_.Set_Visible(false);
 
     pic_.Plot_X_Count = s.X_Nodes_2D;
     pic_.Plot_Y_Count = s.Y_Nodes_2D;
@@ -321,6 +310,7 @@ void Shaded_Plot_Panel::Show_Steady_2D(const Steady_2D_Store& s) {
     Generate_Temperature_Picture();
     Format_Screen();
     Generate_Temperature_Scale();
+    Place_Children();
 }
 
 // ---------------------------------------------------------------------------
@@ -333,16 +323,17 @@ void Shaded_Plot_Panel::Show_Transient_2D(const Transient_2D_Store& s, double ti
     kind_ = 3;
     transient_ = &s;
     steady_ = nullptr;
+    nodes_x_ = s.X_Nodes_T2D;
+    nodes_y_ = s.Y_Nodes_T2D;
     time_step_ = time_step;
-    vcr_frame_->show();
-    time_frame_->show();
-    time_slider_->show();
+    play_.Set_Visible(true);
     {
-        const QSignalBlocker quiet(time_slider_);
-        time_slider_->setValue(0);
-        time_slider_->setMaximum(static_cast<int>(Round_Half_Even(number_of_time_steps)));
-        time_slider_->setPageStep(static_cast<int>(Round_Half_Even(number_of_time_steps / 5.0)));
-        time_slider_->setTickInterval(std::max(1, time_slider_->pageStep()));
+        QSlider* slider = Time_Slider();
+        const QSignalBlocker quiet(slider);
+        slider->setValue(0);
+        slider->setMaximum(static_cast<int>(Round_Half_Even(number_of_time_steps)));
+        slider->setPageStep(static_cast<int>(Round_Half_Even(number_of_time_steps / 5.0)));
+        slider->setTickInterval(std::max(1, slider->pageStep()));
     }
 
     Setup_Screen();
@@ -358,6 +349,7 @@ void Shaded_Plot_Panel::Show_Transient_2D(const Transient_2D_Store& s, double ti
     Copy_Level(Current_Step);
     Generate_Temperature_Picture_For_The_Current_Time(Current_Step);
     Set_Slider(Current_Step);
+    Place_Children();
 }
 
 void Shaded_Plot_Panel::Show_Elapsed(double elapsed) {
@@ -365,9 +357,9 @@ void Shaded_Plot_Panel::Show_Elapsed(double elapsed) {
     hours = t.Hours;
     minutes = t.Minutes;
     seconds = t.Seconds;
-    hours_label_->setText(Qt_Text(Plain_Number_Text(hours)));
-    minutes_label_->setText(Qt_Text(Plain_Number_Text(minutes)));
-    seconds_label_->setText(Qt_Text(Plain_Number_Text(seconds)));
+    hours_Label()->setText(Qt_Text(Plain_Number_Text(hours)));
+    minutes_Label()->setText(Qt_Text(Plain_Number_Text(minutes)));
+    Seconds_Label()->setText(Qt_Text(Plain_Number_Text(seconds)));
 }
 
 void Shaded_Plot_Panel::Generate_Temperature_Picture_For_The_Current_Time(std::int32_t& level) {
@@ -398,142 +390,13 @@ void Shaded_Plot_Panel::Copy_Level(int level) {
 
 void Shaded_Plot_Panel::Set_Slider(int value) {
     // The program moving the slider is not the user moving it: no redraw.
-    const QSignalBlocker quiet(time_slider_);
-    time_slider_->setValue(value);
+    const QSignalBlocker quiet(Time_Slider());
+    Time_Slider()->setValue(value);
 }
 
 void Shaded_Plot_Panel::Press(Button_Index pressed) {
-    for (int b = 0; b < Button_Count; ++b) {
-        buttons_[static_cast<std::size_t>(b)]->setChecked(b == pressed);
-    }
-}
-
-void Shaded_Plot_Panel::Play_Click() {
-    if (kind_ != 3 || playing_) {
-        // A second Play while playing would nest a second loop inside the
-        // first one; the animation already runs.
-        buttons_[Play]->setChecked(playing_);
-        return;
-    }
-    playing_ = true;
-    Stop_Flag = 0;
-    Press(Play);
-    QToolButton* const stepping[4] = {buttons_[Forward], buttons_[Rewind], buttons_[Fast_Forward],
-                                      buttons_[Fast_Rewind]};
-    for (QToolButton* b : stepping) {
-        b->setEnabled(false);
-    }
-    Prepare();
-    if (time_slider_->value() == time_slider_->maximum()) {
-        Set_Slider(0);  // playing from the end starts again from the beginning
-    }
-    Current_Step = time_slider_->value() + 1;
-
-    // Queued events (Stop, the slider, the tabs, Close) run once per frame,
-    // before the frame is drawn.  They may even destroy the panel.
-    const QPointer<Shaded_Plot_Panel> alive(this);
-    for (std::int32_t k = Current_Step; kind_ == 3 && k <= Last_Stored_Level(*transient_); ++k) {
-        Copy_Level(k);
-        QCoreApplication::processEvents();
-        if (alive.isNull()) {
-            return;
-        }
-        if (kind_ != 3) {
-            break;  // another result was put on the panel meanwhile
-        }
-        std::int32_t level = k;
-        Generate_Temperature_Picture_For_The_Current_Time(level);
-        Set_Slider(time_slider_->value() + 1);
-        if (isVisible()) {
-            buttons_[Stop]->repaint();
-        }
-        if (Stop_Flag == 1) {
-            break;
-        }
-    }
-    for (QToolButton* b : stepping) {
-        b->setEnabled(true);
-    }
-    Current_Step = time_slider_->value();
-    playing_ = false;
-}
-
-void Shaded_Plot_Panel::Stop_Click() {
-    Stop_Flag = 1;
-    Press(Stop);
-}
-
-void Shaded_Plot_Panel::Step_Click(Button_Index button, int step) {
-    if (kind_ != 3) {
-        return;
-    }
-    Press(button);
-    Prepare();
-    const int level = Step_Level(time_slider_->value(), step, Last_Stored_Level(*transient_));
-    Set_Slider(level);
-    Current_Step = level;
-    Copy_Level(Current_Step);
-    Generate_Temperature_Picture_For_The_Current_Time(Current_Step);
-}
-
-void Shaded_Plot_Panel::Time_Slider_Change(int value) {
-    if (kind_ != 3) {
-        return;
-    }
-    Prepare();
-    Current_Step = std::clamp(value, 0, Last_Stored_Level(*transient_));
-    Copy_Level(Current_Step);
-    Generate_Temperature_Picture_For_The_Current_Time(Current_Step);
-}
-
-void Shaded_Plot_Panel::Time_Slider_Scroll(int position) {
-    if (kind_ != 3 || !time_slider_->isSliderDown()) {
-        return;
-    }
-    Show_Elapsed(position * time_step_);
-}
-
-// ---------------------------------------------------------------------------
-// The colour range typed by the user.
-
-void Shaded_Plot_Panel::Range_Command_Click(int flag, const QString& prompt) {
-    Max_Min_Temp_Dialog* dialog = Dialog();
-    dialog->Temp_Label()->setText(prompt);
-    Message_Flag = static_cast<std::int16_t>(flag);
-    dialog->Max_Temp_Text()->selectAll();
-    dialog->Max_Temp_Text()->setFocus();
-    const QPointer<Shaded_Plot_Panel> alive(this);
-    const int answer = dialog->exec();
-    if (alive.isNull() || answer != QDialog::Accepted) {
-        return;
-    }
-    Apply_Range_Entry(Message_Flag, dialog->Max_Temp_Text()->text());
-}
-
-void Shaded_Plot_Panel::Apply_Range_Entry(int flag, const QString& text) {
-    const double v = Text_To_Number(text.toStdString());
-    if (flag == 1) {
-        Max_Temperature = v;
-    } else if (flag == 2) {
-        Min_Temperature = v;
-    }
-    update();
-    if (kind_ == 1) {
-        // The typed range stands: no new range from the data.
-        pic_.Plot_X_Count = steady_->X_Nodes_2D;
-        pic_.Plot_Y_Count = steady_->Y_Nodes_2D;
-        Interpolate_Temperature_Field(pic_, kind_, steady_->Temperature_2D, pic_.Plot_X_Count,
-                                      pic_.Plot_Y_Count);
-        Resolution = pic_.Resolution;
-        Generate_Temperature_Picture();
-        Format_Screen();
-        Generate_Temperature_Scale();
-    } else if (kind_ == 3) {
-        // The bar keeps its colours; only its values are rewritten.
-        pic_.Plot_X_Count = transient_->X_Nodes_T2D;
-        pic_.Plot_Y_Count = transient_->Y_Nodes_T2D;
-        Copy_Level(Current_Step);
-        Generate_Temperature_Picture_For_The_Current_Time(Current_Step);
+    for (int b = 0; b < Play_Controls::Button_Count; ++b) {
+        play_.Buttons[static_cast<std::size_t>(b)]->setChecked(b == pressed);
     }
 }
 

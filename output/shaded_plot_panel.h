@@ -3,19 +3,29 @@
 // with everything that lives on it: the second read-only copy of the inputs,
 // the colour bar with its fourteen values and the two end buttons that open
 // the range box, and for the 2-D transient kind the six media buttons, the
-// time slider and the elapsed-time display.
+// time slider and the elapsed-time display.  Over the picture: the axes, the
+// isotherms and the hover probe; beside it the zoom and the Save command.
 //
 // The picture is painted into an image by the shading maths and the image is
-// drawn as a whole, so a frame costs the same whatever the node count.
+// drawn as a whole, so a frame costs the same whatever the node count.  The
+// image grows beyond its usual 690 x 530 when a large grid places cells
+// further out, and the panel grows with it (the window scrolls).
 #include <QImage>
 #include <QWidget>
 #include <array>
 #include <cstdint>
+#include <functional>
 #include <string>
 
+#include "output/hover_probe.h"
+#include "output/isotherm_overlay.h"
+#include "output/plate_axes.h"
+#include "output/play_controls.h"
 #include "output/shaded_temperature.h"
 #include "solvers/result_stores.h"
 
+class QCheckBox;
+class QComboBox;
 class QLabel;
 class QPushButton;
 class QSlider;
@@ -26,6 +36,7 @@ class QFrame;
 namespace calorix {
 
 class Max_Min_Temp_Dialog;
+struct Problem_Definition;
 
 class Shaded_Plot_Panel : public QWidget {
     Q_OBJECT
@@ -37,6 +48,8 @@ class Shaded_Plot_Panel : public QWidget {
     // Takes the second read-only copy of the inputs into the left part of
     // the picture area (the panel becomes its parent).
     void Set_Input_Copy(QWidget* frame);
+    // The node spacing and the sides' conditions, for the axes and the probe.
+    void Set_Plate(const Problem_Definition& problem);
 
     // 2-D steady: range from the data, picture, values, bar.
     void Show_Steady_2D(const Steady_2D_Store& s);
@@ -51,6 +64,18 @@ class Shaded_Plot_Panel : public QWidget {
     // What OK of the range box does: flag 1 sets the maximum, 2 the minimum,
     // to the leading number of the text; then the picture is redrawn.
     void Apply_Range_Entry(int flag, const QString& text);
+
+    // The picture with its bar and axes, as "Save Picture..." writes it.
+    QImage Figure();
+    bool Save_Picture(const QString& path);
+
+    // The clock that paces the animation, in seconds (a steady clock unless
+    // a test puts its own).
+    void Set_Play_Clock(std::function<double()> clock) { clock_ = std::move(clock); }
+    // The longest the last play kept events waiting, and how long it lasted
+    // (seconds of the play clock).
+    double Worst_Event_Gap() const { return worst_gap_; }
+    double Last_Play_Seconds() const { return last_play_seconds_; }
 
     // Fields shared with the results window.
     std::int16_t Stop_Flag = 0;
@@ -67,43 +92,62 @@ class Shaded_Plot_Panel : public QWidget {
     std::int32_t seconds = 0;
 
     // Geometry of the drawing surfaces.
-    static constexpr int Picture_Width = 690;
+    static constexpr int Picture_Width = 690;  // the least size of the picture surface
     static constexpr int Picture_Height = 530;
     static constexpr int Scale_Left = 720;  // colour bar, right of the picture surface
     static constexpr int Scale_Top = 48;
     static constexpr int Scale_Width = 27;
     static constexpr int Scale_Height = 509;
     static constexpr int Input_Copy_Width = 282;  // room left of the picture's first cell
-    // Panel x of the picture's left edge (0 unless a wide input copy needs
-    // more room).
+    // Panel x of the picture surface's left edge: room for the y axis, more
+    // when a wide input copy needs it.
     int Surface_Left() const { return surface_left_; }
     static int Picture_Origin_X(int kind) { return kind == 3 ? 290 : 300; }
     static int Picture_Origin_Y(int kind) { return kind == 3 ? 150 : 105; }
+    // Panel x of the colour bar: right of the plate, whatever its zoom.
+    int Scale_X() const;
+    // The drawn cells on the panel, zoom included.
+    Plate_Geometry Plate_On_Screen() const;
+    int Zoom() const { return zoom_; }
 
     // For the window and for tests.
     int Kind() const { return kind_; }
     bool Playing() const { return playing_; }
+    // The picture surface at its own scale: one pixel per pixel, unzoomed.
     const QImage& Picture() const { return picture_; }
+    // The plate as it is shown: the drawn cells of Picture() scaled by Zoom().
+    QImage Shown_Plate() const;
     const QImage& Temperature_Scale_Picture() const { return scale_; }
     const Shaded_Picture& Picture_Data() const { return pic_; }
-    QSlider* Time_Slider() const { return time_slider_; }
-    QToolButton* Fast_Rewind_Button_Picture() const { return buttons_[Fast_Rewind]; }
-    QToolButton* Rewind_Button_Picture() const { return buttons_[Rewind]; }
-    QToolButton* Play_Button_Picture() const { return buttons_[Play]; }
-    QToolButton* Stop_Button_Picture() const { return buttons_[Stop]; }
-    QToolButton* Forward_Button_Picture() const { return buttons_[Forward]; }
-    QToolButton* Fast_Forward_Button_Picture() const { return buttons_[Fast_Forward]; }
+    const Isotherm_Overlay& Isotherms() const { return isotherms_; }
+    QSlider* Time_Slider() const { return play_.Time_Slider; }
+    QToolButton* Fast_Rewind_Button_Picture() const {
+        return play_.Buttons[Play_Controls::Fast_Rewind];
+    }
+    QToolButton* Rewind_Button_Picture() const { return play_.Buttons[Play_Controls::Rewind]; }
+    QToolButton* Play_Button_Picture() const { return play_.Buttons[Play_Controls::Play]; }
+    QToolButton* Stop_Button_Picture() const { return play_.Buttons[Play_Controls::Stop]; }
+    QToolButton* Forward_Button_Picture() const { return play_.Buttons[Play_Controls::Forward]; }
+    QToolButton* Fast_Forward_Button_Picture() const {
+        return play_.Buttons[Play_Controls::Fast_Forward];
+    }
+    QComboBox* Speed_Box() const { return play_.Speed_Box; }
+    QCheckBox* Loop_Box() const { return play_.Loop_Box; }
     QPushButton* Max_Temp_Command() const { return max_temp_command_; }
     QPushButton* Min_Temp_Command() const { return min_temp_command_; }
     QLabel* Temperature_Scale_Label(int k) const {
         return scale_labels_[static_cast<std::size_t>(k)];
     }
-    QLabel* hours_Label() const { return hours_label_; }
-    QLabel* minutes_Label() const { return minutes_label_; }
-    QLabel* Seconds_Label() const { return seconds_label_; }
-    QFrame* VCR_Frame() const { return vcr_frame_; }
-    QGroupBox* Time_Frame() const { return time_frame_; }
+    QLabel* hours_Label() const { return play_.hours_Label; }
+    QLabel* minutes_Label() const { return play_.minutes_Label; }
+    QLabel* Seconds_Label() const { return play_.Seconds_Label; }
+    QFrame* VCR_Frame() const { return play_.VCR_Frame; }
+    QGroupBox* Time_Frame() const { return play_.Time_Frame; }
     QWidget* Input_Copy() const { return input_copy_; }
+    QCheckBox* Fit_Box() const { return fit_box_; }
+    QCheckBox* Isotherms_Box() const { return isotherms_box_; }
+    QPushButton* Save_Picture_Command() const { return save_command_; }
+    QLabel* Probe_Line() const { return probe_.Line(); }
     // The range box, created on first use and kept.
     Max_Min_Temp_Dialog* Dialog();
 
@@ -114,9 +158,21 @@ class Shaded_Plot_Panel : public QWidget {
   protected:
     void paintEvent(QPaintEvent* event) override;
     void hideEvent(QHideEvent* event) override;
+    void resizeEvent(QResizeEvent* event) override;
+    void mouseMoveEvent(QMouseEvent* event) override;
+    void leaveEvent(QEvent* event) override;
+    bool event(QEvent* event) override;
+    bool eventFilter(QObject* watched, QEvent* event) override;
 
   private:
-    enum Button_Index { Fast_Rewind, Rewind, Play, Stop, Forward, Fast_Forward, Button_Count };
+    using Button_Index = Play_Controls::Button_Index;
+
+    // Room right of the plate for the right side's name, the bar and its
+    // values, and under it for the axis, the bottom side's name and the
+    // probe line.
+    static constexpr int Right_Room = 40 + Scale_Width + 110;
+    static constexpr int Probe_Height = 20;
+    static constexpr int Under_Room = Plate_Axes::Bottom_Room + Probe_Height + 8;
 
     void Place_Children();
     void Setup_Screen();
@@ -129,38 +185,55 @@ class Shaded_Plot_Panel : public QWidget {
     void Show_Elapsed(double elapsed);
     void Set_Slider(int value);
     void Press(Button_Index pressed);
+    void Refresh_Overlays();
+    void Update_Zoom();
+    const Node_Plane* Field_On_Display() const;
+    bool Wait_Until(double due);
+    bool Let_Events_Run(bool wait);
 
     void Play_Click();
+    int Play_Levels(int first);
     void Stop_Click();
     void Step_Click(Button_Index button, int step);
     void Time_Slider_Change(int value);
     void Time_Slider_Scroll(int position);
     void Range_Command_Click(int flag, const QString& prompt);
+    void Save_Picture_Click();
 
     int kind_ = 0;  // 1 = 2-D steady, 3 = 2-D transient, 0 = nothing shown yet
     const Steady_2D_Store* steady_ = nullptr;
     const Transient_2D_Store* transient_ = nullptr;
+    int nodes_x_ = 0;
+    int nodes_y_ = 0;
+    double dx_ = 0;
     double time_step_ = 0;
     bool playing_ = false;
     int surface_left_ = 0;
+    int zoom_ = 1;
 
     Shaded_Picture pic_;
     QImage picture_;
+    QImage shown_;  // the zoomed plate when Zoom() > 1
     QImage scale_;
     QRgb background_ = 0;
 
+    std::function<double()> clock_;
+    double worst_gap_ = 0;
+    double last_events_ = 0;
+    double last_play_seconds_ = 0;
+
     QWidget* input_host_ = nullptr;
     QWidget* input_copy_ = nullptr;
+    QCheckBox* fit_box_ = nullptr;
+    QCheckBox* isotherms_box_ = nullptr;
+    QPushButton* save_command_ = nullptr;
     QPushButton* max_temp_command_ = nullptr;
     QPushButton* min_temp_command_ = nullptr;
     std::array<QLabel*, 12> scale_labels_{};
-    QFrame* vcr_frame_ = nullptr;
-    std::array<QToolButton*, Button_Count> buttons_{};
-    QSlider* time_slider_ = nullptr;
-    QGroupBox* time_frame_ = nullptr;
-    QLabel* hours_label_ = nullptr;
-    QLabel* minutes_label_ = nullptr;
-    QLabel* seconds_label_ = nullptr;
+    Play_Controls play_;
+    Plate_Axes axes_;
+    Isotherm_Overlay isotherms_;
+    Hover_Probe probe_;
     Max_Min_Temp_Dialog* dialog_ = nullptr;
 };
 

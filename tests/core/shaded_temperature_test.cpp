@@ -2,6 +2,7 @@
 
 #include <gtest/gtest.h>
 
+#include <iterator>
 #include <limits>
 #include <vector>
 
@@ -20,40 +21,52 @@ Node_Plane Field(int m, int n, double (*f)(int, int)) {
     return t;
 }
 
-void Expect_Size(Cell_Size c, int s, int r) {
-    EXPECT_EQ(c.Cells_Per_Interval, s);
-    EXPECT_EQ(c.Resolution, r);
-}
-
 }  // namespace
 
-TEST(CellSizes, SteadyTableAtItsRowBoundaries) {
-    Expect_Size(Calculate_Resolution_For_Steady_State(3), 90, 2);
-    Expect_Size(Calculate_Resolution_For_Steady_State(5), 44, 2);
-    Expect_Size(Calculate_Resolution_For_Steady_State(18), 10, 2);
-    Expect_Size(Calculate_Resolution_For_Steady_State(19), 10, 2);
-    Expect_Size(Calculate_Resolution_For_Steady_State(20), 9, 2);
-    Expect_Size(Calculate_Resolution_For_Steady_State(40), 4, 2);
-    Expect_Size(Calculate_Resolution_For_Steady_State(60), 3, 2);
-    Expect_Size(Calculate_Resolution_For_Steady_State(61), 3, 1);
-    Expect_Size(Calculate_Resolution_For_Steady_State(122), 3, 1);
-    Expect_Size(Calculate_Resolution_For_Steady_State(123), 1, 2);
-    Expect_Size(Calculate_Resolution_For_Steady_State(180), 1, 2);
-    Expect_Size(Calculate_Resolution_For_Steady_State(181), 1, 1);
-}
+// Every row of both cell-size tables, at both ends of its range of node
+// counts: S cells per node interval, cells of Resolution pixels.
+struct Size_Row {
+    int first_res, last_res, s, resolution;
+};
 
-TEST(CellSizes, TransientTableIsIrregular) {
-    Expect_Size(Calculate_Resolution(3), 20, 8);
-    Expect_Size(Calculate_Resolution(7), 9, 6);
-    Expect_Size(Calculate_Resolution(8), 10, 5);  // more cells than for 7 nodes
-    Expect_Size(Calculate_Resolution(13), 7, 4);
-    Expect_Size(Calculate_Resolution(18), 4, 5);
-    Expect_Size(Calculate_Resolution(19), 3, 6);
-    Expect_Size(Calculate_Resolution(29), 3, 4);
-    Expect_Size(Calculate_Resolution(30), 1, 11);
-    Expect_Size(Calculate_Resolution(122), 1, 3);
-    Expect_Size(Calculate_Resolution(180), 1, 2);
-    Expect_Size(Calculate_Resolution(500), 1, 1);
+constexpr Size_Row Steady_Rows[] = {
+    {3, 3, 90, 2},     {4, 4, 60, 2},   {5, 5, 44, 2},   {6, 6, 35, 2},   {7, 7, 29, 2},
+    {8, 8, 25, 2},     {9, 9, 22, 2},   {10, 10, 20, 2}, {11, 11, 18, 2}, {12, 12, 16, 2},
+    {13, 13, 15, 2},   {14, 14, 14, 2}, {15, 15, 13, 2}, {16, 16, 12, 2}, {17, 17, 11, 2},
+    {18, 19, 10, 2},   {20, 20, 9, 2},  {21, 23, 8, 2},  {24, 26, 7, 2},  {27, 31, 6, 2},
+    {32, 37, 5, 2},    {38, 45, 4, 2},  {46, 60, 3, 2},  {61, 122, 3, 1}, {123, 180, 1, 2},
+    {181, 2500, 1, 1},
+};
+
+constexpr Size_Row Transient_Rows[] = {
+    {3, 3, 20, 8},   {4, 4, 15, 7},  {5, 5, 12, 7},   {6, 6, 10, 6},    {7, 7, 9, 6},
+    {8, 8, 10, 5},   {9, 9, 7, 6},   {10, 10, 6, 6},  {11, 11, 7, 5},   {12, 12, 5, 6},
+    {13, 13, 7, 4},  {14, 14, 5, 5}, {15, 15, 4, 6},  {16, 16, 5, 4},   {17, 18, 4, 5},
+    {19, 19, 3, 6},  {20, 21, 4, 4}, {22, 25, 3, 5},  {26, 29, 3, 4},   {30, 32, 1, 11},
+    {33, 35, 1, 10}, {36, 40, 1, 9}, {41, 45, 1, 8},  {46, 50, 1, 7},   {51, 61, 1, 6},
+    {62, 70, 1, 5},  {71, 86, 1, 4}, {87, 122, 1, 3}, {123, 180, 1, 2}, {181, 2500, 1, 1},
+};
+
+TEST(CellSizes, EveryRowOfBothTablesAtBothEnds) {
+    const struct {
+        const char* table;
+        Cell_Size (*look_up)(int);
+        const Size_Row* rows;
+        std::size_t count;
+    } tables[] = {
+        {"steady", Calculate_Resolution_For_Steady_State, Steady_Rows, std::size(Steady_Rows)},
+        {"transient", Calculate_Resolution, Transient_Rows, std::size(Transient_Rows)},
+    };
+    for (const auto& table : tables) {
+        for (std::size_t r = 0; r < table.count; ++r) {
+            const Size_Row& row = table.rows[r];
+            for (int res : {row.first_res, row.last_res}) {
+                const Cell_Size c = table.look_up(res);
+                EXPECT_EQ(c.Cells_Per_Interval, row.s) << table.table << " Res " << res;
+                EXPECT_EQ(c.Resolution, row.resolution) << table.table << " Res " << res;
+            }
+        }
+    }
 }
 
 TEST(Colours, BlueThroughGreenToRed) {
@@ -63,6 +76,9 @@ TEST(Colours, BlueThroughGreenToRed) {
     // f = 0.25: red 63.75, green 255 sin(2.355) = 255 sin(0.78659) = 180.53,
     // blue 191.25
     EXPECT_EQ(Temperature_Colour(25, 0, 100), (Rgb{64, 181, 191}));
+    // f = 0.6: green 255 sin(3.14*0.4) = 255 sin(1.256) = 242.47 (with pi
+    // 242.52 would round up).
+    EXPECT_EQ(Temperature_Colour(60, 0, 100), (Rgb{153, 242, 102}));
     EXPECT_EQ(Temperature_Colour(101, 0, 100), (Rgb{255, 0, 0}));
     EXPECT_EQ(Temperature_Colour(-1, 0, 100), (Rgb{0, 0, 255}));
     EXPECT_EQ(Temperature_Colour(7, 7, 7), (Rgb{0, 255, 0}));
@@ -85,6 +101,9 @@ TEST(Colours, BarIsRedAtTheTopAndBlueAtTheBottom) {
     EXPECT_EQ(Scale_Colour(253, false), (Rgb{1, 3, 254}));
     // k = 127: red 128.0, green 255 sin(1.5762) = 255.0, blue 127.0.
     EXPECT_EQ(Scale_Colour(127, false), (Rgb{128, 255, 127}));
+    // k = 35: red 255*219/253 = 220.73, green 255 sin(3.14*219/253) =
+    // 255 sin(2.71802) = 104.81 (with pi it would be 104.49), blue 34.27.
+    EXPECT_EQ(Scale_Colour(35, false), (Rgb{221, 105, 34}));
     EXPECT_EQ(Scale_Colour(99, true), (Rgb{0, 255, 0}));
 }
 

@@ -1,6 +1,8 @@
 // The shaded picture panel on the offscreen screen, fed with result stores
 // filled by hand (so every colour can be worked out on paper) and with the
 // results of real runs.
+#include <QCheckBox>
+#include <QComboBox>
 #include <QGridLayout>
 #include <QGroupBox>
 #include <QLabel>
@@ -8,15 +10,19 @@
 #include <QPointer>
 #include <QPushButton>
 #include <QSlider>
+#include <QTemporaryDir>
 #include <QTimer>
 #include <QToolButton>
 #include <QtTest>
 #include <cmath>
+#include <functional>
 #include <memory>
 #include <vector>
 
+#include "input/file_dialogs.h"
 #include "input/problem_definition.h"
 #include "input/run_driver.h"
+#include "output/animation_schedule.h"
 #include "output/max_min_temp_dialog.h"
 #include "output/output_model.h"
 #include "output/shaded_plot_panel.h"
@@ -33,20 +39,44 @@ const QRgb Green = qRgb(0, 255, 0);
 // f = 0.5: red and blue 127.5 round to 128, green 255 sin(1.57) = 254.99.
 const QRgb Midway = qRgb(128, 255, 128);
 
-// A 3 x 3 steady field.  Three nodes per side: 90 cells per interval of 2
-// pixels, so node (i, j) is painted from pixel (300 + 2a, 105 + 2b) with
-// a = 90 (i-1) + 1, b = 90 (j-1) + 1.
-Steady_2D_Store Steady_3x3(const double (&t)[3][3]) {
+// Result stores of nx x ny nodes filled by f(i, j) (steady) or f(i, j, n)
+// for the levels n = 0..steps (transient).
+template <class F>
+Steady_2D_Store Steady_Field(int nx, int ny, F f) {
     Steady_2D_Store s;
-    s.X_Nodes_2D = 3;
-    s.Y_Nodes_2D = 3;
-    s.Temperature_2D.Dimension(3, 3);
-    for (int i = 1; i <= 3; ++i) {
-        for (int j = 1; j <= 3; ++j) {
-            s.Temperature_2D(i, j) = t[j - 1][i - 1];  // written row by row as seen
+    s.X_Nodes_2D = static_cast<std::int16_t>(nx);
+    s.Y_Nodes_2D = static_cast<std::int16_t>(ny);
+    s.Temperature_2D.Dimension(nx, ny);
+    for (int i = 1; i <= nx; ++i) {
+        for (int j = 1; j <= ny; ++j) {
+            s.Temperature_2D(i, j) = f(i, j);
         }
     }
     return s;
+}
+
+template <class F>
+Transient_2D_Store History(int nx, int ny, int steps, F f) {
+    Transient_2D_Store s;
+    s.X_Nodes_T2D = static_cast<std::int16_t>(nx);
+    s.Y_Nodes_T2D = static_cast<std::int16_t>(ny);
+    s.Time_Steps_T2D = steps;
+    s.Temperature_History_2D.Dimension(steps + 1, nx, ny);
+    for (int n = 0; n <= steps; ++n) {
+        for (int i = 1; i <= nx; ++i) {
+            for (int j = 1; j <= ny; ++j) {
+                s.Temperature_History_2D(i, j, n) = f(i, j, n);
+            }
+        }
+    }
+    return s;
+}
+
+// A 3 x 3 steady field written row by row as seen.  Three nodes per side:
+// 90 cells per interval of 2 pixels, so node (i, j) is painted from pixel
+// (300 + 2a, 105 + 2b) with a = 90 (i-1) + 1, b = 90 (j-1) + 1.
+Steady_2D_Store Steady_3x3(const double (&t)[3][3]) {
+    return Steady_Field(3, 3, [&t](int i, int j) { return t[j - 1][i - 1]; });
 }
 
 QRgb Steady_Node(const Shaded_Plot_Panel& p, int i, int j) {
@@ -57,19 +87,7 @@ QRgb Steady_Node(const Shaded_Plot_Panel& p, int i, int j) {
 // run-wide range is 0..100 and level 5 is midway.  Three nodes in the
 // transient table: 20 cells per interval of 8 pixels from origin (290, 150).
 Transient_2D_Store Levels_Of_Ten(bool uniform_history = false) {
-    Transient_2D_Store s;
-    s.X_Nodes_T2D = 3;
-    s.Y_Nodes_T2D = 3;
-    s.Time_Steps_T2D = 10;
-    s.Temperature_History_2D.Dimension(11, 3, 3);
-    for (int n = 0; n <= 10; ++n) {
-        for (int i = 1; i <= 3; ++i) {
-            for (int j = 1; j <= 3; ++j) {
-                s.Temperature_History_2D(i, j, n) = uniform_history ? 40.0 : 10.0 * n;
-            }
-        }
-    }
-    return s;
+    return History(3, 3, 10, [=](int, int, int n) { return uniform_history ? 40.0 : 10.0 * n; });
 }
 
 QRgb Transient_Node(const Shaded_Plot_Panel& p, int i, int j) {
@@ -180,6 +198,48 @@ struct Solved_Plate {
     }
 };
 
+const double Ramp_3x3[3][3] = {{0, 20, 30}, {40, 50, 60}, {70, 80, 100}};
+constexpr int As_Fast_As_Drawn = 4;  // the last entry of the speed box
+
+// A panel showing a 3 x 3 steady field.
+struct Steady_View {
+    Steady_2D_Store s;
+    Shaded_Plot_Panel p;
+    explicit Steady_View(const double (&t)[3][3] = Ramp_3x3) : s(Steady_3x3(t)) {
+        p.Show_Steady_2D(s);
+    }
+    QRgb Node(int i, int j) const { return Steady_Node(p, i, j); }
+};
+
+// A panel showing the ten-step history at the level of `time`, playing as
+// fast as drawn (each frame follows the last without a pause), and the
+// levels of the frames it draws.
+struct Transient_View {
+    Transient_2D_Store s;
+    Shaded_Plot_Panel p;
+    std::vector<int> frames;
+    std::function<void(int)> on_frame;
+    Transient_View(double time_step, const char* time, bool uniform = false)
+        : s(Levels_Of_Ten(uniform)) {
+        p.Speed_Box()->setCurrentIndex(As_Fast_As_Drawn);
+        p.Show_Transient_2D(s, time_step, 10, time);
+        QObject::connect(&p, &Shaded_Plot_Panel::Frame_Drawn, &p, [this](int level) {
+            frames.push_back(level);
+            if (on_frame) {
+                on_frame(level);
+            }
+        });
+    }
+    QRgb Node(int i, int j) const { return Transient_Node(p, i, j); }
+};
+
+// Moves the mouse to panel point (x, y) as the window system would.
+void Move_Mouse(QWidget& w, QPointF at) {
+    QMouseEvent move(QEvent::MouseMove, at, w.mapToGlobal(at), Qt::NoButton, Qt::NoButton,
+                     Qt::NoModifier);
+    QApplication::sendEvent(&w, &move);
+}
+
 }  // namespace
 
 class Shaded_Plot_Panel_Test : public QObject {
@@ -189,9 +249,8 @@ class Shaded_Plot_Panel_Test : public QObject {
     // -- 2-D steady ---------------------------------------------------------
 
     void steady_picture_runs_from_blue_at_the_coldest_to_red_at_the_hottest_node() {
-        Shaded_Plot_Panel p;
-        const Steady_2D_Store s = Steady_3x3({{0, 20, 30}, {40, 50, 60}, {70, 80, 100}});
-        p.Show_Steady_2D(s);
+        Steady_View v;
+        Shaded_Plot_Panel& p = v.p;
         QCOMPARE(p.Kind(), 1);
         QCOMPARE(p.Min_Temperature, 0.0);
         QCOMPARE(p.Max_Temperature, 100.0);
@@ -216,9 +275,8 @@ class Shaded_Plot_Panel_Test : public QObject {
     }
 
     void the_bar_is_red_at_the_top_and_blue_at_the_bottom_with_fourteen_values() {
-        Shaded_Plot_Panel p;
-        const Steady_2D_Store s = Steady_3x3({{0, 20, 30}, {40, 50, 60}, {70, 80, 130}});
-        p.Show_Steady_2D(s);
+        Steady_View v({{0, 20, 30}, {40, 50, 60}, {70, 80, 130}});
+        Shaded_Plot_Panel& p = v.p;
         // Step 130/13 = 10: thirteen bands of ten degrees.
         QCOMPARE(Captions(p),
                  QStringList({"0.00", "10.00", "20.00", "30.00", "40.00", "50.00", "60.00", "70.00",
@@ -237,9 +295,8 @@ class Shaded_Plot_Panel_Test : public QObject {
     }
 
     void a_uniform_field_is_green_everywhere_with_fourteen_equal_values() {
-        Shaded_Plot_Panel p;
-        const Steady_2D_Store s = Steady_3x3({{25, 25, 25}, {25, 25, 25}, {25, 25, 25}});
-        p.Show_Steady_2D(s);
+        Steady_View v({{25, 25, 25}, {25, 25, 25}, {25, 25, 25}});
+        Shaded_Plot_Panel& p = v.p;
         for (int x = 302; x < 664; x += 7) {
             for (int y = 107; y < 470; y += 7) {
                 QCOMPARE(p.Picture().pixel(x, y), Green);
@@ -249,31 +306,50 @@ class Shaded_Plot_Panel_Test : public QObject {
         QCOMPARE(Captions(p), QStringList(14, QStringLiteral("25.00")));
     }
 
-    void a_range_under_half_a_degree_collapses_after_the_picture_is_painted() {
-        Shaded_Plot_Panel p;
-        const Steady_2D_Store s =
-            Steady_3x3({{10.0, 10.1, 10.1}, {10.1, 10.1, 10.2}, {10.2, 10.2, 10.3}});
-        p.Show_Steady_2D(s);
-        // The picture was painted with the full 0.3 degree range ...
-        QCOMPARE(Steady_Node(p, 1, 1), Blue);
-        QCOMPARE(Steady_Node(p, 3, 3), Red);
-        // ... then the range collapsed onto the maximum: values and bar.
-        QCOMPARE(p.Min_Temperature, 10.3);
-        QCOMPARE(Captions(p), QStringList(14, QStringLiteral("10.30")));
-        QVERIFY(Scale_All(p, Green));
-        // The next redraw paints the picture green too.
-        p.Apply_Range_Entry(1, QStringLiteral("10.3"));
-        QCOMPARE(Steady_Node(p, 1, 1), Green);
-        QCOMPARE(Steady_Node(p, 3, 3), Green);
+    void a_collapsed_range_is_painted_first_then_turns_green() {
+        const struct {
+            double t[3][3];
+            int flag;  // the range box's entry, if any
+            const char* entry;
+            QRgb first, last;  // nodes (1, 1) and (3, 3) as painted
+            const char* collapsed;
+        } rows[] = {
+            // A 0.3 degree range: painted with it, then collapsed onto the
+            // maximum.
+            {{{10.0, 10.1, 10.1}, {10.1, 10.1, 10.2}, {10.2, 10.2, 10.3}},
+             0,
+             "",
+             Blue,
+             Red,
+             "10.30"},
+            // A minimum typed above the maximum: painted with 200..100 as
+            // typed (every node below it), then collapsed.
+            {{{0, 20, 30}, {40, 50, 60}, {70, 80, 100}}, 2, "200", Blue, Blue, "100.00"},
+        };
+        for (const auto& r : rows) {
+            Steady_View v(r.t);
+            Shaded_Plot_Panel& p = v.p;
+            if (r.flag != 0) {
+                p.Apply_Range_Entry(r.flag, QString::fromLatin1(r.entry));
+            }
+            QCOMPARE(Steady_Node(p, 1, 1), r.first);
+            QCOMPARE(Steady_Node(p, 3, 3), r.last);
+            QCOMPARE(p.Min_Temperature, p.Max_Temperature);
+            QCOMPARE(Captions(p), QStringList(14, QString::fromLatin1(r.collapsed)));
+            QVERIFY(Scale_All(p, Green));
+            // The next redraw paints the picture green too.
+            p.Apply_Range_Entry(1, QString::fromLatin1(r.collapsed));
+            QCOMPARE(Steady_Node(p, 1, 1), Green);
+            QCOMPARE(Steady_Node(p, 3, 3), Green);
+        }
     }
 
     void showing_the_steady_picture_again_takes_the_range_from_the_data() {
-        Shaded_Plot_Panel p;
-        const Steady_2D_Store s = Steady_3x3({{0, 20, 30}, {40, 50, 60}, {70, 80, 100}});
-        p.Show_Steady_2D(s);
+        Steady_View v;
+        Shaded_Plot_Panel& p = v.p;
         p.Apply_Range_Entry(1, QStringLiteral("60"));
         QCOMPARE(p.Max_Temperature, 60.0);
-        p.Show_Steady_2D(s);
+        p.Show_Steady_2D(v.s);
         QCOMPARE(p.Max_Temperature, 100.0);
         QCOMPARE(Steady_Node(p, 2, 2), Midway);
     }
@@ -284,7 +360,7 @@ class Shaded_Plot_Panel_Test : public QObject {
         p.Set_Input_Copy(copy);
         QVERIFY(p.isAncestorOf(copy));
         copy->hide();
-        const Steady_2D_Store s = Steady_3x3({{0, 20, 30}, {40, 50, 60}, {70, 80, 100}});
+        const Steady_2D_Store s = Steady_3x3(Ramp_3x3);
         p.Show_Steady_2D(s);
         QVERIFY(copy->isVisibleTo(&p));
         p.show();
@@ -299,9 +375,8 @@ class Shaded_Plot_Panel_Test : public QObject {
     // -- The range box --------------------------------------------------------
 
     void lowering_the_maximum_turns_every_node_above_it_pure_red() {
-        Shaded_Plot_Panel p;
-        const Steady_2D_Store s = Steady_3x3({{0, 20, 30}, {40, 50, 60}, {70, 80, 100}});
-        p.Show_Steady_2D(s);
+        Steady_View v;
+        Shaded_Plot_Panel& p = v.p;
         QCOMPARE(Steady_Node(p, 3, 2), qRgb(153, 242, 102));  // 60 of 0..100, before
         Answer_Range_Box(p, QStringLiteral("50"), true);
         p.Max_Temp_Command()->click();
@@ -322,9 +397,8 @@ class Shaded_Plot_Panel_Test : public QObject {
     }
 
     void cancel_leaves_picture_bar_and_range_as_they_were() {
-        Shaded_Plot_Panel p;
-        const Steady_2D_Store s = Steady_3x3({{0, 20, 30}, {40, 50, 60}, {70, 80, 100}});
-        p.Show_Steady_2D(s);
+        Steady_View v;
+        Shaded_Plot_Panel& p = v.p;
         const QImage picture = p.Picture().copy();
         const QImage bar = p.Temperature_Scale_Picture().copy();
         const QStringList captions = Captions(p);
@@ -347,9 +421,8 @@ class Shaded_Plot_Panel_Test : public QObject {
     }
 
     void a_text_that_is_not_a_number_counts_as_zero() {
-        Shaded_Plot_Panel p;
-        const Steady_2D_Store s = Steady_3x3({{-40, 20, 30}, {40, 50, 60}, {70, 80, 100}});
-        p.Show_Steady_2D(s);
+        Steady_View v({{-40, 20, 30}, {40, 50, 60}, {70, 80, 100}});
+        Shaded_Plot_Panel& p = v.p;
         Answer_Range_Box(p, QStringLiteral("warm"), true);
         p.Min_Temp_Command()->click();
         QCOMPARE(p.Min_Temperature, 0.0);
@@ -360,9 +433,8 @@ class Shaded_Plot_Panel_Test : public QObject {
     }
 
     void a_bound_beyond_the_double_range_paints_a_defined_picture() {
-        Shaded_Plot_Panel p;
-        const Steady_2D_Store s = Steady_3x3({{0, 20, 30}, {40, 50, 60}, {70, 80, 100}});
-        p.Show_Steady_2D(s);
+        Steady_View v;
+        Shaded_Plot_Panel& p = v.p;
         p.Apply_Range_Entry(2, QStringLiteral("-1e999"));
         QVERIFY(std::isinf(p.Min_Temperature));
         // No place in an infinite range: the inside nodes show green, and
@@ -371,27 +443,9 @@ class Shaded_Plot_Panel_Test : public QObject {
         QCOMPARE(Steady_Node(p, 3, 3), Green);
     }
 
-    void a_minimum_above_the_maximum_paints_inverted_then_collapses_to_green() {
-        Shaded_Plot_Panel p;
-        const Steady_2D_Store s = Steady_3x3({{0, 20, 30}, {40, 50, 60}, {70, 80, 100}});
-        p.Show_Steady_2D(s);
-        p.Apply_Range_Entry(2, QStringLiteral("200"));
-        // This picture used the range 200..100 as typed: every node is below
-        // the minimum.
-        QCOMPARE(Steady_Node(p, 3, 3), Blue);
-        QCOMPARE(Steady_Node(p, 1, 1), Blue);
-        QCOMPARE(p.Min_Temperature, 100.0);
-        QCOMPARE(Captions(p), QStringList(14, QStringLiteral("100.00")));
-        QVERIFY(Scale_All(p, Green));
-        p.Apply_Range_Entry(1, QStringLiteral("100"));
-        QCOMPARE(Steady_Node(p, 3, 3), Green);
-        QCOMPARE(Steady_Node(p, 1, 1), Green);
-    }
-
     void transient_range_entry_redraws_the_level_but_keeps_the_bar() {
-        Shaded_Plot_Panel p;
-        const Transient_2D_Store s = Levels_Of_Ten();
-        p.Show_Transient_2D(s, 2.0, 10, "10");  // level 5, 50 C
+        Transient_View v(2.0, "10");  // level 5, 50 C
+        Shaded_Plot_Panel& p = v.p;
         const QImage bar = p.Temperature_Scale_Picture().copy();
         QCOMPARE(Transient_Node(p, 2, 2), Midway);
         p.Apply_Range_Entry(1, QStringLiteral("50"));
@@ -414,9 +468,8 @@ class Shaded_Plot_Panel_Test : public QObject {
     // -- 2-D transient: first display -----------------------------------------
 
     void first_display_sets_the_slider_and_shows_the_level_of_the_listed_time() {
-        Shaded_Plot_Panel p;
-        const Transient_2D_Store s = Levels_Of_Ten();
-        p.Show_Transient_2D(s, 2.0, 10, "10");
+        Transient_View v(2.0, "10");
+        Shaded_Plot_Panel& p = v.p;
         QCOMPARE(p.Kind(), 3);
         QCOMPARE(p.Time_Slider()->maximum(), 10);
         QCOMPARE(p.Time_Slider()->pageStep(), 2);
@@ -446,34 +499,14 @@ class Shaded_Plot_Panel_Test : public QObject {
         QVERIFY(!p.VCR_Frame()->isVisibleTo(&p));
     }
 
-    void elapsed_time_is_split_into_hours_minutes_and_seconds() {
-        Shaded_Plot_Panel p;
-        const Transient_2D_Store s = Levels_Of_Ten();
-        p.Show_Transient_2D(s, 540.0, 10, "5400");
-        QCOMPARE(p.Current_Step, 10);
-        QCOMPARE(p.Time_Elapsed, 5400.0);
-        QCOMPARE(p.hours, 1);
-        QCOMPARE(p.minutes, 30);
-        QCOMPARE(p.seconds, 0);
-        QCOMPARE(Elapsed(p), QStringList({" 1", " 30", " 0"}));
-        // 59.6 s rounds to one whole minute.
-        p.Show_Transient_2D(s, 5.96, 10, "59.6");
-        QCOMPARE(Elapsed(p), QStringList({" 0", " 1", " 0"}));
-    }
-
     void a_uniform_history_is_green_at_every_level() {
-        Shaded_Plot_Panel p;
-        const Transient_2D_Store s = Levels_Of_Ten(true);
-        p.Show_Transient_2D(s, 1.0, 10, "0");
+        Transient_View v(1.0, "0", true);
+        Shaded_Plot_Panel& p = v.p;
         QVERIFY(Scale_All(p, Green));
-        int frames = 0;
         bool all_green = true;
-        connect(&p, &Shaded_Plot_Panel::Frame_Drawn, this, [&](int) {
-            ++frames;
-            all_green = all_green && Transient_Picture_All(p, Green);
-        });
+        v.on_frame = [&](int) { all_green = all_green && Transient_Picture_All(p, Green); };
         p.Play_Button_Picture()->click();
-        QCOMPARE(frames, 10);
+        QCOMPARE(v.frames.size(), std::size_t{10});
         QVERIFY(all_green);
         QVERIFY(Transient_Picture_All(p, Green));
     }
@@ -481,25 +514,23 @@ class Shaded_Plot_Panel_Test : public QObject {
     // -- Play and Stop -------------------------------------------------------
 
     void play_from_level_three_starts_at_four_and_ends_at_the_last_level() {
-        Shaded_Plot_Panel p;
-        const Transient_2D_Store s = Levels_Of_Ten();
-        p.Show_Transient_2D(s, 1.0, 10, "0");
+        Transient_View v(1.0, "0");
+        Shaded_Plot_Panel& p = v.p;
         p.Time_Slider()->setValue(3);
         QCOMPARE(p.Current_Step, 3);
-        std::vector<int> frames;
+        v.frames.clear();
         std::vector<int> slider_at_frame;
         bool stepping_disabled = true;
-        connect(&p, &Shaded_Plot_Panel::Frame_Drawn, this, [&](int level) {
-            frames.push_back(level);
+        v.on_frame = [&](int) {
             slider_at_frame.push_back(p.Time_Slider()->value());
             stepping_disabled = stepping_disabled && !p.Forward_Button_Picture()->isEnabled() &&
                                 !p.Rewind_Button_Picture()->isEnabled() &&
                                 !p.Fast_Forward_Button_Picture()->isEnabled() &&
                                 !p.Fast_Rewind_Button_Picture()->isEnabled();
             QVERIFY(p.Playing());
-        });
+        };
         p.Play_Button_Picture()->click();
-        QCOMPARE(frames, (std::vector<int>{4, 5, 6, 7, 8, 9, 10}));
+        QCOMPARE(v.frames, (std::vector<int>{4, 5, 6, 7, 8, 9, 10}));
         // The slider follows one frame behind the drawing.
         QCOMPARE(slider_at_frame, (std::vector<int>{3, 4, 5, 6, 7, 8, 9}));
         QVERIFY(stepping_disabled);
@@ -514,25 +545,18 @@ class Shaded_Plot_Panel_Test : public QObject {
     }
 
     void play_at_the_last_level_starts_again_from_the_beginning() {
-        Shaded_Plot_Panel p;
-        const Transient_2D_Store s = Levels_Of_Ten();
-        p.Show_Transient_2D(s, 1.0, 10, "10");
+        Transient_View v(1.0, "10");
+        Shaded_Plot_Panel& p = v.p;
         QCOMPARE(p.Time_Slider()->value(), 10);
-        std::vector<int> frames;
-        connect(&p, &Shaded_Plot_Panel::Frame_Drawn, this,
-                [&](int level) { frames.push_back(level); });
         p.Play_Button_Picture()->click();
-        QCOMPARE(frames, (std::vector<int>{1, 2, 3, 4, 5, 6, 7, 8, 9, 10}));
+        QCOMPARE(v.frames, (std::vector<int>{1, 2, 3, 4, 5, 6, 7, 8, 9, 10}));
         QCOMPARE(p.Current_Step, 10);
     }
 
     void stop_ends_the_animation_after_the_frame_in_progress() {
-        Shaded_Plot_Panel p;
-        const Transient_2D_Store s = Levels_Of_Ten();
-        p.Show_Transient_2D(s, 1.0, 10, "0");
-        std::vector<int> frames;
-        connect(&p, &Shaded_Plot_Panel::Frame_Drawn, this, [&](int level) {
-            frames.push_back(level);
+        Transient_View v(1.0, "0");
+        Shaded_Plot_Panel& p = v.p;
+        v.on_frame = [&p](int level) {
             if (level == 3) {
                 // Pressed by the user while frame 3 is on screen: the click
                 // waits in the queue until the loop lets events run.
@@ -540,9 +564,9 @@ class Shaded_Plot_Panel_Test : public QObject {
                 QMetaObject::invokeMethod(
                     stop, [stop] { stop->click(); }, Qt::QueuedConnection);
             }
-        });
+        };
         p.Play_Button_Picture()->click();
-        QCOMPARE(frames, (std::vector<int>{1, 2, 3, 4}));
+        QCOMPARE(v.frames, (std::vector<int>{1, 2, 3, 4}));
         QCOMPARE(p.Stop_Flag, std::int16_t{1});
         QCOMPARE(p.Time_Slider()->value(), 4);
         QCOMPARE(p.Current_Step, 4);
@@ -552,35 +576,33 @@ class Shaded_Plot_Panel_Test : public QObject {
         QVERIFY(p.Fast_Forward_Button_Picture()->isEnabled());
         QVERIFY(p.Fast_Rewind_Button_Picture()->isEnabled());
         // Play again goes on from there.
-        frames.clear();
+        v.frames.clear();
         p.Play_Button_Picture()->click();
-        QCOMPARE(frames.front(), 5);
-        QCOMPARE(frames.back(), 10);
+        QCOMPARE(v.frames.front(), 5);
+        QCOMPARE(v.frames.back(), 10);
     }
 
     void hiding_the_panel_during_play_stops_it() {
-        Shaded_Plot_Panel p;
+        Transient_View v(1.0, "0");
+        Shaded_Plot_Panel& p = v.p;
         p.resize(p.minimumSize());
         p.show();
         QVERIFY(QTest::qWaitForWindowExposed(&p));
-        const Transient_2D_Store s = Levels_Of_Ten();
-        p.Show_Transient_2D(s, 1.0, 10, "0");
-        std::vector<int> frames;
-        connect(&p, &Shaded_Plot_Panel::Frame_Drawn, this, [&](int level) {
-            frames.push_back(level);
+        v.on_frame = [&p](int level) {
             if (level == 2) {
                 QMetaObject::invokeMethod(
                     &p, [&p] { p.hide(); }, Qt::QueuedConnection);
             }
-        });
+        };
         p.Play_Button_Picture()->click();
-        QCOMPARE(frames, (std::vector<int>{1, 2, 3}));
+        QCOMPARE(v.frames, (std::vector<int>{1, 2, 3}));
         QCOMPARE(p.Current_Step, 3);
         QVERIFY(p.Forward_Button_Picture()->isEnabled());
     }
 
     void destroying_the_panel_during_play_ends_the_loop_safely() {
         auto* p = new Shaded_Plot_Panel;
+        p->Speed_Box()->setCurrentIndex(As_Fast_As_Drawn);
         const QPointer<Shaded_Plot_Panel> watch(p);
         const Transient_2D_Store s = Levels_Of_Ten();
         p->Show_Transient_2D(s, 1.0, 10, "0");
@@ -598,9 +620,8 @@ class Shaded_Plot_Panel_Test : public QObject {
     }
 
     void stop_pressed_while_idle_only_sets_the_flag_and_looks_pressed() {
-        Shaded_Plot_Panel p;
-        const Transient_2D_Store s = Levels_Of_Ten();
-        p.Show_Transient_2D(s, 1.0, 10, "4");
+        Transient_View v(1.0, "4");
+        Shaded_Plot_Panel& p = v.p;
         p.Stop_Button_Picture()->click();
         QCOMPARE(p.Stop_Flag, std::int16_t{1});
         QVERIFY(p.Stop_Button_Picture()->isChecked());
@@ -621,9 +642,8 @@ class Shaded_Plot_Panel_Test : public QObject {
     // -- Stepping and the slider ---------------------------------------------
 
     void stepping_stays_inside_the_stored_levels() {
-        Shaded_Plot_Panel p;
-        const Transient_2D_Store s = Levels_Of_Ten();
-        p.Show_Transient_2D(s, 1.0, 10, "5");
+        Transient_View v(1.0, "5");
+        Shaded_Plot_Panel& p = v.p;
         int frames = 0;
         connect(&p, &Shaded_Plot_Panel::Frame_Drawn, this, [&](int) { ++frames; });
         struct Step {
@@ -662,9 +682,8 @@ class Shaded_Plot_Panel_Test : public QObject {
     }
 
     void moving_the_slider_redraws_dragging_only_moves_the_time() {
-        Shaded_Plot_Panel p;
-        const Transient_2D_Store s = Levels_Of_Ten();
-        p.Show_Transient_2D(s, 540.0, 10, "0");
+        Transient_View v(540.0, "0");
+        Shaded_Plot_Panel& p = v.p;
         QCOMPARE(Transient_Node(p, 2, 2), Blue);
         p.Time_Slider()->setValue(10);
         QCOMPARE(p.Current_Step, 10);
@@ -743,6 +762,228 @@ class Shaded_Plot_Panel_Test : public QObject {
         QVERIFY(qRed(node(3, 4)) > qRed(node(6, 4)));
         QApplication::processEvents();
         Save_Screenshot(p, "shaded_transient.png");
+    }
+
+    // -- Large grids, zoom, axes, probe, isotherms, saving ----------------------
+
+    void a_large_grid_paints_its_last_column_and_row() {
+        // Above 180 nodes a cell is one pixel and one node: the last column
+        // (or row) lies at origin + nodes, beyond the usual 690 x 530.
+        const struct { int kind, nx, ny; } grids[] = {{1, 420, 30}, {3, 30, 450}, {1, 700, 700}};
+        for (const auto& g : grids) {
+            // Hot at node column nx and node row ny, cold elsewhere.
+            auto hot = [&g](int i, int j, int = 0) { return i == g.nx || j == g.ny ? 100.0 : 0.0; };
+            const Steady_2D_Store st = Steady_Field(g.nx, g.ny, hot);
+            const Transient_2D_Store tr = History(g.nx, g.ny, 0, hot);
+            Shaded_Plot_Panel p;
+            if (g.kind == 1) {
+                p.Show_Steady_2D(st);
+            } else {
+                p.Show_Transient_2D(tr, 1.0, 0, "0");
+            }
+            const int x0 = Shaded_Plot_Panel::Picture_Origin_X(g.kind);
+            const int y0 = Shaded_Plot_Panel::Picture_Origin_Y(g.kind);
+            QCOMPARE(p.Resolution, std::int16_t{1});
+            // Cell (a, b) is the pixel (x0 + a, y0 + b).
+            QVERIFY(p.Picture().width() > x0 + g.nx);
+            QVERIFY(p.Picture().height() > y0 + g.ny);
+            QCOMPARE(p.Picture().pixel(x0 + g.nx, y0 + 1), Red);
+            QCOMPARE(p.Picture().pixel(x0 + 1, y0 + g.ny), Red);
+            QCOMPARE(p.Picture().pixel(x0 + g.nx - 1, y0 + g.ny - 1), Blue);
+            // The panel asks for room for all of it (the window scrolls).
+            QVERIFY(p.minimumWidth() > p.Surface_Left() + x0 + g.nx);
+            QVERIFY(p.minimumHeight() > y0 + g.ny);
+        }
+    }
+
+    void fit_to_window_scales_by_whole_factors_and_keeps_every_colour() {
+        Steady_View v;
+        Shaded_Plot_Panel& p = v.p;
+        QVERIFY(p.Fit_Box()->isChecked());
+        p.show();
+        QVERIFY(QTest::qWaitForWindowExposed(&p));
+        p.resize(p.minimumSize());
+        QTRY_COMPARE(p.Zoom(), 1);  // the panel at its least size: no room to grow
+        // 3 x 3 nodes: 181 cells of 2 pixels, 362 across.  Room right of the
+        // first cell (x 60 + 302) less the bar's 177: 1061 = 2.9 plates;
+        // under it (y 107) less 70: 1023 = 2.8 plates.
+        p.resize(1600, 1200);
+        QTRY_COMPARE(p.Zoom(), 2);
+        const Plate_Geometry g = p.Plate_On_Screen();
+        QCOMPARE(g.Width(), 724);
+        const QImage shown = p.Shown_Plate();
+        QCOMPARE(shown.size(), QSize(724, 724));
+        bool same = true;
+        for (int y = 0; y < 724 && same; ++y) {
+            for (int x = 0; x < 724; ++x) {
+                same = same && shown.pixel(x, y) == p.Picture().pixel(302 + x / 2, 107 + y / 2);
+            }
+        }
+        QVERIFY(same);
+        // The bar and its values stand beside the zoomed plate.
+        QVERIFY(p.Scale_X() >= g.Left + 724 + 40);
+        QVERIFY(p.Temperature_Scale_Label(0)->x() > p.Scale_X());
+        QVERIFY(p.Max_Temp_Command()->x() > g.Left + 724);
+        // On screen, zoomed and at factor 1, the plate is the picture.
+        for (bool fit : {true, false}) {
+            p.Fit_Box()->setChecked(fit);
+            const int z = fit ? 2 : 1;
+            QCOMPARE(p.Zoom(), z);
+            const QImage screen = p.grab().toImage();
+            const int left = static_cast<int>(p.Plate_On_Screen().Left);
+            for (int a = 0; a < 362 && same; a += 3) {
+                for (int b = 0; b < 362; b += 3) {
+                    same = same && screen.pixel(left + a * z, 107 + b * z) ==
+                                       p.Picture().pixel(302 + a, 107 + b);
+                }
+            }
+            QVERIFY2(same, fit ? "zoomed" : "factor 1");
+        }
+    }
+
+    void the_probe_reads_the_node_under_the_mouse_at_the_level_on_display() {
+        Problem_Definition plate;
+        plate.Grid_Size = 5;  // 0.05 m between nodes
+        Transient_View v(1.0, "5");
+        Shaded_Plot_Panel& p = v.p;
+        p.Set_Plate(plate);
+        const Plate_Geometry g = p.Plate_On_Screen();
+        Move_Mouse(p, QPointF(g.X_Of_Node(2), g.Y_Of_Node(3)));
+        QCOMPARE(p.Probe_Line()->text(),
+                 QStringLiteral("x = 0.05 m   y = 0.1 m   node (2, 3)   T = 50.00 C"));
+        // A quarter of an interval right of node 2: still node 2.
+        Move_Mouse(p, QPointF(g.X_Of_Node(2.25), g.Y_Of_Node(3)));
+        QCOMPARE(p.Probe_Line()->text(),
+                 QStringLiteral("x = 0.0625 m   y = 0.1 m   node (2, 3)   T = 50.00 C"));
+        // The next level: the same node reads 60 C.
+        p.Forward_Button_Picture()->click();
+        Move_Mouse(p, QPointF(g.X_Of_Node(2), g.Y_Of_Node(3)));
+        QVERIFY(p.Probe_Line()->text().endsWith(QStringLiteral("T = 60.00 C")));
+        // Off the plate the line is empty.
+        Move_Mouse(p, QPointF(g.Left - 1, g.Top));
+        QCOMPARE(p.Probe_Line()->text(), QString());
+    }
+
+    void isotherms_follow_the_range_and_the_level() {
+        // Columns 0, 50, 100 C: every interior value of the bar crosses.
+        Steady_View v({{0, 50, 100}, {0, 50, 100}, {0, 50, 100}});
+        Shaded_Plot_Panel& p = v.p;
+        QVERIFY(!p.Isotherms_Box()->isChecked());
+        QVERIFY(p.Isotherms().Lines().empty());
+        const QImage plain = p.grab().toImage();
+        p.Isotherms_Box()->setChecked(true);
+        QCOMPARE(p.Isotherms().Lines().size(), std::size_t{12});
+        QCOMPARE(p.Isotherms().Lines()[0].Label, std::string("7.69"));  // 100/13
+        QVERIFY(p.grab().toImage() != plain);
+        // The user's maximum 50 C: levels 50/13 apart, on the left half only.
+        p.Apply_Range_Entry(1, QStringLiteral("50"));
+        QCOMPARE(p.Isotherms().Lines().size(), std::size_t{12});
+        QCOMPARE(p.Isotherms().Lines()[0].Label, std::string("3.85"));
+        for (const Isotherm& line : p.Isotherms().Lines()) {
+            QVERIFY(line.Segments.front().From.I <= 2.0);
+        }
+        // A transient run put up with the lines on: they wait for its
+        // first level instead of reading a level not yet there.
+        const Transient_2D_Store run = Levels_Of_Ten();
+        p.Show_Transient_2D(run, 1.0, 10, "0");
+        QVERIFY(p.Isotherms().Lines().empty());  // level 0 is uniform
+        p.Isotherms_Box()->setChecked(false);
+        QVERIFY(p.Isotherms().Lines().empty());
+        // A transient level that is uniform has no isotherm; the run's range
+        // 0..100 puts level 5 (50 C) between two bar values.
+        Transient_View t(1.0, "5");
+        t.p.Isotherms_Box()->setChecked(true);
+        QVERIFY(t.p.Isotherms().Lines().empty());
+    }
+
+    void save_picture_writes_the_plate_bar_and_axes_as_png() {
+        Steady_View v;
+        Shaded_Plot_Panel& p = v.p;
+        p.show();
+        QVERIFY(QTest::qWaitForWindowExposed(&p));
+        QTemporaryDir dir;
+        QVERIFY(dir.isValid());
+        File_Dialog_Request asked;
+        Set_File_Dialog_Hook([&](const File_Dialog_Request& r) {
+            asked = r;
+            return dir.filePath(QStringLiteral("plate"));
+        });
+        p.Save_Picture_Command()->click();
+        Set_File_Dialog_Hook({});
+        QVERIFY(asked.Save);
+        QCOMPARE(asked.Filters, QStringList{QStringLiteral("PNG Image (*.png)")});
+        QImage saved(dir.filePath(QStringLiteral("plate.png")));  // .png appended
+        QVERIFY(!saved.isNull());
+        const QImage figure = p.Figure();
+        QCOMPARE(saved.convertToFormat(QImage::Format_RGB32),
+                 figure.convertToFormat(QImage::Format_RGB32));
+        // From the y axis left of the plate to the values right of the bar;
+        // the plate's hottest node and the bar's top row are in it.
+        const Plate_Geometry g = p.Plate_On_Screen();
+        const int left = static_cast<int>(g.Left) - Plate_Axes::Left_Room - 4;
+        const int top = Shaded_Plot_Panel::Scale_Top - 42;
+        QCOMPARE(saved.width(), p.Scale_X() + Shaded_Plot_Panel::Scale_Width + 100 - left);
+        QCOMPARE(saved.pixel(static_cast<int>(g.X_Of_Node(3)) - left,
+                             static_cast<int>(g.Y_Of_Node(3)) - top),
+                 Red);
+        QCOMPARE(saved.pixel(p.Scale_X() + 1 - left, Shaded_Plot_Panel::Scale_Top + 2 - top), Red);
+        // A cancelled dialog writes nothing.
+        Set_File_Dialog_Hook([](const File_Dialog_Request&) { return QString(); });
+        QFile::remove(dir.filePath(QStringLiteral("plate.png")));
+        p.Save_Picture_Command()->click();
+        Set_File_Dialog_Hook({});
+        QVERIFY(QDir(dir.path()).isEmpty());
+    }
+
+    // -- Paced play ------------------------------------------------------------
+
+    void paced_play_shows_the_level_due_on_the_clock() {
+        Transient_View v(1.0, "0");
+        Shaded_Plot_Panel& p = v.p;
+        QCOMPARE(p.Speed_Box()->count(), 5);
+        QCOMPARE(p.Speed_Box()->itemText(As_Fast_As_Drawn), QStringLiteral("As fast as drawn"));
+        p.Speed_Box()->setCurrentIndex(Default_Play_Speed);  // 5 s a run: 0.5 s a level here
+        double now = 0;
+        p.Set_Play_Clock([&now] { return now; });
+        const struct {
+            double draw_seconds;
+            std::vector<int> frames;
+            double play_seconds;
+        } rows[] = {
+            // Drawn in its half second: every level, 5 s in all.
+            {0.5, {1, 2, 3, 4, 5, 6, 7, 8, 9, 10}, 5.0},
+            // 1.2 s a frame: frames at 0, 1.2, 2.4, 3.6, 4.8 s show the levels
+            // due then (1, 3, 5, 8, 10).
+            {1.2, {1, 3, 5, 8, 10}, 6.0},
+        };
+        for (const auto& r : rows) {
+            p.Time_Slider()->setValue(0);
+            v.frames.clear();
+            v.on_frame = [&](int) { now += r.draw_seconds; };
+            p.Play_Button_Picture()->click();
+            QCOMPARE(v.frames, r.frames);
+            QCOMPARE(p.Time_Slider()->value(), 10);
+            QCOMPARE(p.Current_Step, 10);
+            QCOMPARE(p.Last_Play_Seconds(), r.play_seconds);
+            QCOMPARE(p.Worst_Event_Gap(), r.draw_seconds);
+        }
+    }
+
+    void loop_plays_again_until_stop() {
+        Transient_View v(1.0, "0");
+        Shaded_Plot_Panel& p = v.p;
+        p.Loop_Box()->setChecked(true);
+        v.on_frame = [&](int) {
+            if (v.frames.size() == 15) {
+                QToolButton* stop = p.Stop_Button_Picture();
+                QMetaObject::invokeMethod(
+                    stop, [stop] { stop->click(); }, Qt::QueuedConnection);
+            }
+        };
+        p.Play_Button_Picture()->click();
+        QCOMPARE(v.frames, (std::vector<int>{1, 2, 3, 4, 5, 6, 7, 8, 9, 10, 1, 2, 3, 4, 5, 6}));
+        QCOMPARE(p.Current_Step, 6);
+        QVERIFY(!p.Playing());
     }
 };
 

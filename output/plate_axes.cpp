@@ -1,0 +1,70 @@
+#include "output/plate_axes.h"
+
+#include <QFontMetrics>
+#include <QPainter>
+
+namespace calorix {
+
+namespace {
+
+QString Qt_Text(const std::string& s) {
+    return QString::fromStdString(s);
+}
+
+}  // namespace
+
+void Plate_Axes::Paint(QPainter& p, const Plate_Geometry& g, const QPoint& unit_at) const {
+    p.save();
+    p.setPen(QColor(40, 40, 40));
+    const QFontMetrics fm = p.fontMetrics();
+    const int h = fm.height();
+    const double left = g.Left;
+    const double top = g.Top;
+    const double right = g.Left + g.Width();
+    const double bottom = g.Top + g.Height();
+    // A thin frame round the plate.
+    p.drawRect(QRectF(left - 1, top - 1, g.Width() + 1, g.Height() + 1));
+
+    // x along the bottom, y down the left: positions are those of the nodes.
+    const double x_span = g.X_Of_Node(g.X_Nodes) - g.X_Of_Node(1);
+    const double y_span = g.Y_Of_Node(g.Y_Nodes) - g.Y_Of_Node(1);
+    for (const Axis_Tick& t : Axis_Ticks((g.X_Nodes - 1) * g.Dx, x_span, 56)) {
+        const double x = g.X_Of_Node(g.Dx > 0 ? 1 + t.Metres / g.Dx : 1);
+        p.drawLine(QPointF(x, bottom + 1), QPointF(x, bottom + 5));
+        const QString label = Qt_Text(t.Label);
+        p.drawText(QRectF(x - 40, bottom + 6, 80, h), Qt::AlignHCenter | Qt::AlignTop, label);
+    }
+    for (const Axis_Tick& t : Axis_Ticks((g.Y_Nodes - 1) * g.Dx, y_span, 2.2 * h)) {
+        const double y = g.Y_Of_Node(g.Dx > 0 ? 1 + t.Metres / g.Dx : 1);
+        p.drawLine(QPointF(left - 6, y), QPointF(left - 2, y));
+        p.drawText(QRectF(left - 48, y - h / 2.0, 40, h), Qt::AlignRight | Qt::AlignVCenter,
+                   Qt_Text(t.Label));
+    }
+    p.drawText(QRectF(right + 4, bottom + 6, 60, h), Qt::AlignLeft | Qt::AlignTop,
+               QStringLiteral("x (m)"));
+    p.drawText(QRectF(left - 60, bottom + 6, 52, h), Qt::AlignRight | Qt::AlignTop,
+               QStringLiteral("y (m)"));
+
+    // The sides and their conditions: top and bottom across, left and right
+    // along the plate.
+    const double mid_x = (left + right) / 2;
+    const double mid_y = (top + bottom) / 2;
+    p.drawText(QRectF(mid_x - 300, top - h - 4, 600, h), Qt::AlignCenter, sides_[2]);
+    p.drawText(QRectF(mid_x - 300, bottom + 8 + h, 600, h), Qt::AlignCenter, sides_[3]);
+    p.save();
+    p.translate(left - Left_Room + 2, mid_y);
+    p.rotate(-90);
+    p.drawText(QRectF(-300, 0, 600, h), Qt::AlignCenter, sides_[0]);
+    p.restore();
+    p.save();
+    p.translate(right + 6 + h, mid_y);
+    p.rotate(90);
+    p.drawText(QRectF(-300, 0, 600, h), Qt::AlignCenter, sides_[1]);
+    p.restore();
+
+    p.drawText(QRectF(unit_at.x(), unit_at.y(), 60, h), Qt::AlignLeft | Qt::AlignVCenter,
+               QStringLiteral("T (C)"));
+    p.restore();
+}
+
+}  // namespace calorix

@@ -1,0 +1,33 @@
+#pragma once
+// The axes drawn around the plate of the shaded picture: x and y in metres
+// from the top-left node, each side named with its condition, and the unit
+// over the colour bar.
+#include <QString>
+#include <array>
+
+#include "output/plate_geometry.h"
+
+class QPainter;
+class QPoint;
+
+namespace calorix {
+
+class Plate_Axes {
+  public:
+    // Pixels the axes need left of and under the plate.
+    static constexpr int Left_Room = 60;
+    static constexpr int Bottom_Room = 42;
+
+    // The side texts, left, right, top, bottom.
+    void Set_Sides(const std::array<QString, 4>& sides) { sides_ = sides; }
+    const std::array<QString, 4>& Sides() const { return sides_; }
+
+    // Draws the axes around the plate g and "T (C)" at `unit_at`.
+    void Paint(QPainter& p, const Plate_Geometry& g, const QPoint& unit_at) const;
+
+  private:
+    std::array<QString, 4> sides_{QStringLiteral("Left"), QStringLiteral("Right"),
+                                  QStringLiteral("Top"), QStringLiteral("Bottom")};
+};
+
+}  // namespace calorix

@@ -1,0 +1,139 @@
+// How the shaded picture is shown and kept: the zoom, the overlays and the
+// probe over it, and the picture written to a PNG file.
+#include <QCheckBox>
+#include <QFileInfo>
+#include <QLabel>
+#include <QMouseEvent>
+#include <QScrollArea>
+
+#include "input/file_dialogs.h"
+#include "output/shaded_plot_panel.h"
+
+namespace calorix {
+
+QImage Shaded_Plot_Panel::Shown_Plate() const {
+    const Plate_Geometry g = Plate_On_Screen();
+    const int r = pic_.Resolution;
+    const QImage plate = picture_.copy(Picture_Origin_X(kind_) + r, Picture_Origin_Y(kind_) + r,
+                                       g.Cells_X() * r, g.Cells_Y() * r);
+    // Whole factors and no smoothing: every screen pixel is one pixel of
+    // the picture, so every cell keeps its colour.
+    return zoom_ == 1
+               ? plate
+               : plate.scaled(plate.size() * zoom_, Qt::IgnoreAspectRatio, Qt::FastTransformation);
+}
+
+void Shaded_Plot_Panel::Update_Zoom() {
+    int z = 1;
+    if (kind_ != 0 && fit_box_->isChecked()) {
+        // The room is what the window gives: the scrolling viewport when the
+        // panel scrolls, else the panel itself.
+        QWidget* host = parentWidget();
+        const bool scrolled =
+            host != nullptr && qobject_cast<QScrollArea*>(host->parentWidget()) != nullptr;
+        const QSize room = scrolled ? host->size() : size();
+        const int r = pic_.Resolution;
+        const Plate_Geometry g = Plate_On_Screen();
+        z = Fit_Zoom(g.Cells_X() * r, g.Cells_Y() * r,
+                     room.width() - static_cast<int>(g.Left) - Right_Room,
+                     room.height() - static_cast<int>(g.Top) - Under_Room);
+    }
+    if (z != zoom_) {
+        zoom_ = z;
+        shown_ = zoom_ > 1 ? Shown_Plate() : QImage();
+        Place_Children();
+    }
+}
+
+const Node_Plane* Shaded_Plot_Panel::Field_On_Display() const {
+    const Node_Plane* t = nullptr;
+    if (kind_ == 1) {
+        t = &steady_->Temperature_2D;
+    } else if (kind_ == 3) {
+        t = &pic_.Current_Level_Temperature;
+    }
+    // A new transient run is being put up: no level of it copied yet.
+    if (t != nullptr && (t->Nx() < nodes_x_ || t->Ny() < nodes_y_)) {
+        return nullptr;
+    }
+    return t;
+}
+
+void Shaded_Plot_Panel::Refresh_Overlays() {
+    // Isotherms follow the level on display and the range in force.
+    if (const Node_Plane* t = Field_On_Display()) {
+        isotherms_.Update(*t, nodes_x_, nodes_y_, Min_Temperature, Max_Temperature);
+    }
+    update();
+}
+
+void Shaded_Plot_Panel::resizeEvent(QResizeEvent* event) {
+    QWidget::resizeEvent(event);
+    Update_Zoom();
+}
+
+bool Shaded_Plot_Panel::event(QEvent* event) {
+    // Inside a scroll area the room is the viewport's: follow its size.
+    if (event->type() == QEvent::ParentAboutToChange && parentWidget() != nullptr) {
+        parentWidget()->removeEventFilter(this);
+    } else if (event->type() == QEvent::ParentChange && parentWidget() != nullptr) {
+        parentWidget()->installEventFilter(this);
+    }
+    return QWidget::event(event);
+}
+
+bool Shaded_Plot_Panel::eventFilter(QObject* watched, QEvent* event) {
+    if (watched == parentWidget() && event->type() == QEvent::Resize) {
+        Update_Zoom();
+    }
+    return QWidget::eventFilter(watched, event);
+}
+
+void Shaded_Plot_Panel::mouseMoveEvent(QMouseEvent* event) {
+    if (const Node_Plane* t = Field_On_Display()) {
+        probe_.Show_At(Plate_On_Screen(), *t, event->position());
+    }
+    QWidget::mouseMoveEvent(event);
+}
+
+void Shaded_Plot_Panel::leaveEvent(QEvent* event) {
+    probe_.Clear();
+    QWidget::leaveEvent(event);
+}
+
+QImage Shaded_Plot_Panel::Figure() {
+    // The plate with its axes, the bar with its values; the controls and
+    // the probe line stay out of it.
+    const Plate_Geometry g = Plate_On_Screen();
+    const int left = static_cast<int>(g.Left) - Plate_Axes::Left_Room - 4;
+    const int top = std::min(Scale_Top - 42, static_cast<int>(g.Top) - 30);
+    const int right = Scale_X() + Scale_Width + 100;
+    const int bottom = std::max(Scale_Top + Scale_Height + 42,
+                                static_cast<int>(g.Top) + g.Height() + Plate_Axes::Bottom_Room);
+    play_.Set_Visible(false);
+    probe_.Line()->hide();
+    const QImage image = grab(QRect(left, top, right - left, bottom - top)).toImage();
+    play_.Set_Visible(kind_ == 3);
+    probe_.Line()->show();
+    return image;
+}
+
+bool Shaded_Plot_Panel::Save_Picture(const QString& path) {
+    return Figure().save(path, "PNG");
+}
+
+void Shaded_Plot_Panel::Save_Picture_Click() {
+    File_Dialog_Request request = Calorix_File_Request(true, QStringLiteral("png"));
+    request.Filters = {QStringLiteral("PNG Image (*.png)")};
+    request.Selected_Filter = 0;
+    QString path = Ask_File_Name(this, request);
+    if (path.isEmpty()) {
+        return;
+    }
+    if (QFileInfo(path).suffix().isEmpty()) {
+        path += QStringLiteral(".png");
+    }
+    Save_Picture(path);
+}
+
+}  // namespace calorix
