@@ -1,6 +1,6 @@
 # Shared by run.sh and test.sh: install the Debian packages that are missing.
 calorix_install_packages() {
-    local wanted=(g++ cmake make qt6-base-dev qt6-charts-dev libgtest-dev libbenchmark-dev
+    local wanted=(g++ cmake make qt6-base-dev qt6-charts-dev libgtest-dev libbenchmark-dev libeigen3-dev
                   fonts-dejavu-core "$@")
     local missing=()
     local p
