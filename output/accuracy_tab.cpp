@@ -219,9 +219,11 @@ void Accuracy_Tab::Show_Balance() {
              "times the cells of the nodes the solver computes</td></tr>")
              .arg(Html(Equation_Number(b.generated)));
     h += QStringLiteral(
-             "<tr><td colspan=2><b>Sum (imbalance)</b></td><td "
-             "align=right><b>%1</b></td><td>%2 % of the largest flow</td></tr></table>")
-             .arg(Html(Equation_Number(b.imbalance)), Html(Equation_Number(b.percent)));
+             "<tr><td colspan=2><b>%1</b></td><td align=right><b>%2</b></td><td>%3 "
+             "% of the largest flow</td></tr></table>")
+             .arg(transient ? QStringLiteral("Sum (net inflow, into storage)")
+                            : QStringLiteral("Sum (imbalance)"),
+                  Html(Equation_Number(b.imbalance)), Html(Equation_Number(b.percent)));
     if (!transient) {
         h += QStringLiteral(
             "<p>At a converged steady state the sum closes to the solver's "

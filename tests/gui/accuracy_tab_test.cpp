@@ -121,6 +121,7 @@ class Accuracy_Tab_Test : public QObject {
         QVERIFY(text.contains(QStringLiteral("0.25·20")));
         w.Output_Tab()->setCurrentIndex(2);
         Save_Screenshot(&w, QStringLiteral("accuracy_corner.png"));
+        w.hide();
     }
 
     void Wall_Curve_And_Note() {
@@ -134,6 +135,12 @@ class Accuracy_Tab_Test : public QObject {
             QStringLiteral("Exact continuous profile (largest difference at the nodes ")));
         QCOMPARE(series[0]->name(), QStringLiteral("Finite-difference nodes"));
         QVERIFY(w.Chart_View()->chart()->legend()->isVisible());
+        w.resize(1100, 720);
+        w.show();
+        QVERIFY(QTest::qWaitForWindowExposed(&w));
+        w.Output_Tab()->setCurrentIndex(1);
+        Save_Screenshot(&w, QStringLiteral("accuracy_wall_chart.png"));
+        w.hide();  // as Close leaves it
 
         // Both faces insulated, no generation: the sweeps stop at once, but
         // no steady profile is fixed.
@@ -166,7 +173,7 @@ class Accuracy_Tab_Test : public QObject {
         QCOMPARE(tab->Level_List()->count(), 7);
         QCOMPARE(tab->Level_List()->currentText(), QStringLiteral("t = 12 s"));
         QVERIFY(tab->Balance_Label()->text().contains(QStringLiteral("balance error")));
-        QVERIFY(tab->View_Switch()->isHidden());
+        QVERIFY(!tab->View_Switch()->isVisibleTo(tab));
         tab->Level_List()->setCurrentIndex(0);
         QVERIFY(tab->Balance_Label()->text().contains(QStringLiteral("Choose a later level")));
         tab->Level_List()->setCurrentIndex(6);
@@ -177,6 +184,7 @@ class Accuracy_Tab_Test : public QObject {
             "T' = F·(2·N_in + N_a + N_b + 2·Bi_T·T∞T + G1) + (1 - 4F - 2·Bi_T·F)·T")));
         w.Output_Tab()->setCurrentIndex(2);
         Save_Screenshot(&w, QStringLiteral("accuracy_transient.png"));
+        w.hide();
     }
 };
 
