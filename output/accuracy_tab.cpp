@@ -77,7 +77,13 @@ Accuracy_Tab::Accuracy_Tab(Output_Form* form) : QWidget(form), form_(form) {
                             QStringLiteral("Exact solution of the node equations"),
                             QStringLiteral("Difference (Gauss-Seidel - exact)")});
     vr->addWidget(view_switch_);
-    vr->addStretch(1);
+    view_hint_ = new QLabel(
+        QStringLiteral("The differences lie far below the colour bar's two decimals; the "
+                       "table gives them with their digits."),
+        view_row_);
+    view_hint_->setWordWrap(true);
+    view_hint_->hide();
+    vr->addWidget(view_hint_, 1);
     ev->addWidget(view_row_);
     v->addWidget(error_box);
 
@@ -116,6 +122,7 @@ void Accuracy_Tab::Load(Output_Model& model, Result_Stores& stores, Problem_Defi
         const QSignalBlocker b(view_switch_);
         view_switch_->setCurrentIndex(0);
     }
+    view_hint_->hide();
     const bool steady = kind_ == Kind_Steady_1D || kind_ == Kind_Steady_2D;
     const Fd_Grid g = Run_Grid(problem, stores, kind_);
     exact_solved_ = false;
@@ -301,6 +308,7 @@ void Accuracy_Tab::Set_View(int view) {
         return;
     }
     view_ = view;
+    view_hint_->setVisible(view == Difference_View);
     Text_Table_Model* table = form_->Table_Model();
     Shaded_Plot_Panel* panel = form_->Shaded_Panel();
     const Fd_Grid g = Run_Grid(*problem_, *stores_, kind_);

@@ -70,6 +70,7 @@ class Accuracy_Tab : public QWidget {
     QComboBox* level_list_ = nullptr;
     QLabel* level_label_ = nullptr;
     QWidget* view_row_ = nullptr;
+    QLabel* view_hint_ = nullptr;
 };
 
 }  // namespace calorix
