@@ -141,6 +141,12 @@ class Accuracy_Tab_Test : public QObject {
         w.Output_Tab()->setCurrentIndex(1);
         Save_Screenshot(&w, QStringLiteral("accuracy_wall_chart.png"));
         w.hide();  // as Close leaves it
+        // The difference view charts GS - exact alone; back to the result,
+        // the curve returns.
+        w.Accuracy_Page()->View_Switch()->setCurrentIndex(Accuracy_Tab::Difference_View);
+        QCOMPARE(w.Chart_View()->chart()->series().size(), 1);
+        w.Accuracy_Page()->View_Switch()->setCurrentIndex(Accuracy_Tab::Gauss_Seidel_View);
+        QCOMPARE(w.Chart_View()->chart()->series().size(), 2);
 
         // Both faces insulated, no generation: the sweeps stop at once, but
         // no steady profile is fixed.
@@ -158,6 +164,25 @@ class Accuracy_Tab_Test : public QObject {
                                               "steady profile, so no analytic curve is drawn."));
         QVERIFY(w.Accuracy_Page()->Error_Label()->text().contains(
             QStringLiteral("no unique solution")));
+    }
+
+    void Transient_Wall_Row_Picks_The_Level() {
+        Run r;
+        Solve(Start_Up(Kind_Transient_1D), r);
+        Output_Form w;
+        w.resize(1100, 720);
+        w.Load_Results(r.out, r.stores, r.p);
+        w.show();
+        QVERIFY(QTest::qWaitForWindowExposed(&w));
+        Click_Cell(w, 3, 3);  // level 3, t = 48 s, an interior node
+        Accuracy_Tab* tab = w.Accuracy_Page();
+        QCOMPARE(tab->Level_List()->currentText(), QStringLiteral("t = 48 s"));
+        QVERIFY(tab->Explain_Label()->text().contains(
+            QStringLiteral("T' = F0·(T_W + T_E + G1) + (1 - 2F0)·T")));
+        Click_Cell(w, 1, 3);  // the initial profile
+        QVERIFY(tab->Explain_Label()->text().contains(
+            QStringLiteral("No equation makes the initial level.")));
+        w.hide();
     }
 
     void Transient_Plate_Levels() {
