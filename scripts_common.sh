@@ -1,8 +1,8 @@
 # Shared by run.sh and test.sh: install the Debian packages that are missing.
 calorix_install_packages() {
     local wanted=(g++ cmake make qt6-base-dev qt6-charts-dev libgtest-dev libbenchmark-dev
-                  fonts-dejavu-core desktop-file-utils appstream libxml2-utils shared-mime-info
-                  dpkg-dev "$@")
+                  libeigen3-dev fonts-dejavu-core desktop-file-utils appstream libxml2-utils
+                  shared-mime-info dpkg-dev "$@")
     local missing=()
     local p
     for p in "${wanted[@]}"; do

@@ -1,4 +1,5 @@
 #include "output/output_form.h"
+#include "output/accuracy_tab.h"
 #include "output/shaded_plot_panel.h"
 
 #include <QComboBox>
@@ -116,6 +117,8 @@ Output_Form::Output_Form(QWidget* parent) : QDialog(parent) {
     output_tab_ = new QTabWidget(this);
     output_tab_->addTab(Build_Table_Tab(), QStringLiteral("Tabular Ouput"));
     output_tab_->addTab(Build_Graphical_Tab(), QStringLiteral("Graphical Output"));
+    accuracy_tab_ = new Accuracy_Tab(this);
+    output_tab_->addTab(accuracy_tab_, QStringLiteral("Heat Balance and Accuracy"));
     layout->addWidget(output_tab_, 1);
 
     auto* buttons = new QHBoxLayout();
@@ -484,6 +487,7 @@ void Output_Form::Apply_Model() {
         output_tab_->setCurrentIndex(m.Selected_Tab);
     }
     Place_Table_Corner();
+    accuracy_tab_->Load(m, *stores_, *problem_);
 }
 
 void Output_Form::Show_Results(Output_Model& model, Result_Stores& stores,

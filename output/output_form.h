@@ -23,6 +23,7 @@ class QTableView;
 namespace calorix {
 
 class Shaded_Plot_Panel;
+class Accuracy_Tab;
 
 class Temperature_Chart;
 class Text_Table_Model;
@@ -84,6 +85,8 @@ class Output_Form : public QDialog {
     QWidget* Plate_Image() const;
     QGroupBox* Plot_Output_Frame() const { return plot_frame_; }
     QGroupBox* X_Input_Frame() const { return x_input_frame_; }
+    // "Heat Balance and Accuracy", after the two tabs of the results.
+    Accuracy_Tab* Accuracy_Page() const { return accuracy_tab_; }
 
   signals:
     void Print_Requested();
@@ -137,6 +140,7 @@ class Output_Form : public QDialog {
 
     QPushButton* close_command_ = nullptr;
     QPushButton* print_command_ = nullptr;
+    Accuracy_Tab* accuracy_tab_ = nullptr;
 };
 
 }  // namespace calorix

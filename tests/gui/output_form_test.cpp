@@ -106,9 +106,10 @@ class Output_Form_Test : public QObject {
     void window_has_its_tabs_and_buttons() {
         Output_Form w;
         QCOMPARE(w.windowTitle(), QStringLiteral("CALORIX OUTPUT"));
-        QCOMPARE(w.Output_Tab()->count(), 2);
+        QCOMPARE(w.Output_Tab()->count(), 3);
         QCOMPARE(w.Output_Tab()->tabText(0), QStringLiteral("Tabular Ouput"));
         QCOMPARE(w.Output_Tab()->tabText(1), QStringLiteral("Graphical Output"));
+        QCOMPARE(w.Output_Tab()->tabText(2), QStringLiteral("Heat Balance and Accuracy"));
         QCOMPARE(w.Close_Command()->text(), QStringLiteral("&Close"));
         QCOMPARE(w.Print_Command()->text(), QStringLiteral("&Print Results To File"));
         QVERIFY(w.Time_List()->isEditable());

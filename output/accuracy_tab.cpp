@@ -1,0 +1,377 @@
+#include "output/accuracy_tab.h"
+
+#include <QComboBox>
+#include <QGroupBox>
+#include <QHBoxLayout>
+#include <QLabel>
+#include <QLineEdit>
+#include <QScrollArea>
+#include <QTableView>
+#include <QVBoxLayout>
+#include <cmath>
+
+#include "common/number_text.h"
+#include "output/analytic_curve.h"
+#include "output/exact_solution.h"
+#include "output/heat_balance.h"
+#include "output/node_equation.h"
+#include "output/output_form.h"
+#include "output/shaded_plot_panel.h"
+#include "output/temperature_chart.h"
+#include "output/text_table_model.h"
+#include "solvers/presentation.h"
+
+namespace calorix {
+
+namespace {
+
+const char* const Side_Names[4] = {"Left", "Right", "Top", "Bottom"};
+
+QString Html(const std::string& s) {
+    return QString::fromStdString(s).toHtmlEscaped();
+}
+
+QLabel* Text_Label(QWidget* parent) {
+    auto* l = new QLabel(parent);
+    l->setWordWrap(true);
+    l->setTextFormat(Qt::RichText);
+    l->setTextInteractionFlags(Qt::TextSelectableByMouse);
+    l->setAlignment(Qt::AlignTop | Qt::AlignLeft);
+    return l;
+}
+
+}  // namespace
+
+Accuracy_Tab::Accuracy_Tab(Output_Form* form) : QWidget(form), form_(form) {
+    auto* outer = new QVBoxLayout(this);
+    auto* scroll = new QScrollArea(this);
+    scroll->setWidgetResizable(true);
+    scroll->setFrameShape(QFrame::NoFrame);
+    auto* page = new QWidget(scroll);
+    auto* v = new QVBoxLayout(page);
+
+    auto* balance_box = new QGroupBox(QStringLiteral("Heat balance"), page);
+    auto* bv = new QVBoxLayout(balance_box);
+    auto* level_row = new QHBoxLayout();
+    level_label_ = new QLabel(QStringLiteral("Time level shown:"), balance_box);
+    level_list_ = new QComboBox(balance_box);
+    level_list_->setMinimumWidth(120);
+    level_row->addWidget(level_label_);
+    level_row->addWidget(level_list_);
+    level_row->addStretch(1);
+    bv->addLayout(level_row);
+    balance_ = Text_Label(balance_box);
+    bv->addWidget(balance_);
+    v->addWidget(balance_box);
+
+    auto* error_box = new QGroupBox(QStringLiteral("Iteration error"), page);
+    auto* ev = new QVBoxLayout(error_box);
+    error_ = Text_Label(error_box);
+    ev->addWidget(error_);
+    view_row_ = new QWidget(error_box);
+    auto* vr = new QHBoxLayout(view_row_);
+    vr->setContentsMargins(0, 0, 0, 0);
+    vr->addWidget(new QLabel(QStringLiteral("Table and picture show:"), view_row_));
+    view_switch_ = new QComboBox(view_row_);
+    view_switch_->addItems({QStringLiteral("Gauss-Seidel result"),
+                            QStringLiteral("Exact solution of the node equations"),
+                            QStringLiteral("Difference (Gauss-Seidel - exact)")});
+    vr->addWidget(view_switch_);
+    view_hint_ = new QLabel(
+        QStringLiteral("The differences lie far below the colour bar's two decimals; the "
+                       "table gives them with their digits."),
+        view_row_);
+    view_hint_->setWordWrap(true);
+    view_hint_->hide();
+    vr->addWidget(view_hint_, 1);
+    ev->addWidget(view_row_);
+    v->addWidget(error_box);
+
+    auto* explain_box = new QGroupBox(QStringLiteral("Node equation"), page);
+    auto* xv = new QVBoxLayout(explain_box);
+    explain_ = Text_Label(explain_box);
+    xv->addWidget(explain_);
+    v->addWidget(explain_box);
+    v->addStretch(1);
+    scroll->setWidget(page);
+    outer->addWidget(scroll);
+
+    connect(view_switch_, &QComboBox::currentIndexChanged, this, &Accuracy_Tab::Set_View);
+    connect(level_list_, &QComboBox::currentIndexChanged, this, [this] { Show_Balance(); });
+    connect(form_->Table_View(), &QTableView::clicked, this,
+            [this](const QModelIndex& i) { Explain_Cell(i.row() + 1, i.column() + 1); });
+    connect(form_->Time_List(), &QComboBox::textActivated, this, &Accuracy_Tab::Follow_Time_List);
+    connect(form_->Time_List()->lineEdit(), &QLineEdit::returnPressed, this,
+            &Accuracy_Tab::Follow_Time_List);
+    // The window redraws the run's own picture when its graphical tab is
+    // chosen; an exact or difference view is put back over it.
+    connect(form_, &Output_Form::Shaded_Picture_Requested, this, [this](int kind) {
+        if (kind == Kind_Steady_2D && view_ != Gauss_Seidel_View) {
+            form_->Shaded_Panel()->Show_Steady_2D(view_2d_);
+        }
+    });
+}
+
+void Accuracy_Tab::Load(Output_Model& model, Result_Stores& stores, Problem_Definition& problem) {
+    model_ = &model;
+    stores_ = &stores;
+    problem_ = &problem;
+    kind_ = model.Kind;
+    view_ = Gauss_Seidel_View;
+    {
+        const QSignalBlocker b(view_switch_);
+        view_switch_->setCurrentIndex(0);
+    }
+    view_hint_->hide();
+    const bool steady = kind_ == Kind_Steady_1D || kind_ == Kind_Steady_2D;
+    const Fd_Grid g = Run_Grid(problem, stores, kind_);
+    exact_solved_ = false;
+    if (steady) {
+        const Exact_Solution x = Solve_Node_Equations(g);
+        exact_solved_ = x.solved;
+        exact_ = x.values;
+        std::string text;
+        if (x.solved) {
+            const int sweeps =
+                kind_ == Kind_Steady_1D ? stores.Steady_1D.Sweeps : stores.Steady_2D.Sweeps;
+            text = Iteration_Error_Sentence(
+                g, sweeps, Largest_Difference(g, Steady_Field(stores, kind_), exact_.data()));
+            if (kind_ == Kind_Steady_1D) {
+                text +=
+                    " The wall's exact solution is unclamped: values below 0.01 C are not "
+                    "set to 0 as the stored result's are.";
+            }
+        } else {
+            text = x.message;
+        }
+        if (kind_ == Kind_Steady_1D) {
+            text +=
+                "\n" + Show_Analytic_Profile(form_->Chart_View(), g, Steady_Field(stores, kind_));
+        }
+        error_->setText(Html(text).replace(QLatin1Char('\n'), QStringLiteral("<br>")));
+    } else {
+        Clear_Analytic_Profile(form_->Chart_View());
+        error_->setText(QStringLiteral(
+            "The exact solution of the node equations is computed for the steady kinds; a "
+            "transient level shows its scheme's balance above instead."));
+    }
+    view_row_->setVisible(steady && exact_solved_);
+
+    {
+        const QSignalBlocker b(level_list_);
+        level_list_->clear();
+        if (!steady) {
+            for (int n = First_Level(kind_); n <= Last_Level(stores, kind_); ++n) {
+                level_list_->addItem(QString::fromStdString(Level_Text(n)), n);
+            }
+            level_list_->setCurrentIndex(level_list_->count() - 1);
+        }
+    }
+    level_label_->setVisible(!steady);
+    level_list_->setVisible(!steady);
+    explain_->setText(QStringLiteral(
+        "Click a cell of the results table to see the finite-difference equation that made "
+        "it, with the numbers of this run."));
+    Show_Balance();
+}
+
+std::string Accuracy_Tab::Level_Text(int level) const {
+    return "t = " + General_Text((level - First_Level(kind_)) * problem_->Time_Step) + " s";
+}
+
+int Accuracy_Tab::Level() const {
+    const QVariant v = level_list_->currentData();
+    return v.isValid() ? v.toInt() : Last_Level(*stores_, kind_);
+}
+
+void Accuracy_Tab::Follow_Time_List() {
+    if (kind_ != Kind_Transient_2D || stores_ == nullptr) {
+        return;
+    }
+    const int level = Time_Text_Level(stores_->Transient_2D, problem_->Time_Step,
+                                      form_->Time_List()->currentText().toStdString());
+    level_list_->setCurrentIndex(level_list_->findData(level));
+}
+
+void Accuracy_Tab::Show_Balance() {
+    if (stores_ == nullptr) {
+        return;
+    }
+    const Fd_Grid g = Run_Grid(*problem_, *stores_, kind_);
+    const bool transient = g.Transient();
+    const int level = transient ? Level() : 0;
+    const double* field =
+        transient ? Level_Field(*stores_, kind_, level) : Steady_Field(*stores_, kind_);
+    const Heat_Balance b = Side_Balance(g, field);
+    const QString unit = QString::fromUtf8(Rate_Unit(g));
+    QString h = QStringLiteral(
+                    "<p>Heat rate through each side into the %1 (%2; positive into "
+                    "the body)%3:</p><table cellspacing=0 cellpadding=3 border=1>"
+                    "<tr><th>Side</th><th>Condition</th><th>Rate (%2)</th>"
+                    "<th>Taken from</th></tr>")
+                    .arg(g.Wall() ? QStringLiteral("wall") : QStringLiteral("plate"), unit,
+                         transient ? QStringLiteral(" at ") + Html(Level_Text(level)) : QString());
+    for (int s = 0; s < 4; ++s) {
+        const Side_Rate& r = b.sides[static_cast<std::size_t>(s)];
+        if (!r.present) {
+            continue;
+        }
+        h += QStringLiteral("<tr><td>%1</td><td>%2</td><td align=right>%3</td><td>%4</td></tr>")
+                 .arg(QString::fromLatin1(Side_Names[s]),
+                      QString::fromLatin1(BC_Caption(g.sides[static_cast<std::size_t>(s)].kind)),
+                      Html(Equation_Number(r.rate)), Html(Side_Coverage(g, s, r)));
+    }
+    h += QStringLiteral(
+             "<tr><td colspan=2>Heat generated</td><td align=right>%1</td><td>g "
+             "times the cells of the nodes the solver computes</td></tr>")
+             .arg(Html(Equation_Number(b.generated)));
+    h += QStringLiteral(
+             "<tr><td colspan=2><b>%1</b></td><td align=right><b>%2</b></td><td>%3 "
+             "% of the largest flow</td></tr></table>")
+             .arg(transient ? QStringLiteral("Sum (net inflow, into storage)")
+                            : QStringLiteral("Sum (imbalance)"),
+                  Html(Equation_Number(b.imbalance)), Html(Equation_Number(b.percent)));
+    if (!transient) {
+        h += QStringLiteral(
+            "<p>At a converged steady state the sum closes to the solver's "
+            "convergence error.</p>");
+    } else if (level == First_Level(kind_)) {
+        h += QStringLiteral("<p>Choose a later level to see the heat stored.</p>");
+    } else {
+        const Step_Balance st =
+            Transient_Step_Balance(g, Level_Field(*stores_, kind_, First_Level(kind_)),
+                                   Level_Field(*stores_, kind_, level - 1), field);
+        const QString eu = QString::fromUtf8(Energy_Unit(g));
+        h += QStringLiteral(
+                 "<p>Heat stored since t = 0 (heat capacity k/α): %1 %2.<br>"
+                 "Stored over the last step, per second: %3 %4; flowing in over the "
+                 "sides and generated, at the level the %5 scheme takes them from: "
+                 "%6 %4.<br>Scheme's balance error: %7 %4.</p>")
+                 .arg(Html(Equation_Number(st.stored)), eu, Html(Equation_Number(st.storage_rate)),
+                      unit, g.implicit ? QStringLiteral("implicit") : QStringLiteral("explicit"),
+                      Html(Equation_Number(st.inflow)), Html(Equation_Number(st.error)));
+    }
+    balance_->setText(h);
+}
+
+void Accuracy_Tab::Explain_Cell(int row, int col) {
+    if (stores_ == nullptr) {
+        return;
+    }
+    const Fd_Grid g = Run_Grid(*problem_, *stores_, kind_);
+    int i = col;
+    int j = kind_ == Kind_Steady_2D || kind_ == Kind_Transient_2D ? row : 1;
+    const double* field = nullptr;
+    const double* old = nullptr;
+    std::string level_text;
+    if (g.Transient()) {
+        int level = Level();
+        if (kind_ == Kind_Transient_1D) {
+            level = row;  // row n holds level n
+        } else {
+            level = Time_Text_Level(stores_->Transient_2D, problem_->Time_Step,
+                                    form_->Time_List()->currentText().toStdString());
+        }
+        field = Level_Field(*stores_, kind_, level);
+        old = level > First_Level(kind_) ? Level_Field(*stores_, kind_, level - 1) : nullptr;
+        level_text = "at " + Level_Text(level);
+        if (kind_ == Kind_Transient_1D) {
+            const QSignalBlocker b(level_list_);
+            level_list_->setCurrentIndex(level_list_->findData(level));
+            Show_Balance();
+        }
+    } else {
+        field = Steady_Field(*stores_, kind_);
+    }
+    if (i < 1 || i > g.nx || j < 1 || j > g.ny) {
+        return;
+    }
+    const Node_Explanation x = Explain_Node(g, i, j, field, old, level_text);
+    QString h = QStringLiteral(
+                    "<p><b>%1</b></p><p style='font-size:11pt'>%2</p>"
+                    "<p><i>%3</i></p><p style='font-size:11pt'>%4</p>")
+                    .arg(Html(x.title), Html(x.symbols), Html(x.where), Html(x.substituted));
+    h += QStringLiteral(
+             "<p>Value the equation yields: <b>%1</b> C &nbsp; Stored value: <b>%2</b> "
+             "C &nbsp; Residual (stored - yielded): <b>%3</b> C</p>")
+             .arg(Html(Equation_Number(x.computed)), Html(Equation_Number(x.stored)),
+                  Html(Equation_Number(x.residual)));
+    if (!x.note.empty()) {
+        h += QStringLiteral("<p>%1</p>").arg(Html(x.note));
+    }
+    explain_->setText(h);
+}
+
+void Accuracy_Tab::Set_View(int view) {
+    if (stores_ == nullptr || !exact_solved_ ||
+        (kind_ != Kind_Steady_1D && kind_ != Kind_Steady_2D)) {
+        return;
+    }
+    view_ = view;
+    view_hint_->setVisible(view == Difference_View);
+    Text_Table_Model* table = form_->Table_Model();
+    Shaded_Plot_Panel* panel = form_->Shaded_Panel();
+    const Fd_Grid g = Run_Grid(*problem_, *stores_, kind_);
+    if (view == Gauss_Seidel_View) {
+        // Back to the run's own presentation.
+        table->Set_Table(&model_->Output_Table);
+        if (kind_ == Kind_Steady_2D) {
+            if (panel->Kind() == Kind_Steady_2D) {
+                panel->Show_Steady_2D(stores_->Steady_2D);
+            }
+        } else {
+            form_->Chart_View()->Draw(model_->Chart);
+            Show_Analytic_Profile(form_->Chart_View(), g, Steady_Field(*stores_, kind_));
+        }
+        return;
+    }
+    Present_View_Copy();
+    table->Set_Table(&view_model_.Output_Table);
+    if (kind_ == Kind_Steady_2D) {
+        if (panel->Kind() == Kind_Steady_2D) {
+            panel->Show_Steady_2D(view_2d_);
+        }
+    } else {
+        form_->Chart_View()->Draw(view_model_.Chart);
+        if (view == Exact_View) {
+            Show_Analytic_Profile(form_->Chart_View(), g, view_1d_.Temperature_1D.Data());
+        } else {
+            Clear_Analytic_Profile(form_->Chart_View());
+        }
+    }
+}
+
+void Accuracy_Tab::Present_View_Copy() {
+    const Fd_Grid g = Run_Grid(*problem_, *stores_, kind_);
+    const double* stored = Steady_Field(*stores_, kind_);
+    view_model_ = Output_Model();
+    view_model_.Kind = kind_;
+    double* values = nullptr;
+    if (kind_ == Kind_Steady_1D) {
+        view_1d_ = stores_->Steady_1D;
+        values = view_1d_.Temperature_1D.Data();
+    } else {
+        view_2d_ = stores_->Steady_2D;
+        values = view_2d_.Temperature_2D.Data();
+    }
+    for (std::size_t p = 0; p < g.Node_Count(); ++p) {
+        values[p] = view_ == Exact_View ? exact_[p] : stored[p] - exact_[p];
+    }
+    if (kind_ == Kind_Steady_1D) {
+        Display_Steady_State_1D_Results(view_1d_, view_model_);
+    } else {
+        Display_Steady_State_2D_Results(view_2d_, view_model_);
+    }
+    if (view_ == Difference_View) {
+        // The differences are far below the table's two decimals: show them
+        // with their significant digits.
+        for (int i = 1; i <= g.nx; ++i) {
+            for (int j = 1; j <= g.ny; ++j) {
+                view_model_.Output_Table.Set_Cell(g.Wall() ? 1 : j, i,
+                                                  Equation_Number(values[g.At(i, j)]));
+            }
+        }
+    }
+}
+
+}  // namespace calorix

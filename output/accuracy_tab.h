@@ -1,0 +1,76 @@
+#pragma once
+// "Heat Balance and Accuracy", the third tab of the results window: where the
+// heat goes through each side, how far the Gauss-Seidel result stopped from
+// the exact solution of its own equations (with a view switch for the table
+// and the picture), and the equation of a node clicked in the results table.
+// Everything it shows is computed by the core; this page only lays it out.
+#include <QWidget>
+#include <string>
+
+#include "input/problem_definition.h"
+#include "output/output_model.h"
+#include "solvers/result_stores.h"
+
+class QComboBox;
+class QLabel;
+class QModelIndex;
+
+namespace calorix {
+
+class Output_Form;
+
+class Accuracy_Tab : public QWidget {
+    Q_OBJECT
+
+  public:
+    enum View { Gauss_Seidel_View = 0, Exact_View = 1, Difference_View = 2 };
+
+    explicit Accuracy_Tab(Output_Form* form);
+
+    // A run has been loaded into the results window.
+    void Load(Output_Model& model, Result_Stores& stores, Problem_Definition& problem);
+    // The node behind a cell of the results table (row, column of the table,
+    // headers counted).
+    void Explain_Cell(int row, int col);
+    // Table and picture (or chart) show the Gauss-Seidel result, the exact
+    // solution of the node equations or their difference.
+    void Set_View(int view);
+
+    QLabel* Balance_Label() const { return balance_; }
+    QLabel* Error_Label() const { return error_; }
+    QLabel* Explain_Label() const { return explain_; }
+    QComboBox* View_Switch() const { return view_switch_; }
+    QComboBox* Level_List() const { return level_list_; }
+
+  private:
+    void Show_Balance();
+    void Follow_Time_List();
+    int Level() const;
+    std::string Level_Text(int level) const;
+    void Present_View_Copy();
+
+    Output_Form* form_;
+    Output_Model* model_ = nullptr;
+    Result_Stores* stores_ = nullptr;
+    Problem_Definition* problem_ = nullptr;
+    int kind_ = -1;
+    int view_ = Gauss_Seidel_View;
+    std::vector<double> exact_;  // laid out like the steady store
+    bool exact_solved_ = false;
+    // What the table and picture show in the exact and difference views; the
+    // run's own store and table stay as they are for the report.
+    Steady_1D_Store view_1d_;
+    Steady_2D_Store view_2d_;
+    Output_Model view_model_;
+
+    QLabel* balance_ = nullptr;
+    QLabel* error_ = nullptr;
+    QLabel* explain_ = nullptr;
+    QComboBox* view_switch_ = nullptr;
+    QComboBox* level_list_ = nullptr;
+    QLabel* level_label_ = nullptr;
+    QWidget* view_row_ = nullptr;
+    QLabel* view_hint_ = nullptr;
+};
+
+}  // namespace calorix

@@ -1,0 +1,17 @@
+#pragma once
+// The wall's exact continuous profile drawn on the results chart beside the
+// finite-difference points, with a legend; or a short note where the wall has
+// no unique steady profile.
+#include "output/node_equation.h"
+
+namespace calorix {
+
+class Temperature_Chart;
+
+// Draws the curve for the steady wall of `g` whose stored nodes are `field`.
+// Returns the text shown: the curve's legend, or the note.
+std::string Show_Analytic_Profile(Temperature_Chart* chart, const Fd_Grid& g, const double* field);
+// Takes the curve, the note and the legend off the chart.
+void Clear_Analytic_Profile(Temperature_Chart* chart);
+
+}  // namespace calorix

@@ -1,0 +1,414 @@
+#include "output/node_equation.h"
+
+#include <charconv>
+#include <cmath>
+
+namespace calorix {
+
+namespace {
+
+const char* const Side_Letter[4] = {"L", "R", "T", "B"};
+const char* const Side_Word[4] = {"left", "right", "top", "bottom"};
+
+const char* Kind_Words(std::int16_t kind) {
+    switch (kind) {
+        case BC_Temperature:
+            return "constant temperature";
+        case BC_Flux:
+            return "constant heat flux";
+        default:
+            return "convection";
+    }
+}
+
+Side_Term Make_Term(const Fd_Grid& g, int side, double share) {
+    const Grid_Side& s = g.sides[static_cast<std::size_t>(side)];
+    Side_Term t;
+    t.side = side;
+    t.share = share;
+    if (s.kind == BC_Flux) {
+        t.s = share * (s.q * g.dx / g.k);
+    } else {
+        t.s = share * (s.bi * s.t_inf);
+        t.c = share * s.bi;
+    }
+    return t;
+}
+
+}  // namespace
+
+std::string Equation_Number(double v) {
+    if (v == 0) {
+        return "0";  // no "-0"
+    }
+    char buf[32];
+    const auto r = std::to_chars(buf, buf + sizeof buf, v, std::chars_format::general, 6);
+    return std::string(buf, r.ptr);
+}
+
+Fd_Grid Make_Grid(const Problem_Definition& p, int kind, int nx, int ny) {
+    Fd_Grid g;
+    g.kind = kind;
+    g.nx = nx;
+    g.ny = (kind == Kind_Steady_1D || kind == Kind_Transient_1D) ? 1 : ny;
+    g.dx = p.Grid_Size / 100.0;
+    g.k = p.Conductivity;
+    g.g = p.Q_generation;
+    g.g1 = g.dx * g.dx * p.Q_generation / g.k;
+    if (g.Transient()) {
+        g.alpha = p.Diffusivity;
+        g.dt = p.Time_Step;
+        g.f = p.Diffusivity * p.Time_Step / (g.dx * g.dx);
+        g.implicit = !p.Explicit_Scheme;
+    }
+    const double t[4] = {p.Temp_BC_Left, p.Temp_BC_Right, p.Temp_BC_Top, p.Temp_BC_Bottom};
+    const double q[4] = {p.Q_BC_Left, p.Q_BC_Right, p.Q_BC_Top, p.Q_BC_Bottom};
+    const double h[4] = {p.h_BC_Left, p.h_BC_Right, p.h_BC_Top, p.h_BC_Bottom};
+    const double ti[4] = {p.T_Infinity_BC_Left, p.T_Infinity_BC_Right, p.T_Infinity_BC_Top,
+                          p.T_Infinity_BC_Bottom};
+    for (int s = 0; s < 4; ++s) {
+        Grid_Side& gs = g.sides[static_cast<std::size_t>(s)];
+        gs.kind = p.BC_Of(s);
+        gs.t = t[s];
+        gs.q = q[s];
+        gs.h = h[s];
+        gs.t_inf = ti[s];
+        gs.bi = h[s] * g.dx / g.k;
+    }
+    return g;
+}
+
+Fd_Grid Run_Grid(const Problem_Definition& p, const Result_Stores& s, int kind) {
+    switch (kind) {
+        case Kind_Steady_1D:
+            return Make_Grid(p, kind, s.Steady_1D.Nodes_1D, 1);
+        case Kind_Steady_2D:
+            return Make_Grid(p, kind, s.Steady_2D.X_Nodes_2D, s.Steady_2D.Y_Nodes_2D);
+        case Kind_Transient_1D:
+            return Make_Grid(p, kind, s.Transient_1D.Temperature_History_1D.Nodes(), 1);
+        default:
+            return Make_Grid(p, kind, s.Transient_2D.X_Nodes_T2D, s.Transient_2D.Y_Nodes_T2D);
+    }
+}
+
+const double* Steady_Field(const Result_Stores& s, int kind) {
+    return kind == Kind_Steady_1D ? s.Steady_1D.Temperature_1D.Data()
+                                  : s.Steady_2D.Temperature_2D.Data();
+}
+
+int First_Level(int kind) {
+    return kind == Kind_Transient_1D ? 1 : 0;
+}
+
+int Last_Level(const Result_Stores& s, int kind) {
+    return kind == Kind_Transient_1D ? s.Transient_1D.Temperature_History_1D.Levels()
+                                     : s.Transient_2D.Temperature_History_2D.Levels() - 1;
+}
+
+const double* Level_Field(const Result_Stores& s, int kind, int level) {
+    return kind == Kind_Transient_1D ? s.Transient_1D.Temperature_History_1D.Level(level)
+                                     : s.Transient_2D.Temperature_History_2D.Level(level);
+}
+
+double Node_Equation::Diagonal() const {
+    double d = 0;
+    for (int n = 0; n < nb_count; ++n) {
+        d += nb[static_cast<std::size_t>(n)].w;
+    }
+    for (int n = 0; n < st_count; ++n) {
+        d += st[static_cast<std::size_t>(n)].c;
+    }
+    return d;
+}
+
+Node_Equation Equation_At(const Fd_Grid& g, int i, int j) {
+    Node_Equation e;
+    e.i = i;
+    e.j = j;
+    auto fixed = [&](int side) {
+        e.type = Node_Type::Fixed;
+        e.side = side;
+        e.fixed_value = g.sides[static_cast<std::size_t>(side)].t;
+        e.cell = 0;
+        return e;
+    };
+    auto add = [&](int ni, int nj, double w, const char* name) {
+        e.nb[static_cast<std::size_t>(e.nb_count++)] = {ni, nj, w, name};
+    };
+    auto kind_of = [&](int side) { return g.sides[static_cast<std::size_t>(side)].kind; };
+
+    if (g.Wall()) {
+        if (i == 1 || i == g.nx) {
+            const int side = i == 1 ? Side_Left : Side_Right;
+            if (kind_of(side) == BC_Temperature) {
+                return fixed(side);
+            }
+            // The steady wall's face node balances the side against one
+            // conduction step and holds no heat; the transient wall's face
+            // node is a half cell.
+            e.type = Node_Type::Face;
+            e.side = side;
+            add(i == 1 ? 2 : g.nx - 1, 1, 1.0, "N_in");
+            e.st[static_cast<std::size_t>(e.st_count++)] = Make_Term(g, side, 1.0);
+            e.cell = g.Transient() ? 0.5 : 0.0;
+            e.gen = g.Transient() ? g.g1 / 2.0 : 0.0;
+            return e;
+        }
+        add(i - 1, 1, 1.0, "T_W");
+        add(i + 1, 1, 1.0, "T_E");
+        e.gen = g.g1;
+        return e;
+    }
+
+    const bool left = i == 1, right = i == g.nx, top = j == 1, bottom = j == g.ny;
+    if ((left || right) && (top || bottom)) {
+        // A constant-temperature left or right side decides the corner, else
+        // a constant-temperature top or bottom, else the quarter cell.
+        e.v_side = left ? Side_Left : Side_Right;
+        e.h_side = top ? Side_Top : Side_Bottom;
+        if (kind_of(e.v_side) == BC_Temperature) {
+            return fixed(e.v_side);
+        }
+        if (kind_of(e.h_side) == BC_Temperature) {
+            return fixed(e.h_side);
+        }
+        e.type = Node_Type::Corner;
+        add(left ? 2 : g.nx - 1, j, 0.5, "N_1");
+        add(i, top ? 2 : g.ny - 1, 0.5, "N_2");
+        e.st[0] = Make_Term(g, e.h_side, 0.5);
+        e.st[1] = Make_Term(g, e.v_side, 0.5);
+        e.st_count = 2;
+        e.gen = g.g1 / 4.0;
+        e.cell = 0.25;
+        e.scale = 2;
+        return e;
+    }
+    if (top || bottom || left || right) {
+        const int side = top ? Side_Top : bottom ? Side_Bottom : left ? Side_Left : Side_Right;
+        if (kind_of(side) == BC_Temperature) {
+            return fixed(side);
+        }
+        e.type = Node_Type::Edge;
+        e.side = side;
+        if (top || bottom) {
+            add(i, top ? 2 : g.ny - 1, 1.0, "N_in");
+            add(i - 1, j, 0.5, "N_a");
+            add(i + 1, j, 0.5, "N_b");
+        } else {
+            add(left ? 2 : g.nx - 1, j, 1.0, "N_in");
+            add(i, j - 1, 0.5, "N_a");
+            add(i, j + 1, 0.5, "N_b");
+        }
+        e.st[static_cast<std::size_t>(e.st_count++)] = Make_Term(g, side, 1.0);
+        e.gen = g.g1 / 2.0;
+        e.cell = 0.5;
+        e.scale = 2;
+        return e;
+    }
+    add(i - 1, j, 1.0, "T_W");
+    add(i + 1, j, 1.0, "T_E");
+    add(i, j - 1, 1.0, "T_N");
+    add(i, j + 1, 1.0, "T_S");
+    e.gen = g.g1;
+    return e;
+}
+
+double Evaluate(const Fd_Grid& g, const Node_Equation& e, const double* field, const double* old) {
+    if (e.type == Node_Type::Fixed) {
+        return e.fixed_value;
+    }
+    const bool implicit = g.Transient() && g.implicit;
+    const double* nbf = (g.Transient() && !implicit) ? old : field;
+    double sum = e.gen;
+    for (int n = 0; n < e.nb_count; ++n) {
+        const Neighbour& b = e.nb[static_cast<std::size_t>(n)];
+        sum += b.w * nbf[g.At(b.i, b.j)];
+    }
+    for (int n = 0; n < e.st_count; ++n) {
+        sum += e.st[static_cast<std::size_t>(n)].s;
+    }
+    if (!g.Transient()) {
+        return sum / e.Diagonal();
+    }
+    const double m = g.f / e.cell;
+    const double own = old[g.At(e.i, e.j)];
+    if (implicit) {
+        return (own + m * sum) / (1.0 + m * e.Diagonal());
+    }
+    return own + m * (sum - e.Diagonal() * own);
+}
+
+namespace {
+
+std::string Value_Text(double v) {
+    return v < 0 ? "(" + Equation_Number(v) + ")" : Equation_Number(v);
+}
+
+// "2·" for a coefficient of 2, nothing for 1.
+std::string Coefficient(double c) {
+    return c == 1.0 ? std::string() : Equation_Number(c) + "·";
+}
+
+std::string Node_Name(const Fd_Grid& g, int i, int j) {
+    return g.Wall() ? "T(" + std::to_string(i) + ")"
+                    : "T(" + std::to_string(i) + "," + std::to_string(j) + ")";
+}
+
+std::string Title(const Fd_Grid& g, const Node_Equation& e) {
+    const std::string node =
+        g.Wall() ? "Node " + std::to_string(e.i)
+                 : "Node (" + std::to_string(e.i) + ", " + std::to_string(e.j) + ")";
+    const char* part = g.Wall() ? "face" : "edge";
+    auto side = [&](int s) {
+        return std::string(Side_Word[s]) + " " + part + " (" +
+               Kind_Words(g.sides[static_cast<std::size_t>(s)].kind) + ")";
+    };
+    switch (e.type) {
+        case Node_Type::Fixed:
+            if (e.h_side >= 0) {
+                return node + ": corner held at the temperature of the " + side(e.side);
+            }
+            return node + ": on the " + side(e.side) + ", held at its temperature";
+        case Node_Type::Interior:
+            return node + ": interior node, whole-cell balance";
+        case Node_Type::Edge:
+            return node + ": on the " + side(e.side) + ", half-cell balance";
+        case Node_Type::Face:
+            return node + ": on the " + side(e.side) +
+                   (g.Transient() ? ", half-cell balance"
+                                  : ", balance of the face with one conduction step");
+        case Node_Type::Corner:
+            return node + ": corner between the " + side(e.h_side) + " and the " + side(e.v_side) +
+                   ", quarter-cell balance";
+    }
+    return node;
+}
+
+}  // namespace
+
+Node_Explanation Explain_Node(const Fd_Grid& g, int i, int j, const double* field,
+                              const double* old, const std::string& level_text) {
+    const Node_Equation e = Equation_At(g, i, j);
+    Node_Explanation x;
+    x.title = Title(g, e);
+    x.stored = field[g.At(i, j)];
+    const std::string self = Node_Name(g, i, j);
+    const bool transient = g.Transient();
+    const std::string lhs = transient ? "T'" : "T";
+    if (transient && old == nullptr) {
+        x.symbols = "No equation makes the initial level.";
+        x.where = lhs + " = " + self + " " + level_text;
+        x.substituted = lhs + " = " + Equation_Number(x.stored);
+        x.computed = x.stored;
+        x.note = "The run starts from the uniform initial temperature" +
+                 std::string(g.Wall() ? ", the constant-temperature faces at their temperature."
+                                      : " at every node, the sides included.");
+        return x;
+    }
+    if (e.type == Node_Type::Fixed) {
+        const std::string sym = std::string("T_") + Side_Letter[e.side];
+        x.symbols = lhs + " = " + sym;
+        x.where = lhs + " = " + self + (transient ? " " + level_text : "") + ", " + sym + " = " +
+                  Equation_Number(e.fixed_value) + " C";
+        x.substituted = lhs + " = " + Equation_Number(e.fixed_value);
+        x.computed = e.fixed_value;
+        x.residual = x.stored - x.computed;
+        return x;
+    }
+
+    const bool implicit = transient && g.implicit;
+    const double* nbf = (transient && !implicit) ? old : field;
+    // The sum of the solver's equation, in symbols and in numbers.
+    std::string sum_sym, sum_num;
+    auto term = [&](const std::string& s, const std::string& n) {
+        sum_sym += (sum_sym.empty() ? "" : " + ") + s;
+        sum_num += (sum_num.empty() ? "" : " + ") + n;
+    };
+    x.where = lhs + " = " + self + (transient ? " " + level_text : "");
+    const std::string nb_level = transient ? (implicit ? " (this level)" : " (level before)") : "";
+    for (int n = 0; n < e.nb_count; ++n) {
+        const Neighbour& b = e.nb[static_cast<std::size_t>(n)];
+        const std::string c = Coefficient(b.w * e.scale);
+        term(c + b.name, c + Value_Text(nbf[g.At(b.i, b.j)]));
+        x.where += ", " + std::string(b.name) + " = " + Node_Name(g, b.i, b.j);
+    }
+    x.where += nb_level;
+    const std::string fo = g.Wall() ? "F0" : "F";
+    double nb_w = 0;
+    for (int n = 0; n < e.nb_count; ++n) {
+        nb_w += e.nb[static_cast<std::size_t>(n)].w;
+    }
+    // The steady divisor and the own-value terms of the transient forms.
+    std::string diag_sym = Equation_Number(e.scale * nb_w);
+    std::string own_sym;
+    if (transient) {
+        own_sym = Equation_Number(nb_w / e.cell) + fo;
+    }
+    for (int n = 0; n < e.st_count; ++n) {
+        const Side_Term& t = e.st[static_cast<std::size_t>(n)];
+        const Grid_Side& s = g.sides[static_cast<std::size_t>(t.side)];
+        const std::string l = Side_Letter[t.side];
+        const std::string c = Coefficient(t.share * e.scale);
+        if (s.kind == BC_Flux) {
+            term(c + "q_" + l + "·dx/k", c + Value_Text(s.q * g.dx / g.k));
+            x.where += ", q_" + l + "·dx/k = " + Equation_Number(s.q) + "·" +
+                       Equation_Number(g.dx) + "/" + Equation_Number(g.k);
+        } else {
+            term(c + "Bi_" + l + "·T∞" + l, c + Value_Text(s.bi) + "·" + Value_Text(s.t_inf));
+            x.where += ", Bi_" + l + " = h_" + l + "·dx/k = " + Equation_Number(s.bi) + ", T∞" + l +
+                       " = " + Equation_Number(s.t_inf) + " C";
+            diag_sym += " + " + c + "Bi_" + l;
+            if (transient) {
+                own_sym += " + " + Coefficient(t.share / e.cell) + "Bi_" + l + "·" + fo;
+            }
+        }
+    }
+    if (e.cell > 0) {
+        const bool whole = e.cell * e.scale == 1.0;
+        term(whole ? "G1" : "G2", Value_Text(e.gen * e.scale));
+        x.where += whole ? ", G1 = g·dx²/k = " + Equation_Number(g.g1)
+                         : ", G2 = g·dx²/(2k) = " + Equation_Number(g.g1 / 2.0);
+    }
+    x.computed = Evaluate(g, e, field, old);
+    x.residual = x.stored - x.computed;
+
+    if (!transient) {
+        const double diag = e.scale * e.Diagonal();
+        if (diag == 1.0) {
+            x.symbols = "T = " + sum_sym;
+            x.substituted = "T = " + sum_num;
+        } else {
+            x.symbols = "T = (" + sum_sym + ") / (" + diag_sym + ")";
+            x.substituted = "T = (" + sum_num + ") / " + Equation_Number(diag);
+        }
+        x.substituted += " = " + Equation_Number(x.computed);
+        if (g.Wall() && x.stored == 0 && x.computed < 0.01) {
+            x.note = "The wall's results below 0.01 C are stored as 0.";
+        }
+        return x;
+    }
+    const double mult = 1.0 / (e.cell * e.scale);
+    const std::string m_sym = (mult == 1.0 ? std::string() : Equation_Number(mult)) + fo;
+    const double m_val = g.f * mult;
+    const double own_old = old[g.At(i, j)];
+    x.where += ", T = " + self + " (level before), " + fo + " = α·Δt/dx² = " + Equation_Number(g.f);
+    if (implicit) {
+        const double den = 1.0 + g.f / e.cell * e.Diagonal();
+        x.symbols = "T' = (T + " + m_sym + "·(" + sum_sym + ")) / (1 + " + own_sym + ")";
+        x.substituted = "T' = (" + Value_Text(own_old) + " + " + Equation_Number(m_val) + "·(" +
+                        sum_num + ")) / " + Equation_Number(den);
+    } else {
+        const double own = 1.0 - g.f / e.cell * e.Diagonal();
+        std::string minus = own_sym;
+        for (std::size_t p = 0; (p = minus.find(" + ", p)) != std::string::npos;) {
+            minus.replace(p, 3, " - ");
+        }
+        x.symbols = "T' = " + m_sym + "·(" + sum_sym + ") + (1 - " + minus + ")·T";
+        x.substituted = "T' = " + Equation_Number(m_val) + "·(" + sum_num + ") + " +
+                        Value_Text(own) + "·" + Value_Text(own_old);
+    }
+    x.substituted += " = " + Equation_Number(x.computed);
+    return x;
+}
+
+}  // namespace calorix

@@ -1,0 +1,217 @@
+// The "Heat Balance and Accuracy" tab of the results window with runs of the
+// start-up problems and of a student's own: the tab after the two specified
+// ones, the iteration error and its view switch (the run's own table stays as
+// it was for the report), a table click explaining a corner node, the
+// analytic curve of the wall and the note where there is none.
+#include <QComboBox>
+#include <QLabel>
+#include <QLegend>
+#include <QLineSeries>
+#include <QTabWidget>
+#include <QTableView>
+#include <QtTest>
+
+#include "../core/test_dialogs.h"
+#include "input/run_driver.h"
+#include "output/accuracy_tab.h"
+#include "output/exact_solution.h"
+#include "output/output_form.h"
+#include "output/temperature_chart.h"
+#include "output/text_table_model.h"
+
+using namespace calorix;
+
+namespace {
+
+struct Run {
+    Problem_Definition p;
+    Result_Stores stores;
+    Output_Model out;
+};
+
+void Solve(Input_Form_State form, Run& r) {
+    fakes::Scripted_Dialogs dialogs;
+    QCOMPARE(Run_Calculation(form, r.p, r.stores, r.out, dialogs), Run_Outcome::Solved);
+}
+
+Input_Form_State Start_Up(int kind) {
+    Input_Form_State f = Initial_Form_State();
+    f.Kind = kind;
+    return f;
+}
+
+QString Shown_Cell(Output_Form& w, int row, int col) {
+    const QAbstractItemModel* m = w.Table_View()->model();
+    return m->data(m->index(row - 1, col - 1)).toString();
+}
+
+void Click_Cell(Output_Form& w, int row, int col) {
+    QTableView* v = w.Table_View();
+    const QRect r = v->visualRect(v->model()->index(row - 1, col - 1));
+    QTest::mouseClick(v->viewport(), Qt::LeftButton, {}, r.center());
+}
+
+void Save_Screenshot(QWidget* w, const QString& name) {
+    const QByteArray dir = qgetenv("CALORIX_SCREENSHOT_DIR");
+    if (!dir.isEmpty()) {
+        QApplication::processEvents();
+        w->grab().save(QString::fromUtf8(dir) + QLatin1Char('/') + name);
+    }
+}
+
+}  // namespace
+
+class Accuracy_Tab_Test : public QObject {
+    Q_OBJECT
+
+  private slots:
+    void Steady_Plate_Error_And_View_Switch() {
+        Run r;
+        Solve(Start_Up(Kind_Steady_2D), r);
+        Output_Form w;
+        w.Load_Results(r.out, r.stores, r.p);
+        QCOMPARE(w.Output_Tab()->count(), 3);
+        QCOMPARE(w.Output_Tab()->tabText(2), QStringLiteral("Heat Balance and Accuracy"));
+        Accuracy_Tab* tab = w.Accuracy_Page();
+
+        const Fd_Grid g = Run_Grid(r.p, r.stores, Kind_Steady_2D);
+        const Exact_Solution x = Solve_Node_Equations(g);
+        const Field_Difference d =
+            Largest_Difference(g, r.stores.Steady_2D.Temperature_2D.Data(), x.values.data());
+        QVERIFY(tab->Error_Label()->text().contains(
+            QString::fromStdString(Iteration_Error_Sentence(g, r.stores.Steady_2D.Sweeps, d))));
+        QVERIFY(tab->Balance_Label()->text().contains(QStringLiteral("Sum (imbalance)")));
+
+        // Node (3, 3): the difference view shows GS - exact with its digits;
+        // the report's table keeps the Gauss-Seidel text throughout.
+        const std::string report_cell = r.out.Output_Table.Cell(3, 3);
+        tab->View_Switch()->setCurrentIndex(Accuracy_Tab::Difference_View);
+        const double diff = r.stores.Steady_2D.Temperature_2D(3, 3) - x.values[g.At(3, 3)];
+        QCOMPARE(Shown_Cell(w, 3, 3), QString::fromStdString(Equation_Number(diff)));
+        QCOMPARE(r.out.Output_Table.Cell(3, 3), report_cell);
+        tab->View_Switch()->setCurrentIndex(Accuracy_Tab::Gauss_Seidel_View);
+        QCOMPARE(w.Table_Model()->Table(), &r.out.Output_Table);
+        QCOMPARE(Shown_Cell(w, 3, 3), QString::fromStdString(report_cell));
+    }
+
+    void Table_Click_Explains_A_Corner() {
+        // A student's plate: insulated left edge, bottom in air at 20 C with
+        // h = 10 (Bi = 0.25 at dx = 0.25 m, k = 10).
+        Input_Form_State f = Start_Up(Kind_Steady_2D);
+        f.Tabs[Kind_Steady_2D].Thermal_Conductivity_Text = "10";
+        f.Sides[4].Choice = BC_Flux;
+        f.Sides[4].q_Text = "0";
+        f.Sides[7].Choice = BC_Convection;
+        f.Sides[7].T_Infinity_Text = "20";
+        Run r;
+        Solve(f, r);
+        Output_Form w;
+        w.resize(1100, 720);
+        w.Load_Results(r.out, r.stores, r.p);
+        w.show();
+        QVERIFY(QTest::qWaitForWindowExposed(&w));
+        Click_Cell(w, 5, 1);  // bottom-left corner, node (1, 5)
+        const QString text = w.Accuracy_Page()->Explain_Label()->text();
+        QVERIFY2(text.contains(QStringLiteral("Node (1, 5): corner between the bottom edge "
+                                              "(convection) and the left edge (constant heat "
+                                              "flux), quarter-cell balance")),
+                 qPrintable(text));
+        QVERIFY(text.contains(
+            QStringLiteral("T = (N_1 + N_2 + Bi_B·T∞B + q_L·dx/k + G2) / (2 + Bi_B)")));
+        QVERIFY(text.contains(QStringLiteral("0.25·20")));
+        w.Output_Tab()->setCurrentIndex(2);
+        Save_Screenshot(&w, QStringLiteral("accuracy_corner.png"));
+        w.hide();
+    }
+
+    void Wall_Curve_And_Note() {
+        Run r;
+        Solve(Start_Up(Kind_Steady_1D), r);
+        Output_Form w;
+        w.Load_Results(r.out, r.stores, r.p);
+        const QList<QAbstractSeries*> series = w.Chart_View()->chart()->series();
+        QCOMPARE(series.size(), 2);
+        QVERIFY(series[1]->name().startsWith(
+            QStringLiteral("Exact continuous profile (largest difference at the nodes ")));
+        QCOMPARE(series[0]->name(), QStringLiteral("Finite-difference nodes"));
+        QVERIFY(w.Chart_View()->chart()->legend()->isVisible());
+        w.resize(1100, 720);
+        w.show();
+        QVERIFY(QTest::qWaitForWindowExposed(&w));
+        w.Output_Tab()->setCurrentIndex(1);
+        Save_Screenshot(&w, QStringLiteral("accuracy_wall_chart.png"));
+        w.hide();  // as Close leaves it
+        // The difference view charts GS - exact alone; back to the result,
+        // the curve returns.
+        w.Accuracy_Page()->View_Switch()->setCurrentIndex(Accuracy_Tab::Difference_View);
+        QCOMPARE(w.Chart_View()->chart()->series().size(), 1);
+        w.Accuracy_Page()->View_Switch()->setCurrentIndex(Accuracy_Tab::Gauss_Seidel_View);
+        QCOMPARE(w.Chart_View()->chart()->series().size(), 2);
+
+        // Both faces insulated, no generation: the sweeps stop at once, but
+        // no steady profile is fixed.
+        Input_Form_State f = Start_Up(Kind_Steady_1D);
+        f.Tabs[Kind_Steady_1D].Heat_Generation_Text = "0";
+        f.Sides[0].Choice = f.Sides[1].Choice = BC_Flux;
+        f.Sides[0].q_Text = f.Sides[1].q_Text = "0";
+        Run flux;
+        Solve(f, flux);
+        w.Load_Results(flux.out, flux.stores, flux.p);
+        QCOMPARE(w.Chart_View()->chart()->series().size(), 1);
+        auto* note = w.Chart_View()->findChild<QLabel*>(QStringLiteral("analytic_note"));
+        QVERIFY(note != nullptr && !note->isHidden());
+        QCOMPARE(note->text(), QStringLiteral("Heat flux on both faces: the wall has no unique "
+                                              "steady profile, so no analytic curve is drawn."));
+        QVERIFY(w.Accuracy_Page()->Error_Label()->text().contains(
+            QStringLiteral("no unique solution")));
+    }
+
+    void Transient_Wall_Row_Picks_The_Level() {
+        Run r;
+        Solve(Start_Up(Kind_Transient_1D), r);
+        Output_Form w;
+        w.resize(1100, 720);
+        w.Load_Results(r.out, r.stores, r.p);
+        w.show();
+        QVERIFY(QTest::qWaitForWindowExposed(&w));
+        Click_Cell(w, 3, 3);  // level 3, t = 48 s, an interior node
+        Accuracy_Tab* tab = w.Accuracy_Page();
+        QCOMPARE(tab->Level_List()->currentText(), QStringLiteral("t = 48 s"));
+        QVERIFY(tab->Explain_Label()->text().contains(
+            QStringLiteral("T' = F0·(T_W + T_E + G1) + (1 - 2F0)·T")));
+        Click_Cell(w, 1, 3);  // the initial profile
+        QVERIFY(tab->Explain_Label()->text().contains(
+            QStringLiteral("No equation makes the initial level.")));
+        w.hide();
+    }
+
+    void Transient_Plate_Levels() {
+        // The start-up plate with its top edge in the 50 C air it offers.
+        Input_Form_State f = Start_Up(Kind_Transient_2D);
+        f.Sides[14].Choice = BC_Convection;
+        Run r;
+        Solve(f, r);
+        Output_Form w;
+        w.resize(1100, 720);
+        w.Load_Results(r.out, r.stores, r.p);
+        Accuracy_Tab* tab = w.Accuracy_Page();
+        QCOMPARE(tab->Level_List()->count(), 7);
+        QCOMPARE(tab->Level_List()->currentText(), QStringLiteral("t = 12 s"));
+        QVERIFY(tab->Balance_Label()->text().contains(QStringLiteral("balance error")));
+        QVERIFY(!tab->View_Switch()->isVisibleTo(tab));
+        tab->Level_List()->setCurrentIndex(0);
+        QVERIFY(tab->Balance_Label()->text().contains(QStringLiteral("Choose a later level")));
+        tab->Level_List()->setCurrentIndex(6);
+        w.show();
+        QVERIFY(QTest::qWaitForWindowExposed(&w));
+        Click_Cell(w, 1, 2);  // node (2, 1) on the top edge in air, at the last level
+        QVERIFY(tab->Explain_Label()->text().contains(QStringLiteral(
+            "T' = F·(2·N_in + N_a + N_b + 2·Bi_T·T∞T + G1) + (1 - 4F - 2·Bi_T·F)·T")));
+        w.Output_Tab()->setCurrentIndex(2);
+        Save_Screenshot(&w, QStringLiteral("accuracy_transient.png"));
+        w.hide();
+    }
+};
+
+QTEST_MAIN(Accuracy_Tab_Test)
+#include "accuracy_tab_test.moc"
