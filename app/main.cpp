@@ -1,11 +1,11 @@
-#include <QApplication>
 #include <cstring>
 
 #include "about/about_form.h"
+#include "input/calorix_application.h"
 #include "input/input_form.h"
 
 int main(int argc, char* argv[]) {
-    QApplication app(argc, argv);
+    calorix::Calorix_Application app(argc, argv);
     QApplication::setApplicationName(QStringLiteral("CALORIX"));
     // The input window is built first but shown only when the start-up
     // screen hands over to it.
