@@ -327,8 +327,13 @@ QWidget* Output_Form::Build_Graphical_Tab() {
     x_input_frame_->hide();
     pv->addWidget(x_input_frame_);
     chart_ = new Temperature_Chart(plot_frame_);
-    chart_->setMinimumHeight(400);
+    chart_->setMinimumHeight(300);
     pv->addWidget(chart_, 1);
+    save_chart_command_ = new QPushButton(QStringLiteral("Save Chart…"), plot_frame_);
+    save_chart_command_->setAutoDefault(false);
+    connect(save_chart_command_, &QPushButton::clicked, chart_,
+            &Temperature_Chart::Save_Chart_Command_Click);
+    pv->addWidget(save_chart_command_, 0, Qt::AlignRight);
     v->addWidget(plot_frame_, 1);
 
     // The shaded picture goes into this host; the second input copy waits
@@ -523,8 +528,14 @@ void Output_Form::Distance_List_Box_Click() {
         model_->Kind != Kind_Transient_1D) {
         return;
     }
-    const std::string text = distance_list_->currentText().toStdString();
-    Chart_Transient_1D_Location(*stores_, problem_->Grid_Size, text, model_->Chart);
+    std::string text = distance_list_->currentText().toStdString();
+    const Location_Pick pick =
+        Chart_Transient_1D_Location(*stores_, problem_->Grid_Size, text, model_->Chart);
+    if (pick.Off_The_Wall && pick.Node <= distance_list_->count()) {
+        // The box names the face that is charted, as the title does.
+        distance_list_->setCurrentIndex(pick.Node - 1);
+        text = distance_list_->currentText().toStdString();
+    }
     model_->Distance_List_Text = text;
     chart_->Draw(model_->Chart);
 }

@@ -13,6 +13,7 @@
 #include <QSignalSpy>
 #include <QTabWidget>
 #include <QTableView>
+#include <QTemporaryDir>
 #include <QTimer>
 #include <QtTest>
 #include <functional>
@@ -224,6 +225,28 @@ class Output_Form_Test : public QObject {
             QCOMPARE(chart->Category_Axis()->categoriesLabels().first(), QStringLiteral("0."));
             QCOMPARE(chart->Category_Axis()->categoriesLabels().last(), QStringLiteral("0.4"));
             Save_Screenshot(w, QStringLiteral("output_kind0_tab1.png"));
+
+            // "Save Chart…" writes what is shown, the curve's red included.
+            QTemporaryDir dir;
+            File_Dialog_Request asked;
+            Set_File_Dialog_Hook([&](const File_Dialog_Request& r) {
+                asked = r;
+                return dir.filePath(QStringLiteral("bar"));
+            });
+            QCOMPARE(w->Save_Chart_Command()->text(), QStringLiteral("Save Chart…"));
+            w->Save_Chart_Command()->click();
+            Set_File_Dialog_Hook({});
+            QVERIFY(asked.Save);
+            QCOMPARE(asked.Filters, QStringList{QStringLiteral("PNG Image (*.png)")});
+            const QImage png(dir.filePath(QStringLiteral("bar.png")), "PNG");
+            QCOMPARE(png.size(), chart->size() * chart->devicePixelRatio());
+            int red = 0;
+            for (int y = 0; y < png.height(); ++y) {
+                for (int x = 0; x < png.width(); ++x) {
+                    red += png.pixelColor(x, y) == QColor(200, 40, 30) ? 1 : 0;
+                }
+            }
+            QVERIFY2(red > 100, qPrintable(QString::number(red)));
         });
         QCOMPARE(shown_, 1);
     }
@@ -270,11 +293,21 @@ class Output_Form_Test : public QObject {
             QCOMPARE(chart->Series()->count(), 6);
             QCOMPARE(chart->Series()->at(0).y(), 20.0);
             QCOMPARE(chart->Series()->at(4).y(), s.Temperature_History_1D(5, 3));
-            // A typed location: 0.08 m is 1.07 grids from the left -> node 2.
-            Pick(w->Distance_List(), QStringLiteral("0.08"));
-            QCOMPARE(chart->chart()->title(),
-                     QStringLiteral("Temperature Vs Time For x = 0.08 m "));
-            QCOMPARE(chart->Series()->at(3).y(), s.Temperature_History_1D(4, 2));
+            // Typed locations: 0.08 m is 1.07 grids from the left -> node 2, kept
+            // as typed; off the wall the nearer face, its curve, title and item.
+            struct Off_Wall {
+                const char* typed;
+                const char* shown;
+                int node;
+            };
+            for (const Off_Wall& o : {Off_Wall{"0.5", "0.3", 5}, Off_Wall{"-1", "0.", 1},
+                                      Off_Wall{"0.08", "0.08", 2}}) {
+                Pick(w->Distance_List(), QString::fromLatin1(o.typed));
+                QCOMPARE(w->Distance_List()->currentText(), QString::fromLatin1(o.shown));
+                QCOMPARE(chart->chart()->title(),
+                         QStringLiteral("Temperature Vs Time For x = %1 m ").arg(o.shown));
+                QCOMPARE(chart->Series()->at(3).y(), s.Temperature_History_1D(4, o.node));
+            }
             Save_Screenshot(w, QStringLiteral("output_kind2_tab1.png"));
         });
         QCOMPARE(shown_, 1);
