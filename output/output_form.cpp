@@ -14,6 +14,7 @@
 #include <QPainterPath>
 #include <QPushButton>
 #include <QRadioButton>
+#include <QScrollArea>
 #include <QTabWidget>
 #include <QTableView>
 #include <QVBoxLayout>
@@ -111,14 +112,23 @@ Output_Form::Output_Form(QWidget* parent) : QDialog(parent) {
     f.setPointSize(10);
     setFont(f);
 
+    // The window fits a 1366 x 768 laptop screen above its taskbar: thin
+    // margins, the buttons in the row of the tabs, and a graphical page that
+    // scrolls rather than cuts off on a smaller screen.
     auto* layout = new QVBoxLayout(this);
+    layout->setContentsMargins(6, 2, 6, 4);
     output_tab_ = new QTabWidget(this);
     output_tab_->addTab(Build_Table_Tab(), QStringLiteral("Tabular Ouput"));
-    output_tab_->addTab(Build_Graphical_Tab(), QStringLiteral("Graphical Output"));
+    auto* graphical = new QScrollArea(output_tab_);
+    graphical->setFrameShape(QFrame::NoFrame);
+    graphical->setWidgetResizable(true);
+    graphical->setWidget(Build_Graphical_Tab());
+    output_tab_->addTab(graphical, QStringLiteral("Graphical Output"));
     layout->addWidget(output_tab_, 1);
 
-    auto* buttons = new QHBoxLayout();
-    buttons->addStretch(1);
+    auto* corner = new QWidget(output_tab_);
+    auto* buttons = new QHBoxLayout(corner);
+    buttons->setContentsMargins(0, 0, 4, 0);
     print_command_ = new QPushButton(QStringLiteral("&Print Results To File"), this);
     close_command_ = new QPushButton(QStringLiteral("&Close"), this);
     print_command_->setAutoDefault(false);
@@ -127,7 +137,7 @@ Output_Form::Output_Form(QWidget* parent) : QDialog(parent) {
     close_command_->setMinimumWidth(110);
     buttons->addWidget(print_command_);
     buttons->addWidget(close_command_);
-    layout->addLayout(buttons);
+    output_tab_->setCornerWidget(corner, Qt::TopRightCorner);
 
     connect(output_tab_, &QTabWidget::currentChanged, this, &Output_Form::Output_Tab_Click);
     connect(close_command_, &QPushButton::clicked, this, &Output_Form::Command2_Click);
@@ -306,6 +316,7 @@ QWidget* Output_Form::Build_Table_Tab() {
 QWidget* Output_Form::Build_Graphical_Tab() {
     auto* tab = new QWidget(this);
     auto* v = new QVBoxLayout(tab);
+    v->setContentsMargins(0, 0, 0, 0);
 
     plot_frame_ = new QGroupBox(tab);
     auto* pv = new QVBoxLayout(plot_frame_);

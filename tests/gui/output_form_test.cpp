@@ -6,6 +6,7 @@
 #include <QGroupBox>
 #include <QHeaderView>
 #include <QLabel>
+#include <QLayout>
 #include <QLineEdit>
 #include <QLineSeries>
 #include <QPushButton>
@@ -417,6 +418,45 @@ class Output_Form_Test : public QObject {
         QCOMPARE(asked, 1);
         QVERIFY(asked_to_save_out);
         QCOMPARE(shown_, 1);
+    }
+
+    void fits_a_laptop_screen_above_its_taskbar() {
+        // 1366 x 768 with a 48 px taskbar leaves 720 px; with a title bar of
+        // up to 40 px the window may need 680 px at most, so 640 inside.
+        constexpr int Most_Inside = 640;
+        D12_Input_Form form;
+        form.show();
+        QStringList too_tall;
+        for (int kind : {0, 1, 2, 3}) {
+            Run(form, kind, [&](Output_Form* w) {
+                for (int tab : {0, 1}) {
+                    w->Output_Tab()->setCurrentIndex(tab);
+                    QCoreApplication::processEvents();
+                    const int needed = w->layout()->minimumSize().height();
+                    // At that height nothing is cut off: the buttons sit inside.
+                    w->resize(1366, Most_Inside);
+                    QCoreApplication::processEvents();
+                    const QRect close(w->Close_Command()->mapTo(w, QPoint(0, 0)),
+                                      w->Close_Command()->size());
+                    QWidget* shown = w->Table_View();
+                    if (tab == 1) {
+                        shown = kind == 0 || kind == 2
+                                    ? static_cast<QWidget*>(w->Plot_Output_Frame())
+                                    : w->Shaded_Panel();
+                    }
+                    const QWidget* page = w->Output_Tab()->currentWidget();
+                    const bool whole =
+                        QRect(page->mapTo(w, QPoint(0, 0)), page->size())
+                            .contains(QRect(shown->mapTo(w, QPoint(0, 0)), shown->size()));
+                    if (needed > Most_Inside || !w->rect().contains(close) || !whole) {
+                        too_tall.append(
+                            QStringLiteral("kind %1 tab %2: %3 px").arg(kind).arg(tab).arg(needed));
+                    }
+                }
+            });
+            QCOMPARE(shown_, 1);
+        }
+        QVERIFY2(too_tall.isEmpty(), qPrintable(too_tall.join(QStringLiteral("; "))));
     }
 
     void long_history_appears_at_once() {
