@@ -248,6 +248,18 @@ class Output_Form_Test : public QObject {
                 }
             }
             QVERIFY2(red > 100, qPrintable(QString::number(red)));
+            // A folder that is not there: the user is told, nothing is written.
+            QStringList said;
+            Set_Message_Hook([&](const Message_Request& r) {
+                said.append(r.Text);
+                return true;
+            });
+            Set_File_Dialog_Hook(
+                [&](const File_Dialog_Request&) { return dir.filePath(QStringLiteral("no/bar")); });
+            w->Save_Chart_Command()->click();
+            Set_File_Dialog_Hook({});
+            QCOMPARE(said, QStringList{QStringLiteral("CALORIX could not write the picture file ") +
+                                       dir.filePath(QStringLiteral("no/bar.png"))});
         });
         QCOMPARE(shown_, 1);
     }
