@@ -142,7 +142,7 @@ Output_Form::Output_Form(QWidget* parent) : QDialog(parent) {
     connect(output_tab_, &QTabWidget::currentChanged, this, &Output_Form::Output_Tab_Click);
     connect(close_command_, &QPushButton::clicked, this, &Output_Form::Command2_Click);
     connect(print_command_, &QPushButton::clicked, this, &Output_Form::Print_Requested);
-    resize(1100, 720);
+    resize(1100, 640);  // with its title bar, above a laptop's taskbar
 }
 
 Output_Form::~Output_Form() = default;
