@@ -1,13 +1,16 @@
 #include "about/about_form.h"
 
+#include <QCoreApplication>
 #include <QElapsedTimer>
 #include <QFont>
+#include <QGuiApplication>
 #include <QHBoxLayout>
 #include <QLabel>
 #include <QShowEvent>
 #include <QThread>
 #include <QTimer>
 #include <QVBoxLayout>
+#include <QWindow>
 
 #include "about/calorix_icon.h"
 #include "input/input_form.h"
@@ -81,8 +84,20 @@ void About_Form::showEvent(QShowEvent* e) {
 }
 
 void About_Form::Pause_And_Hand_Over() {
-    // Paint now: nothing else is processed until the pause is over.
+    // On a real display the window shows only once the window system has
+    // mapped and exposed it: painting before that paints nothing, and the
+    // blocking pause would leave a black box.  So wait until it is exposed
+    // (input held back meanwhile), paint, and push the frame out to the
+    // display before the pause starts.
+    QElapsedTimer wait;
+    wait.start();
+    while (!(windowHandle() != nullptr && windowHandle()->isExposed()) &&
+           wait.elapsed() < Expose_Wait_Milliseconds) {
+        QCoreApplication::processEvents(QEventLoop::ExcludeUserInputEvents, 10);
+    }
     repaint();
+    QCoreApplication::processEvents(QEventLoop::ExcludeUserInputEvents);
+    QGuiApplication::sync();
     if (Pause_Milliseconds > 0) {
         QElapsedTimer clock;
         clock.start();

@@ -27,6 +27,10 @@ class About_Form : public QDialog {
     std::array<QLabel*, 4> Label{};
 
   protected:
+    // A window system that never exposes the window does not hold the
+    // program up for longer than this.
+    static constexpr int Expose_Wait_Milliseconds = 2000;
+
     void showEvent(QShowEvent* e) override;
 
   private:

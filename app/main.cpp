@@ -8,6 +8,7 @@
 #include "about/calorix_icon.h"
 #include "app/command_line.h"
 #include "app/start_up.h"
+#include "input/calorix_application.h"
 #include "input/input_form.h"
 
 namespace {
@@ -39,7 +40,7 @@ int main(int argc, char* argv[]) {
     if (Answered(calorix::Parse_Command_Line(Arguments(argc, argv)))) {
         return 0;
     }
-    QApplication app(argc, argv);
+    calorix::Calorix_Application app(argc, argv);
     const calorix::Command_Line line = calorix::Parse_Command_Line(Arguments(argc, argv));
     if (Answered(line)) {
         return 0;

@@ -2,6 +2,7 @@
 
 #include <QDir>
 #include <QFileDialog>
+#include <QFileInfo>
 #include <utility>
 
 namespace calorix {
@@ -13,37 +14,75 @@ File_Dialog_Hook& Hook() {
     return hook;
 }
 
+// The folder of the file chosen last in any dialog; empty until then.
+QString& Remembered_Folder() {
+    static QString folder;
+    return folder;
+}
+
+QString Show_Dialog(QWidget* parent, const File_Dialog_Request& request) {
+    QFileDialog dialog(parent, QString(), request.Initial_Directory);
+    dialog.setNameFilters(request.Filters);
+    if (request.Selected_Filter >= 0 && request.Selected_Filter < request.Filters.size()) {
+        dialog.selectNameFilter(request.Filters[request.Selected_Filter]);
+    }
+    dialog.setAcceptMode(request.Save ? QFileDialog::AcceptSave : QFileDialog::AcceptOpen);
+    dialog.setFileMode(request.Save ? QFileDialog::AnyFile : QFileDialog::ExistingFile);
+    // The dialog adds the extension itself, so that its overwrite question
+    // names the file that will really be written.
+    dialog.setDefaultSuffix(request.Default_Extension);
+    if (dialog.exec() != QDialog::Accepted || dialog.selectedFiles().isEmpty()) {
+        return {};
+    }
+    return dialog.selectedFiles().constFirst();
+}
+
 }  // namespace
 
 void Set_File_Dialog_Hook(File_Dialog_Hook hook) {
     Hook() = std::move(hook);
 }
 
+QString Last_Folder() {
+    return Remembered_Folder().isEmpty() ? QDir::homePath() : Remembered_Folder();
+}
+
+void Forget_Last_Folder() {
+    Remembered_Folder().clear();
+}
+
+QString With_Default_Extension(const QString& path, const QString& extension) {
+    if (path.isEmpty() || extension.isEmpty() || QFileInfo(path).fileName().contains(u'.')) {
+        return path;
+    }
+    return path + u'.' + extension;
+}
+
 QString Ask_File_Name(QWidget* parent, const File_Dialog_Request& request) {
-    if (Hook()) {
-        return Hook()(request);
+    File_Dialog_Request shown = request;
+    if (shown.Initial_Directory.isEmpty()) {
+        shown.Initial_Directory = Last_Folder();
     }
-    const QString filter = request.Filters.join(QStringLiteral(";;"));
-    QString selected =
-        request.Selected_Filter >= 0 && request.Selected_Filter < request.Filters.size()
-            ? request.Filters[request.Selected_Filter]
-            : QString();
-    if (request.Save) {
-        return QFileDialog::getSaveFileName(parent, QString(), request.Initial_Directory, filter,
-                                            &selected);
+    QString path = Hook() ? Hook()(shown) : Show_Dialog(parent, shown);
+    if (path.isEmpty()) {
+        return path;  // cancelled: the folder is not remembered either
     }
-    return QFileDialog::getOpenFileName(parent, QString(), request.Initial_Directory, filter,
-                                        &selected);
+    if (shown.Save) {
+        path = With_Default_Extension(path, shown.Default_Extension);
+    }
+    Remembered_Folder() = QFileInfo(path).absolutePath();
+    return path;
 }
 
 File_Dialog_Request Calorix_File_Request(bool save, const QString& extension) {
     File_Dialog_Request request;
     request.Save = save;
-    // The user's own folder plays the part of the root of drive C.
-    request.Initial_Directory = QDir::homePath();
+    // The last folder plays the part of the root of drive C.
+    request.Initial_Directory = Last_Folder();
     request.Filters = {QStringLiteral("All Files (*.*)"),
                        QStringLiteral("Text _Files (*.%1)").arg(extension)};
     request.Selected_Filter = 1;
+    request.Default_Extension = extension;
     return request;
 }
 

@@ -1,7 +1,8 @@
 #pragma once
-// The open and save dialogs of the input window.  Every dialog of the program
-// goes through Ask_File_Name, so that a test can install a hook that picks
-// the file instead of a person.
+// The open and save dialogs of the program.  Every dialog goes through
+// Ask_File_Name, so that a test can install a hook that picks the file
+// instead of a person, and so that every dialog starts in the folder the user
+// chose last in any of them.
 #include <QString>
 #include <QStringList>
 #include <functional>
@@ -12,9 +13,12 @@ namespace calorix {
 
 struct File_Dialog_Request {
     bool Save = false;  // save dialog instead of open dialog
+    // Empty: the folder of the last chosen file (the home folder at first).
     QString Initial_Directory;
     QStringList Filters;      // e.g. "All Files (*.*)", "Text _Files (*.clx)"
     int Selected_Filter = 0;  // index into Filters
+    // Save dialogs: appended (with its point) to a name typed without one.
+    QString Default_Extension;
 };
 
 // Returns the chosen path, or an empty text for a cancel.  An empty hook
@@ -22,10 +26,21 @@ struct File_Dialog_Request {
 using File_Dialog_Hook = std::function<QString(const File_Dialog_Request&)>;
 void Set_File_Dialog_Hook(File_Dialog_Hook hook);
 
+// Shows the dialog (or asks the hook), adds the default extension to a saved
+// name that has none and remembers the folder of the chosen file.
 QString Ask_File_Name(QWidget* parent, const File_Dialog_Request& request);
 
+// The folder the next dialog starts in; Forget_Last_Folder goes back to the
+// home folder.
+QString Last_Folder();
+void Forget_Last_Folder();
+
+// "plate" becomes "plate.clx"; a name that already has an extension, such as
+// "plate.txt", is kept as typed.
+QString With_Default_Extension(const QString& path, const QString& extension);
+
 // The dialog settings of the problem-file commands (extension "clx") and of
-// the results report (extension "out"): the home folder, all files first,
+// the results report (extension "out"): the last folder, all files first,
 // the program's own files selected.
 File_Dialog_Request Calorix_File_Request(bool save, const QString& extension);
 

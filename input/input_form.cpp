@@ -13,10 +13,13 @@
 #include <QPainter>
 #include <QPushButton>
 #include <QRadioButton>
+#include <QStatusBar>
 #include <QTabBar>
 #include <QTabWidget>
 #include <QVBoxLayout>
+#include <exception>
 
+#include "common/run_error.h"
 #include "input/message_dialogs.h"
 #include "input/run_driver.h"
 #include "output/output_form.h"
@@ -135,10 +138,18 @@ D12_Input_Form::D12_Input_Form(QWidget* parent) : QMainWindow(parent) {
     }
     connect(case_tab_, &QTabWidget::currentChanged, this, &D12_Input_Form::Case_Tab_Click);
     connect(ok_command_, &QPushButton::clicked, this, &D12_Input_Form::OK_Command_Click);
+    // Calculate Temperature is the window's default button: Enter in any box
+    // runs it.  (A main window has no default-button handling of its own.)
+    for (QLineEdit* box : central->findChildren<QLineEdit*>()) {
+        connect(box, &QLineEdit::returnPressed, ok_command_, &QPushButton::click);
+    }
+    file_name_label_ = new QLabel(this);
+    statusBar()->addWidget(file_name_label_, 1);
 
     // Form_Load: the window opens on the 2-D steady tab.
     case_tab_->setCurrentIndex(Kind_Steady_2D);
     problem_.File_Name = "output.clx";
+    Show_File_Name();
 }
 
 D12_Input_Form::~D12_Input_Form() = default;
@@ -377,13 +388,20 @@ void D12_Input_Form::OK_Command_Click() {
     Busy_Pointer busy;
     Results_Window();  // the side captions are written on it during the fill
     Message_Box_Dialogs dialogs(this);
-    const Run_Outcome outcome =
-        Run_Calculation(Read_Form_State(), problem_, stores_, output_, dialogs);
-    busy.Release();
-    if (outcome != Run_Outcome::Solved) {
-        return;
+    try {
+        const Run_Outcome outcome =
+            Run_Calculation(Read_Form_State(), problem_, stores_, output_, dialogs);
+        busy.Release();
+        if (outcome != Run_Outcome::Solved) {
+            return;
+        }
+        Results_Window()->Show_Results(output_, stores_, problem_);
+    } catch (const std::exception&) {
+        // Whatever else fails inside a run ends it as every run failure
+        // does: with the one message, and no results window.
+        busy.Release();
+        Show_Calorix_Message(this, QString::fromLatin1(Memory_Message));
     }
-    Results_Window()->Show_Results(output_, stores_, problem_);
 }
 
 void D12_Input_Form::Exit_Command_Click() {

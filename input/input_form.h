@@ -76,6 +76,8 @@ class D12_Input_Form : public QMainWindow {
     int Kind() const;
     QTabWidget* Case_Tab() const { return case_tab_; }
     QPushButton* OK_Command() const { return ok_command_; }
+    // The status line with the current problem file name.
+    QLabel* File_Name_Label() const { return file_name_label_; }
     const Parameter_Controls& Parameters(int kind) const { return params_[kind]; }
     const Side_Controls& Side(int index) const { return sides_[index]; }
 
@@ -116,9 +118,11 @@ class D12_Input_Form : public QMainWindow {
     QGroupBox* Build_Side(int kind, int side);
     void Case_Tab_Click(int index);
     void BC_Option_Click(int index, int option);
+    void Show_File_Name();
 
     QTabWidget* case_tab_ = nullptr;
     QPushButton* ok_command_ = nullptr;
+    QLabel* file_name_label_ = nullptr;
     std::array<Parameter_Controls, 4> params_;
     std::array<Side_Controls, 16> sides_;
 

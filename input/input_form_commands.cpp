@@ -1,4 +1,7 @@
 // The file, library, help and report commands of the input window.
+#include <QLabel>
+#include <exception>
+
 #include "about/help_about_form.h"
 #include "input/file_dialogs.h"
 #include "input/input_form.h"
@@ -19,15 +22,25 @@ void D12_Input_Form::Open_Command_Click() {
 
 void D12_Input_Form::Open_Named_File(const QString& path) {
     problem_.File_Name = path.toStdString();
-    // A file that cannot be read ends the command silently; whatever was
-    // restored before the fault stays on the window.
+    Show_File_Name();
+    // A file that cannot be read (a folder, a read error, a bad value) ends
+    // the command silently; whatever was restored before the fault stays on
+    // the window.
     Input_Form_State state = Read_Form_State();
-    Open_File(problem_.File_Name, state, &problem_);
+    try {
+        Open_File(problem_.File_Name, state, &problem_);
+    } catch (const std::exception&) {
+    }
     Apply_Form_State(state);
 }
 
 void D12_Input_Form::Save_Command_Click() {
-    if (!Save_File(problem_.File_Name, Read_Form_State())) {
+    bool saved = false;
+    try {
+        saved = Save_File(problem_.File_Name, Read_Form_State());
+    } catch (const std::exception&) {
+    }
+    if (!saved) {
         Show_Calorix_Message(this, QStringLiteral("CALORIX could not write the problem file ") +
                                        QString::fromStdString(problem_.File_Name));
     }
@@ -39,7 +52,11 @@ void D12_Input_Form::Save_As_Command_Click() {
         return;
     }
     problem_.File_Name = path.toStdString();
-    Save_File(problem_.File_Name, Read_Form_State());  // a failure ends silently
+    Show_File_Name();
+    try {
+        Save_File(problem_.File_Name, Read_Form_State());  // a failure ends silently
+    } catch (const std::exception&) {
+    }
 }
 
 void D12_Input_Form::Thermal_Conductivity_Command_Click() {
@@ -63,9 +80,19 @@ void D12_Input_Form::Print_Results_Command() {
         return;  // cancelled: no file, no message
     }
     problem_.File_Name = path.toStdString();
+    Show_File_Name();
     // Failures end the command silently.  The row and column counts of the
     // report are not kept: every picture routine counts again before it draws.
-    Print_To_File(problem_.File_Name, Read_Form_State(), problem_, output_);
+    try {
+        Print_To_File(problem_.File_Name, Read_Form_State(), problem_, output_);
+    } catch (const std::exception&) {
+    }
+}
+
+void D12_Input_Form::Show_File_Name() {
+    // The whole path: the same name can sit in several folders.
+    file_name_label_->setText(QStringLiteral("File: ") +
+                              QString::fromStdString(problem_.File_Name));
 }
 
 void D12_Input_Form::Fill_Properties_In_Combo_Box() {

@@ -113,16 +113,25 @@ Output_Form::Output_Form(QWidget* parent) : QDialog(parent) {
     f.setPointSize(10);
     setFont(f);
 
+    // The window fits a 1366 x 768 laptop screen above its taskbar: thin
+    // margins, the buttons in the row of the tabs, and a graphical page that
+    // scrolls rather than cuts off on a smaller screen.
     auto* layout = new QVBoxLayout(this);
+    layout->setContentsMargins(6, 2, 6, 4);
     output_tab_ = new QTabWidget(this);
     output_tab_->addTab(Build_Table_Tab(), QStringLiteral("Tabular Ouput"));
-    output_tab_->addTab(Build_Graphical_Tab(), QStringLiteral("Graphical Output"));
+    auto* graphical = new QScrollArea(output_tab_);
+    graphical->setFrameShape(QFrame::NoFrame);
+    graphical->setWidgetResizable(true);
+    graphical->setWidget(Build_Graphical_Tab());
+    output_tab_->addTab(graphical, QStringLiteral("Graphical Output"));
     accuracy_tab_ = new Accuracy_Tab(this);
     output_tab_->addTab(accuracy_tab_, QStringLiteral("Heat Balance and Accuracy"));
     layout->addWidget(output_tab_, 1);
 
-    auto* buttons = new QHBoxLayout();
-    buttons->addStretch(1);
+    auto* corner = new QWidget(output_tab_);
+    auto* buttons = new QHBoxLayout(corner);
+    buttons->setContentsMargins(0, 0, 4, 0);
     print_command_ = new QPushButton(QStringLiteral("&Print Results To File"), this);
     close_command_ = new QPushButton(QStringLiteral("&Close"), this);
     print_command_->setAutoDefault(false);
@@ -131,12 +140,12 @@ Output_Form::Output_Form(QWidget* parent) : QDialog(parent) {
     close_command_->setMinimumWidth(110);
     buttons->addWidget(print_command_);
     buttons->addWidget(close_command_);
-    layout->addLayout(buttons);
+    output_tab_->setCornerWidget(corner, Qt::TopRightCorner);
 
     connect(output_tab_, &QTabWidget::currentChanged, this, &Output_Form::Output_Tab_Click);
     connect(close_command_, &QPushButton::clicked, this, &Output_Form::Command2_Click);
     connect(print_command_, &QPushButton::clicked, this, &Output_Form::Print_Requested);
-    resize(1100, 720);
+    resize(1100, 640);  // with its title bar, above a laptop's taskbar
 }
 
 Output_Form::~Output_Form() = default;
@@ -310,6 +319,7 @@ QWidget* Output_Form::Build_Table_Tab() {
 QWidget* Output_Form::Build_Graphical_Tab() {
     auto* tab = new QWidget(this);
     auto* v = new QVBoxLayout(tab);
+    v->setContentsMargins(0, 0, 0, 0);
 
     plot_frame_ = new QGroupBox(tab);
     auto* pv = new QVBoxLayout(plot_frame_);
@@ -331,8 +341,13 @@ QWidget* Output_Form::Build_Graphical_Tab() {
     x_input_frame_->hide();
     pv->addWidget(x_input_frame_);
     chart_ = new Temperature_Chart(plot_frame_);
-    chart_->setMinimumHeight(400);
+    chart_->setMinimumHeight(300);
     pv->addWidget(chart_, 1);
+    save_chart_command_ = new QPushButton(QStringLiteral("Save Chart…"), plot_frame_);
+    save_chart_command_->setAutoDefault(false);
+    connect(save_chart_command_, &QPushButton::clicked, chart_,
+            &Temperature_Chart::Save_Chart_Command_Click);
+    pv->addWidget(save_chart_command_, 0, Qt::AlignRight);
     v->addWidget(plot_frame_, 1);
 
     // The shaded picture goes into this host; the second input copy waits
@@ -536,8 +551,14 @@ void Output_Form::Distance_List_Box_Click() {
         model_->Kind != Kind_Transient_1D) {
         return;
     }
-    const std::string text = distance_list_->currentText().toStdString();
-    Chart_Transient_1D_Location(*stores_, problem_->Grid_Size, text, model_->Chart);
+    std::string text = distance_list_->currentText().toStdString();
+    const Location_Pick pick =
+        Chart_Transient_1D_Location(*stores_, problem_->Grid_Size, text, model_->Chart);
+    if (pick.Off_The_Wall && pick.Node <= distance_list_->count()) {
+        // The box names the face that is charted, as the title does.
+        distance_list_->setCurrentIndex(pick.Node - 1);
+        text = distance_list_->currentText().toStdString();
+    }
     model_->Distance_List_Text = text;
     chart_->Draw(model_->Chart);
 }

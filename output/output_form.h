@@ -72,6 +72,7 @@ class Output_Form : public QDialog {
     Text_Table_Model* Table_Model() const { return table_model_; }
     QLabel* Table_Corner() const { return table_corner_; }
     Temperature_Chart* Chart_View() const { return chart_; }
+    QPushButton* Save_Chart_Command() const { return save_chart_command_; }
     QComboBox* Time_List() const { return time_list_; }
     QComboBox* Distance_List() const { return distance_list_; }
     QPushButton* Close_Command() const { return close_command_; }
@@ -135,6 +136,7 @@ class Output_Form : public QDialog {
     QGroupBox* x_input_frame_ = nullptr;
     QComboBox* distance_list_ = nullptr;
     Temperature_Chart* chart_ = nullptr;
+    QPushButton* save_chart_command_ = nullptr;
     QWidget* shaded_host_ = nullptr;
     Shaded_Plot_Panel* shaded_panel_ = nullptr;
 

@@ -8,6 +8,9 @@
 #include <QValueAxis>
 #include <algorithm>
 
+#include "input/file_dialogs.h"
+#include "input/message_dialogs.h"
+
 namespace calorix {
 
 namespace {
@@ -34,8 +37,28 @@ Temperature_Chart::Temperature_Chart(QWidget* parent) : QChartView(parent) {
     title_font.setPointSize(12);
     title_font.setBold(true);
     chart->setTitleFont(title_font);
+    // The view owns the chart it is given but only lets go of the empty
+    // chart it started with: that one is ours to delete.
+    QChart* const empty = this->chart();
     setChart(chart);
+    delete empty;
     setRenderHint(QPainter::Antialiasing);
+}
+
+void Temperature_Chart::Save_Chart_Command_Click() {
+    File_Dialog_Request request;
+    request.Save = true;
+    request.Filters = {QStringLiteral("PNG Image (*.png)")};
+    request.Default_Extension = QStringLiteral("png");
+    const QString path = Ask_File_Name(this, request);
+    if (!path.isEmpty() && !Save_Png(path)) {
+        Show_Calorix_Message(this,
+                             QStringLiteral("CALORIX could not write the picture file ") + path);
+    }
+}
+
+bool Temperature_Chart::Save_Png(const QString& path) {
+    return grab().save(path, "PNG");
 }
 
 void Temperature_Chart::Draw(const Chart_Data& data) {

@@ -21,6 +21,13 @@ class Temperature_Chart : public QChartView {
     // stays readable (and quick to lay out).
     void Draw(const Chart_Data& data);
 
+    // "Save Chart…": asks for a file name (".png" added when none is typed)
+    // and writes the chart as it is shown, title and axes included.  A file
+    // that cannot be written is reported.
+    void Save_Chart_Command_Click();
+    // Writes the chart as a PNG picture; false when the file cannot be written.
+    bool Save_Png(const QString& path);
+
     QLineSeries* Series() const { return series_; }
     QCategoryAxis* Category_Axis() const { return axis_x_; }
     QValueAxis* Value_Axis() const { return axis_y_; }

@@ -19,10 +19,19 @@ void Display_Steady_State_2D_Results(const Steady_2D_Store& s, Output_Model& out
 // right face against time.  Turns Time_Steps_T1D from M into M + 1.
 void Display_Transient_1D_Results(Result_Stores& stores, Output_Model& out);
 
+// The node a location names: 0 when it names none (an empty history, a grid
+// size of zero); Off_The_Wall when the location lay beyond a face and the
+// face itself was taken.
+struct Location_Pick {
+    int Node = 0;
+    bool Off_The_Wall = false;
+};
+
 // Recharts the history of the node nearest to the location typed or picked in
-// the location list.
-void Chart_Transient_1D_Location(const Result_Stores& stores, double grid_size_cm,
-                                 const std::string& location_text, Chart_Data& chart);
+// the location list.  A location off the wall charts the nearer face, titled
+// with the face's own location.
+Location_Pick Chart_Transient_1D_Location(const Result_Stores& stores, double grid_size_cm,
+                                          const std::string& location_text, Chart_Data& chart);
 
 // One level of the 2-D transient run into the table; the layout (size,
 // alignment, headers) is written only on the first call after a run.

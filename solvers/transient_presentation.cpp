@@ -70,24 +70,32 @@ void Display_Transient_1D_Results(Result_Stores& stores, Output_Model& out) {
     Chart_Node_History(s, dt, n, out.Chart);
 }
 
-void Chart_Transient_1D_Location(const Result_Stores& stores, double grid_size_cm,
-                                 const std::string& location_text, Chart_Data& chart) {
+Location_Pick Chart_Transient_1D_Location(const Result_Stores& stores, double grid_size_cm,
+                                          const std::string& location_text, Chart_Data& chart) {
     const Transient_1D_Store& s = stores.Transient_1D;
-    const double x = Text_To_Number(location_text);
+    double x = Text_To_Number(location_text);
     // x * 100 turns metres into centimetres, the unit of the grid size.
-    const double node_value = Round_Half_Even(x * 100.0 / grid_size_cm + 1.0);
+    double node_value = Round_Half_Even(x * 100.0 / grid_size_cm + 1.0);
     const double nodes =
         std::min(s.Nodes_T1D, static_cast<double>(s.Temperature_History_1D.Nodes()));
-    // A location typed off the wall (or a grid size of zero) names no node;
-    // the chart keeps the curve it shows.
-    if (!(node_value >= 1.0 && node_value <= nodes)) {
-        return;
+    Location_Pick pick;
+    // A grid size of zero names no node at all.
+    if (!std::isfinite(node_value) || nodes < 1.0) {
+        return pick;
     }
     if (s.Time_Steps_T1D < 1 || s.Time_Steps_T1D > s.Temperature_History_1D.Levels()) {
-        return;
+        return pick;
     }
+    // Off the wall the nearest node is the face on that side.
+    if (node_value < 1.0 || node_value > nodes) {
+        node_value = node_value < 1.0 ? 1.0 : nodes;
+        x = s.X_Location_T1D(static_cast<int>(node_value));
+        pick.Off_The_Wall = true;
+    }
+    pick.Node = static_cast<int>(node_value);
     chart.Title = "Temperature Vs Time For x = " + Format_Number(x, "##0.###") + " m ";
-    Chart_Node_History(s, stores.Delta_Time, static_cast<int>(node_value), chart);
+    Chart_Node_History(s, stores.Delta_Time, pick.Node, chart);
+    return pick;
 }
 
 void Display_Transient_2D_Results(Transient_2D_Store& s, const Node_Plane& plane,

@@ -38,13 +38,13 @@ constexpr const char* Message_Bi_Left =
 
 // True when the user lets the explicit run go on.
 bool Explicit_Run_Accepted(double f0, double bi_l, double bi_r, User_Dialogs& dialogs) {
-    if (2.0 * f0 > 1.0 && !dialogs.Ask_Yes_No(Message_2F0, false)) {
+    if (2.0 * f0 > 1.0 && !dialogs.Ask_Yes_No(Message_2F0, true)) {
         return false;
     }
-    if ((2.0 * bi_r) * f0 + 2.0 * f0 > 1.0 && !dialogs.Ask_Yes_No(Message_Bi_Right, false)) {
+    if ((2.0 * bi_r) * f0 + 2.0 * f0 > 1.0 && !dialogs.Ask_Yes_No(Message_Bi_Right, true)) {
         return false;
     }
-    if ((2.0 * bi_l) * f0 + 2.0 * f0 > 1.0 && !dialogs.Ask_Yes_No(Message_Bi_Left, false)) {
+    if ((2.0 * bi_l) * f0 + 2.0 * f0 > 1.0 && !dialogs.Ask_Yes_No(Message_Bi_Left, true)) {
         return false;
     }
     return true;

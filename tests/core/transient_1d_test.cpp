@@ -120,7 +120,7 @@ TEST(Transient1DStability, AnsweringYesShowsAllThreeMessagesInOrder) {
     EXPECT_EQ(r.dialogs.questions[1], Message_2);
     EXPECT_EQ(r.dialogs.questions[2], Message_3);
     for (bool yes_default : r.dialogs.yes_defaults) {
-        EXPECT_FALSE(yes_default);  // No is the default button
+        EXPECT_TRUE(yes_default);  // Yes is the default button, as in 2-D
     }
     EXPECT_EQ(r.outcome, Run_Outcome::Solved);
     EXPECT_EQ(r.p.Stability_Message_Flag, 0);

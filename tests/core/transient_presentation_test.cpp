@@ -178,18 +178,32 @@ TEST(TransientPresentation1D, ExactHalfNodesRoundToEven) {
     EXPECT_DOUBLE_EQ(c.Values[1], 22.004);
 }
 
-TEST(TransientPresentation1D, LocationOffTheWallKeepsTheCurve) {
+TEST(TransientPresentation1D, LocationOffTheWallChartsTheNearerFace) {
     Result_Stores stores;
     Fill_1D(stores, 5, 0.01, 2, 1.0);
     Output_Model out;
     Display_Transient_1D_Results(stores, out);
     Chart_Data& c = out.Chart;
+    struct Case {
+        const char* typed;
+        int node;
+        const char* title;
+    };
+    // Grid 1 cm, faces at 0 and 0.04 m: 0.5 m is node 51 of 5, -0.02 m node -1.
+    for (const Case& k : {Case{"0.5", 5, "Temperature Vs Time For x = 0.04 m "},
+                          Case{"-0.02", 1, "Temperature Vs Time For x = 0. m "}}) {
+        const Location_Pick pick = Chart_Transient_1D_Location(stores, 1.0, k.typed, c);
+        EXPECT_EQ(pick.Node, k.node) << k.typed;
+        EXPECT_TRUE(pick.Off_The_Wall);
+        EXPECT_EQ(c.Title, k.title);
+        ASSERT_EQ(c.Point_Count(), 3);
+        EXPECT_DOUBLE_EQ(c.Values[1], 22.0 + 0.001 * k.node);
+    }
+    EXPECT_FALSE(Chart_Transient_1D_Location(stores, 1.0, "0.04", c).Off_The_Wall);
+    // A grid size of zero names no node: the chart keeps its curve.
     const Chart_Data before = c;
-    Chart_Transient_1D_Location(stores, 1.0, "0.5", c);  // node 51 of 5
+    EXPECT_EQ(Chart_Transient_1D_Location(stores, 0.0, "0.02", c).Node, 0);
     EXPECT_EQ(c.Title, before.Title);
-    EXPECT_EQ(c.Values, before.Values);
-    Chart_Transient_1D_Location(stores, 1.0, "-0.02", c);  // node -1
-    EXPECT_EQ(c.Values, before.Values);
 }
 
 TEST(TransientPresentation2D, LayoutHeadersAndOrientation) {

@@ -15,9 +15,11 @@
 #include <QTemporaryDir>
 #include <QTimer>
 #include <QtTest>
+#include <stdexcept>
 
 #include "about/about_form.h"
 #include "about/help_about_form.h"
+#include "input/calorix_application.h"
 #include "input/file_dialogs.h"
 #include "input/input_form.h"
 #include "input/message_dialogs.h"
@@ -61,7 +63,6 @@ class Files_Commands_Test : public QObject {
     }
     static void Check_Request(const File_Dialog_Request& r, bool save, const char* extension) {
         QCOMPARE(r.Save, save);
-        QCOMPARE(r.Initial_Directory, QDir::homePath());
         QCOMPARE(r.Filters.size(), 2);
         QCOMPARE(r.Filters[0], QStringLiteral("All Files (*.*)"));
         QCOMPARE(r.Filters[1], QStringLiteral("Text _Files (*.%1)").arg(QLatin1String(extension)));
@@ -69,7 +70,10 @@ class Files_Commands_Test : public QObject {
     }
 
   private slots:
-    void init() { Install_Hooks(); }
+    void init() {
+        Install_Hooks();
+        Forget_Last_Folder();
+    }
     void cleanup() {
         Set_File_Dialog_Hook({});
         Set_Message_Hook({});
@@ -173,6 +177,69 @@ class Files_Commands_Test : public QObject {
         QCOMPARE(form.Case_Tab()->currentIndex(), 0);  // read before the fault
         QCOMPARE(form.Parameters(0).Grid_Size_Text->text(), QStringLiteral("typed"));
         QCOMPARE(Bytes(path), QByteArray("0\r\n44\r\nrubbish\r\n"));
+    }
+
+    void unreadable_files_end_open_silently_and_nothing_ends_the_program() {
+        QTemporaryDir dir;
+        D12_Input_Form form;
+        form.Parameters(1).Grid_Size_Text->setText(QStringLiteral("typed"));
+        // A folder opens but cannot be read: the read fails with an exception.
+        answer_ = dir.path();
+        form.Open_Command->trigger();
+        QVERIFY(messages_.isEmpty());
+        QCOMPARE(QString::fromStdString(form.Definition().File_Name), dir.path());
+        QCOMPARE(form.Parameters(1).Grid_Size_Text->text(), QStringLiteral("typed"));
+        QCOMPARE(form.File_Name_Label()->text(), QStringLiteral("File: ") + dir.path());
+
+        // Any other handler that fails ends its own event, not the program.
+        bool after = false;
+        QTimer::singleShot(0, this, [] { throw std::runtime_error("a failing handler"); });
+        QTimer::singleShot(0, this, [&after] { after = true; });
+        QTRY_VERIFY(after);
+    }
+
+    void save_dialogs_add_the_extension_and_every_dialog_starts_in_the_last_folder() {
+        QTemporaryDir dir;
+        QTemporaryDir other;
+        D12_Input_Form form;
+        QCOMPARE(form.File_Name_Label()->text(), QStringLiteral("File: output.clx"));
+        struct Step {
+            QAction* command;  // null: the results window's print button
+            QString typed;
+            QString written;  // empty: cancelled
+            QString starts_in;
+        };
+        const QString home = QDir::homePath();
+        const QList<Step> steps = {
+            {form.Save_As_Command, dir.filePath("plate"), dir.filePath("plate.clx"), home},
+            {nullptr, other.filePath("results"), other.filePath("results.out"), dir.path()},
+            {form.Open_Command, QString(), QString(), other.path()},  // cancel keeps it
+            {form.Save_As_Command, dir.filePath("wall.txt"), dir.filePath("wall.txt"),
+             other.path()},
+            {nullptr, dir.filePath("v1.2/r"), dir.filePath("v1.2/r.out"), dir.path()},
+            {form.Open_Command, dir.filePath("plate"), dir.filePath("plate"), dir.filePath("v1.2")},
+        };
+        QVERIFY(QDir(dir.path()).mkdir(QStringLiteral("v1.2")));
+        for (const Step& step : steps) {
+            dialogs_.clear();
+            answer_ = step.typed;
+            if (step.command != nullptr) {
+                step.command->trigger();
+            } else {
+                form.Print_Results_Command();
+            }
+            QCOMPARE(dialogs_.size(), 1);
+            QCOMPARE(dialogs_[0].Initial_Directory, step.starts_in);
+            if (!step.written.isEmpty()) {
+                QCOMPARE(QString::fromStdString(form.Definition().File_Name), step.written);
+                QCOMPARE(form.File_Name_Label()->text(), QStringLiteral("File: ") + step.written);
+            }
+            if (dialogs_[0].Save) {
+                QVERIFY2(QFile::exists(step.written), qPrintable(step.written));
+            }
+        }
+        QCOMPARE(form.windowTitle(), QStringLiteral("CALORIX INPUT"));
+        QVERIFY(messages_.isEmpty());
     }
 
     void material_library_fills_the_current_tab() {
@@ -331,5 +398,11 @@ class Files_Commands_Test : public QObject {
     }
 };
 
-QTEST_MAIN(Files_Commands_Test)
+// The program's own application object, so that a failing handler meets the
+// same guard as in the program.
+int main(int argc, char** argv) {
+    Calorix_Application app(argc, argv);
+    Files_Commands_Test test;
+    return QTest::qExec(&test, argc, argv);
+}
 #include "files_commands_test.moc"

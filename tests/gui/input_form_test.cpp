@@ -10,6 +10,7 @@
 #include <QTabWidget>
 #include <QTimer>
 #include <QtTest>
+#include <stdexcept>
 
 #include "input/input_form.h"
 #include "input/message_dialogs.h"
@@ -168,6 +169,62 @@ class Input_Form_Test : public QObject {
         QCOMPARE(form.Stores().Steady_2D.Temperature_2D(3, 1), 226.8);
         QCOMPARE(form.Output().Output_Table.Rows(), 6);
         QVERIFY(QGuiApplication::overrideCursor() == nullptr);  // busy pointer restored
+    }
+
+    void enter_in_any_box_runs_calculate_temperature() {
+        D12_Input_Form form;
+        form.show();
+        Install_Hook();
+        QVERIFY(form.OK_Command()->isDefault());
+        const QList<QLineEdit*> boxes = {form.Parameters(1).Grid_Size_Text,
+                                         form.Parameters(1).Y_Grid_Text, form.Side(7).h_Text,
+                                         form.Side(4).T_Text};
+        modal_windows_ = 0;
+        for (QLineEdit* box : boxes) {
+            Close_Modal_Soon();
+            box->setFocus();
+            QTest::keyClick(box, Qt::Key_Return);
+        }
+        QCOMPARE(modal_windows_, boxes.size());
+        QVERIFY(requests_.isEmpty());
+    }
+
+    void stability_questions_default_to_yes_and_any_failure_ends_the_run() {
+        D12_Input_Form form;
+        form.show();
+        form.Case_Tab()->setCurrentIndex(2);
+        // 48 s steps on the 1-D transient wall: 2 F0 = 2 * 1.17e-4 * 48 / 0.075^2 = 2.0 > 1.
+        form.Parameters(2).Time_Step_Text->setText(QStringLiteral("48"));
+        Install_Hook();
+        answer_ = true;
+        modal_windows_ = 0;
+        Close_Modal_Soon();
+        QTest::mouseClick(form.OK_Command(), Qt::LeftButton);
+        QCOMPARE(modal_windows_, 1);
+        QVERIFY(!requests_.isEmpty());
+        for (const Message_Request& r : requests_) {
+            QVERIFY(r.Question);
+            QVERIFY(r.Yes_Default);
+        }
+
+        // A failure the run does not expect (here from inside its question)
+        // still ends it with the one memory message and no results window.
+        requests_.clear();
+        Set_Message_Hook([this](const Message_Request& r) -> bool {
+            requests_.append(r);
+            if (r.Question) {
+                throw std::runtime_error("unexpected");
+            }
+            return true;
+        });
+        Close_Modal_Soon();
+        QTest::mouseClick(form.OK_Command(), Qt::LeftButton);
+        QCoreApplication::processEvents();
+        QCOMPARE(modal_windows_, 1);
+        QCOMPARE(requests_.size(), 2);
+        QCOMPARE(requests_[1].Text,
+                 QStringLiteral("There is not enough memory for the number of grids chosen...!!!"));
+        QVERIFY(QGuiApplication::overrideCursor() == nullptr);
     }
 
     void invalid_input_shows_its_message_and_solves_nothing() {

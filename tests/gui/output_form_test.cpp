@@ -6,6 +6,7 @@
 #include <QGroupBox>
 #include <QHeaderView>
 #include <QLabel>
+#include <QLayout>
 #include <QLineEdit>
 #include <QLineSeries>
 #include <QPushButton>
@@ -13,6 +14,7 @@
 #include <QSignalSpy>
 #include <QTabWidget>
 #include <QTableView>
+#include <QTemporaryDir>
 #include <QTimer>
 #include <QtTest>
 #include <functional>
@@ -225,6 +227,40 @@ class Output_Form_Test : public QObject {
             QCOMPARE(chart->Category_Axis()->categoriesLabels().first(), QStringLiteral("0."));
             QCOMPARE(chart->Category_Axis()->categoriesLabels().last(), QStringLiteral("0.4"));
             Save_Screenshot(w, QStringLiteral("output_kind0_tab1.png"));
+
+            // "Save Chart…" writes what is shown, the curve's red included.
+            QTemporaryDir dir;
+            File_Dialog_Request asked;
+            Set_File_Dialog_Hook([&](const File_Dialog_Request& r) {
+                asked = r;
+                return dir.filePath(QStringLiteral("bar"));
+            });
+            QCOMPARE(w->Save_Chart_Command()->text(), QStringLiteral("Save Chart…"));
+            w->Save_Chart_Command()->click();
+            Set_File_Dialog_Hook({});
+            QVERIFY(asked.Save);
+            QCOMPARE(asked.Filters, QStringList{QStringLiteral("PNG Image (*.png)")});
+            const QImage png(dir.filePath(QStringLiteral("bar.png")), "PNG");
+            QCOMPARE(png.size(), chart->size() * chart->devicePixelRatio());
+            int red = 0;
+            for (int y = 0; y < png.height(); ++y) {
+                for (int x = 0; x < png.width(); ++x) {
+                    red += png.pixelColor(x, y) == QColor(200, 40, 30) ? 1 : 0;
+                }
+            }
+            QVERIFY2(red > 100, qPrintable(QString::number(red)));
+            // A folder that is not there: the user is told, nothing is written.
+            QStringList said;
+            Set_Message_Hook([&](const Message_Request& r) {
+                said.append(r.Text);
+                return true;
+            });
+            Set_File_Dialog_Hook(
+                [&](const File_Dialog_Request&) { return dir.filePath(QStringLiteral("no/bar")); });
+            w->Save_Chart_Command()->click();
+            Set_File_Dialog_Hook({});
+            QCOMPARE(said, QStringList{QStringLiteral("CALORIX could not write the picture file ") +
+                                       dir.filePath(QStringLiteral("no/bar.png"))});
         });
         QCOMPARE(shown_, 1);
     }
@@ -271,11 +307,21 @@ class Output_Form_Test : public QObject {
             QCOMPARE(chart->Series()->count(), 6);
             QCOMPARE(chart->Series()->at(0).y(), 20.0);
             QCOMPARE(chart->Series()->at(4).y(), s.Temperature_History_1D(5, 3));
-            // A typed location: 0.08 m is 1.07 grids from the left -> node 2.
-            Pick(w->Distance_List(), QStringLiteral("0.08"));
-            QCOMPARE(chart->chart()->title(),
-                     QStringLiteral("Temperature Vs Time For x = 0.08 m "));
-            QCOMPARE(chart->Series()->at(3).y(), s.Temperature_History_1D(4, 2));
+            // Typed locations: 0.08 m is 1.07 grids from the left -> node 2, kept
+            // as typed; off the wall the nearer face, its curve, title and item.
+            struct Off_Wall {
+                const char* typed;
+                const char* shown;
+                int node;
+            };
+            for (const Off_Wall& o : {Off_Wall{"0.5", "0.3", 5}, Off_Wall{"-1", "0.", 1},
+                                      Off_Wall{"0.08", "0.08", 2}}) {
+                Pick(w->Distance_List(), QString::fromLatin1(o.typed));
+                QCOMPARE(w->Distance_List()->currentText(), QString::fromLatin1(o.shown));
+                QCOMPARE(chart->chart()->title(),
+                         QStringLiteral("Temperature Vs Time For x = %1 m ").arg(o.shown));
+                QCOMPARE(chart->Series()->at(3).y(), s.Temperature_History_1D(4, o.node));
+            }
             Save_Screenshot(w, QStringLiteral("output_kind2_tab1.png"));
         });
         QCOMPARE(shown_, 1);
@@ -385,6 +431,45 @@ class Output_Form_Test : public QObject {
         QCOMPARE(asked, 1);
         QVERIFY(asked_to_save_out);
         QCOMPARE(shown_, 1);
+    }
+
+    void fits_a_laptop_screen_above_its_taskbar() {
+        // 1366 x 768 with a 48 px taskbar leaves 720 px; with a title bar of
+        // up to 40 px the window may need 680 px at most, so 640 inside.
+        constexpr int Most_Inside = 640;
+        D12_Input_Form form;
+        form.show();
+        QStringList too_tall;
+        for (int kind : {0, 1, 2, 3}) {
+            Run(form, kind, [&](Output_Form* w) {
+                for (int tab : {0, 1}) {
+                    w->Output_Tab()->setCurrentIndex(tab);
+                    QCoreApplication::processEvents();
+                    const int needed = w->layout()->minimumSize().height();
+                    // At that height nothing is cut off: the buttons sit inside.
+                    w->resize(1366, Most_Inside);
+                    QCoreApplication::processEvents();
+                    const QRect close(w->Close_Command()->mapTo(w, QPoint(0, 0)),
+                                      w->Close_Command()->size());
+                    QWidget* shown = w->Table_View();
+                    if (tab == 1) {
+                        shown = kind == 0 || kind == 2
+                                    ? static_cast<QWidget*>(w->Plot_Output_Frame())
+                                    : w->Shaded_Panel();
+                    }
+                    const QWidget* page = w->Output_Tab()->currentWidget();
+                    const bool whole =
+                        QRect(page->mapTo(w, QPoint(0, 0)), page->size())
+                            .contains(QRect(shown->mapTo(w, QPoint(0, 0)), shown->size()));
+                    if (needed > Most_Inside || !w->rect().contains(close) || !whole) {
+                        too_tall.append(
+                            QStringLiteral("kind %1 tab %2: %3 px").arg(kind).arg(tab).arg(needed));
+                    }
+                }
+            });
+            QCOMPARE(shown_, 1);
+        }
+        QVERIFY2(too_tall.isEmpty(), qPrintable(too_tall.join(QStringLiteral("; "))));
     }
 
     void long_history_appears_at_once() {
