@@ -1,6 +1,8 @@
 #include "input/report_writer.h"
 
 #include <gtest/gtest.h>
+#include <signal.h>
+#include <sys/resource.h>
 
 #include <filesystem>
 #include <fstream>
@@ -376,8 +378,27 @@ TEST_F(Report, EmptyPathWritesNothing) {
     EXPECT_TRUE(std::filesystem::is_empty(dir_));
 }
 
-TEST_F(Report, UnwritablePathFailsQuietly) {
-    const Report_Result r =
-        Print_To_File((dir_ / "missing" / "r.out").string(), Initial_Form_State(), problem_, out_);
+// A report that cannot be written whole leaves what was there before.
+TEST_F(Report, FailedWritesFailQuietlyAndKeepTheOldReport) {
+    EXPECT_FALSE(
+        Print_To_File((dir_ / "missing" / "r.out").string(), Initial_Form_State(), problem_, out_)
+            .Written);
+
+    const std::string old = "an older report\r\n";
+    std::ofstream(path_, std::ios::binary) << old;
+    out_.Output_Table.Set_Rows(40);
+    out_.Output_Table.Set_Cols(10);
+    // The disk fills up after 200 bytes, in the middle of the heading.
+    ::signal(SIGXFSZ, SIG_IGN);
+    rlimit saved{};
+    ::getrlimit(RLIMIT_FSIZE, &saved);
+    rlimit small = saved;
+    small.rlim_cur = 200;
+    ASSERT_EQ(::setrlimit(RLIMIT_FSIZE, &small), 0);
+    const Report_Result r = Print_To_File(path_, Initial_Form_State(), problem_, out_);
+    ::setrlimit(RLIMIT_FSIZE, &saved);
+    ::signal(SIGXFSZ, SIG_DFL);
     EXPECT_FALSE(r.Written);
+    EXPECT_EQ(Bytes(), old);
+    EXPECT_EQ(std::distance(std::filesystem::directory_iterator(dir_), {}), 1);
 }
