@@ -15,3 +15,19 @@ calorix_install_packages() {
         DEBIAN_FRONTEND=noninteractive $sudo apt-get install -y "${missing[@]}"
     fi
 }
+
+# The number tests run under a comma-decimal locale (students use de_DE and
+# fr_FR desktops): install Debian's locales and generate de_DE.UTF-8 when the
+# machine lacks it.
+calorix_provide_comma_locale() {
+    local sudo=""
+    [ "$(id -u)" -ne 0 ] && sudo="sudo"
+    if ! dpkg -s locales >/dev/null 2>&1; then
+        $sudo apt-get update
+        DEBIAN_FRONTEND=noninteractive $sudo apt-get install -y locales
+    fi
+    if ! locale -a 2>/dev/null | grep -iE '^de_DE\.utf-?8$' >/dev/null; then
+        echo "Generating the de_DE.UTF-8 locale"
+        $sudo localedef -i de_DE -f UTF-8 de_DE.UTF-8
+    fi
+}
