@@ -345,18 +345,7 @@ std::string Format_Number(double value, std::string_view pattern) {
     return out;
 }
 
-std::string Format_Text(std::string_view text, std::string_view pattern) {
-    std::size_t b = 0;
-    std::size_t e = text.size();
-    while (b < e && Is_Blank(text[b])) {
-        ++b;
-    }
-    while (e > b && Is_Blank(text[e - 1])) {
-        --e;
-    }
-    const std::string_view t = text.substr(b, e - b);
-    // A complete decimal number: optional sign, digits with at most one point
-    // (at least one digit), optional exponent.
+bool Is_Complete_Number(std::string_view t, bool d_exponent) {
     std::size_t i = 0;
     if (i < t.size() && (t[i] == '+' || t[i] == '-')) {
         ++i;
@@ -372,20 +361,37 @@ std::string Format_Text(std::string_view text, std::string_view pattern) {
             break;
         }
     }
-    if (digit && i < t.size() && (t[i] == 'e' || t[i] == 'E')) {
-        std::size_t j = i + 1;
-        if (j < t.size() && (t[j] == '+' || t[j] == '-')) {
-            ++j;
+    if (!digit) {
+        return false;
+    }
+    if (i < t.size() &&
+        (t[i] == 'e' || t[i] == 'E' || (d_exponent && (t[i] == 'd' || t[i] == 'D')))) {
+        ++i;
+        if (i < t.size() && (t[i] == '+' || t[i] == '-')) {
+            ++i;
         }
-        const std::size_t first_exp_digit = j;
-        while (j < t.size() && Is_Digit(t[j])) {
-            ++j;
+        const std::size_t first = i;
+        while (i < t.size() && Is_Digit(t[i])) {
+            ++i;
         }
-        if (j > first_exp_digit) {
-            i = j;
+        if (i == first) {
+            return false;
         }
     }
-    if (!digit || i != t.size()) {
+    return i == t.size();
+}
+
+std::string Format_Text(std::string_view text, std::string_view pattern) {
+    std::size_t b = 0;
+    std::size_t e = text.size();
+    while (b < e && Is_Blank(text[b])) {
+        ++b;
+    }
+    while (e > b && Is_Blank(text[e - 1])) {
+        --e;
+    }
+    const std::string_view t = text.substr(b, e - b);
+    if (!Is_Complete_Number(t, false)) {
         return std::string(text);
     }
     return Format_Number(Text_To_Number(t), pattern);

@@ -42,9 +42,16 @@ std::string Plain_Number_Text(double value);
 // pattern with a point keeps it even when no decimal digit remains ("25.").
 std::string Format_Number(double value, std::string_view pattern);
 
+// True when the whole text is one decimal number: an optional sign, digits
+// with at most one point (at least one digit), and an optional exponent E
+// (or D as well, when d_exponent) with an optional sign and at least one
+// digit.  ".5", "-2.5E-03" and, with d_exponent, "1D3" qualify; "12abc",
+// "1E" and "-" do not.
+bool Is_Complete_Number(std::string_view text, bool d_exponent);
+
 // Applies Format_Number to a text that reads as a number; any other text is
 // returned unchanged.  A text "reads as a number" when it is a complete decimal
-// number after trimming blanks.
+// number (E exponent only) after trimming blanks.
 std::string Format_Text(std::string_view text, std::string_view pattern);
 
 }  // namespace calorix

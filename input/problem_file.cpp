@@ -78,48 +78,6 @@ class Record_Writer {
     std::string text_;
 };
 
-bool Is_Digit(char c) {
-    return c >= '0' && c <= '9';
-}
-
-// A field must be a whole number text: optional sign, digits with at most one
-// point (at least one digit), and an optional exponent E or D with optional
-// sign and at least one digit.  ".5", "0.5", "-2.5E-03" and "1D3" qualify.
-bool Is_Number_Field(std::string_view t) {
-    std::size_t i = 0;
-    if (i < t.size() && (t[i] == '+' || t[i] == '-')) {
-        ++i;
-    }
-    bool digit = false;
-    bool point = false;
-    for (; i < t.size(); ++i) {
-        if (Is_Digit(t[i])) {
-            digit = true;
-        } else if (t[i] == '.' && !point) {
-            point = true;
-        } else {
-            break;
-        }
-    }
-    if (!digit) {
-        return false;
-    }
-    if (i < t.size() && (t[i] == 'e' || t[i] == 'E' || t[i] == 'd' || t[i] == 'D')) {
-        ++i;
-        if (i < t.size() && (t[i] == '+' || t[i] == '-')) {
-            ++i;
-        }
-        const std::size_t first = i;
-        while (i < t.size() && Is_Digit(t[i])) {
-            ++i;
-        }
-        if (i == first) {
-            return false;
-        }
-    }
-    return i == t.size();
-}
-
 // The sequential input convention: before a numeric field, blanks, tabs and
 // line ends are skipped; the field then runs to the next comma or line end.
 class Record_Reader {
@@ -145,7 +103,8 @@ class Record_Reader {
             field.remove_suffix(1);
         }
         pos_ = end < text_.size() && text_[end] == ',' ? end + 1 : end;
-        if (!Is_Number_Field(field)) {
+        // A field is one whole number, with an E or D exponent.
+        if (!Is_Complete_Number(field, true)) {
             return std::nullopt;
         }
         // A value beyond the double range reads as an infinity of its sign,
