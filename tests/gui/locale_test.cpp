@@ -30,25 +30,21 @@ using namespace calorix;
 
 namespace {
 
-QString Cell(Output_Form* w, int row, int col) {
-    // Row 0 and column 0 of the results table are the view's headers.
+// Row r of the results table as the student sees it: row 0 is the view's
+// column header row under the corner label, column 0 its row header.
+QStringList Row(Output_Form* w, int r) {
     const QAbstractItemModel* m = w->Table_View()->model();
-    if (row == 0 && col == 0) {
-        return w->Table_Corner()->text();
-    }
-    if (row == 0) {
-        return m->headerData(col - 1, Qt::Horizontal).toString();
-    }
-    if (col == 0) {
-        return m->headerData(row - 1, Qt::Vertical).toString();
-    }
-    return m->data(m->index(row - 1, col - 1)).toString();
-}
-
-QStringList Row(Output_Form* w, int row) {
     QStringList l;
-    for (int c = 0; c <= w->Table_Model()->columnCount(); ++c) {
-        l.append(Cell(w, row, c));
+    if (r == 0) {
+        l.append(w->Table_Corner()->text());
+        for (int c = 0; c < m->columnCount(); ++c) {
+            l.append(m->headerData(c, Qt::Horizontal).toString());
+        }
+        return l;
+    }
+    l.append(m->headerData(r - 1, Qt::Vertical).toString());
+    for (int c = 0; c < m->columnCount(); ++c) {
+        l.append(m->data(m->index(r - 1, c)).toString());
     }
     return l;
 }
@@ -170,7 +166,7 @@ class Locale_Test : public QObject {
             QCOMPARE(Row(w, 2), QStringList({"0.01", "0.", "50.", "0."}));
             QCOMPARE(times->currentText(), QStringLiteral("0.5"));
             Pick(times, 0);
-            QCOMPARE(Cell(w, 2, 2), QStringLiteral("100."));
+            QCOMPARE(Row(w, 2)[2], QStringLiteral("100."));
 
             // A typed time is written again with "0.###" when the tab changes.
             times->setEditText(QStringLiteral("0.50"));
@@ -180,7 +176,7 @@ class Locale_Test : public QObject {
             w->Output_Tab()->setCurrentIndex(0);
             QCOMPARE(times->currentText(), QStringLiteral("1."));
             QTest::keyClick(times->lineEdit(), Qt::Key_Return);
-            QCOMPARE(Cell(w, 2, 2), QStringLiteral("25."));
+            QCOMPARE(Row(w, 2)[2], QStringLiteral("25."));
 
             emit w->Print_Requested();
         });
