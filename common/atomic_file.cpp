@@ -60,8 +60,10 @@ bool Replace_File_Contents(const std::string& path, std::string_view bytes) {
     }
     struct stat old_file {};
     const bool exists = ::stat(target.c_str(), &old_file) == 0;
-    if (exists && !S_ISREG(old_file.st_mode)) {
-        return false;  // a folder or a device is not a file to replace
+    if (exists && (!S_ISREG(old_file.st_mode) || ::access(target.c_str(), W_OK) != 0)) {
+        // A folder or a device is not a file to replace, and a file the user
+        // may not write stays as it is, as it would when written in place.
+        return false;
     }
 
     const std::filesystem::path folder = target.parent_path();

@@ -1,9 +1,8 @@
 // A student on a German desktop: the process runs under de_DE.UTF-8, whose
 // decimal separator is the comma, set before the application starts as a
 // desktop session would.  Every number the program writes (table, time list,
-// chart labels, report, problem file) must still use the point, and picking
+// report, problem file) must still use the point, and picking
 // a time from the list must show that time's level.
-#include <QCategoryAxis>
 #include <QComboBox>
 #include <QFile>
 #include <QLabel>
@@ -23,7 +22,6 @@
 #include "input/input_form.h"
 #include "input/message_dialogs.h"
 #include "output/output_form.h"
-#include "output/temperature_chart.h"
 #include "output/text_table_model.h"
 
 using namespace calorix;
@@ -110,24 +108,6 @@ class Locale_Test : public QObject {
         // Fails loudly where test.sh has not generated de_DE.UTF-8.
         QCOMPARE(QLocale().decimalPoint(), QStringLiteral(","));
         QCOMPARE(QByteArray(std::localeconv()->decimal_point), QByteArray(","));
-    }
-
-    // The start-up wall: 5 nodes 10 cm apart, 200 C on the left, 0 C on the
-    // right, 200 W/m^3 in k = 50.  The exact profile, which the difference
-    // equations reproduce for a parabola, is
-    // T(x) = 200 - 500 x + 200 x (0.4 - x) / 100:
-    // 150.06 at 0.1 m, 100.08 at 0.2 m, 50.06 at 0.3 m.
-    void wall_table_and_chart_labels_keep_the_point() {
-        D12_Input_Form form;
-        form.show();
-        Run(form, 0, [&](Output_Form* w) {
-            QCOMPARE(Row(w, 0), QStringList({"", "0.", "0.1", "0.2", "0.3", "0.4"}));
-            QCOMPARE(Row(w, 1), QStringList({"T(x)", "200.", "150.06", "100.08", "50.06", "0."}));
-            // Chart labels with "0.##".
-            QCOMPARE(w->Chart_View()->Category_Axis()->categoriesLabels().first(),
-                     QStringLiteral("0."));
-            QVERIFY(w->Chart_View()->Category_Axis()->categoriesLabels().contains("0.1"));
-        });
     }
 
     // A 3 x 3 plate 1 cm between nodes at 100 C, its four sides held at 0 C,
