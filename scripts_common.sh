@@ -16,3 +16,16 @@ calorix_install_packages() {
         DEBIAN_FRONTEND=noninteractive $sudo apt-get install -y "${missing[@]}"
     fi
 }
+
+# The number tests run under a comma-decimal locale (students use de_DE and
+# fr_FR desktops): generate de_DE.UTF-8 (from Debian's locales, installed with the
+# other packages) when the
+# machine lacks it.
+calorix_provide_comma_locale() {
+    local sudo=""
+    [ "$(id -u)" -ne 0 ] && sudo="sudo"
+    if ! locale -a 2>/dev/null | grep -iE '^de_DE\.utf-?8$' >/dev/null; then
+        echo "Generating the de_DE.UTF-8 locale"
+        $sudo localedef -i de_DE -f UTF-8 de_DE.UTF-8
+    fi
+}

@@ -1,8 +1,8 @@
 #include "common/number_text.h"
 
+#include <algorithm>
 #include <charconv>
 #include <cmath>
-#include <cstdio>
 #include <limits>
 #include <string>
 
@@ -12,11 +12,48 @@ namespace calorix {
 
 namespace {
 
+// Only blanks, tabs and line feeds are skipped; a carriage return ends a number.
 bool Is_Blank(char c) {
-    return c == ' ' || c == '\t' || c == '\n' || c == '\r';
+    return c == ' ' || c == '\t' || c == '\n';
 }
 bool Is_Digit(char c) {
     return c >= '0' && c <= '9';
+}
+
+// The decimal exponent of the leading significant digit of a canonical number
+// text (sign, digits, point, 'e', exponent), the exponent saturating far
+// outside the double range.  Used only when the value does not fit a double,
+// to tell a value that is too large from one that is too small: the size of
+// the value decides, not the sign of its exponent ("1" + 400 zeros + "e-10"
+// is 1E390).
+long long Decimal_Magnitude(const std::string& s) {
+    constexpr long long Cap = 1'000'000'000;
+    long long int_digits = 0;
+    long long first_significant = -1;  // index among all mantissa digits
+    long long index = 0;
+    bool after_point = false;
+    std::size_t i = 0;
+    for (; i < s.size() && s[i] != 'e'; ++i) {
+        if (s[i] == '.') {
+            after_point = true;
+        } else if (Is_Digit(s[i])) {
+            if (first_significant < 0 && s[i] != '0') {
+                first_significant = index;
+            }
+            ++index;
+            int_digits += after_point ? 0 : 1;
+        }
+    }
+    long long exponent = 0;
+    bool negative = false;
+    for (++i; i < s.size(); ++i) {
+        if (s[i] == '-') {
+            negative = true;
+        } else if (Is_Digit(s[i]) && exponent < Cap) {
+            exponent = exponent * 10 + (s[i] - '0');
+        }
+    }
+    return int_digits - 1 - first_significant + (negative ? -exponent : exponent);
 }
 
 // Parses a canonical number text (sign, digits, point, 'e', exponent sign and
@@ -35,14 +72,41 @@ double Parse_Canonical(const std::string& s) {
     }
     const auto [ptr, ec] = std::from_chars(first, last, value, std::chars_format::general);
     if (ec == std::errc::result_out_of_range) {
-        // Either overflow or underflow; decide by the size of the exponent.
-        const auto e = s.find('e');
-        const bool tiny = e != std::string::npos && s.find('-', e) != std::string::npos;
-        value = tiny ? 0.0 : std::numeric_limits<double>::infinity();
+        value = Decimal_Magnitude(s) > 0 ? std::numeric_limits<double>::infinity() : 0.0;
     } else if (ec != std::errc() || ptr == first) {
         return 0.0;
     }
     return negative ? -value : value;
+}
+
+// The 15 significant digits of a finite, non-zero magnitude, rounded to
+// nearest from the exact binary value, and the decimal exponent of the first
+// of them: value = d.dddddddddddddd x 10^exponent.  std::to_chars is used
+// because it never looks at the locale.
+struct Fifteen_Digits {
+    std::string digits;
+    int exponent = 0;
+};
+
+Fifteen_Digits Significant_Digits(double magnitude) {
+    char buf[64];
+    const auto [end, ec] =
+        std::to_chars(buf, buf + sizeof buf, magnitude, std::chars_format::scientific, 14);
+    const std::string_view s(buf, ec == std::errc() ? static_cast<std::size_t>(end - buf) : 0);
+    Fifteen_Digits d;
+    const auto e = s.find('e');
+    for (char c : s.substr(0, e)) {
+        if (Is_Digit(c)) {
+            d.digits.push_back(c);
+        }
+    }
+    const std::string_view exp = s.substr(e + 1);
+    const bool negative = exp.front() == '-';
+    std::from_chars(exp.data() + 1, exp.data() + exp.size(), d.exponent);
+    if (negative) {
+        d.exponent = -d.exponent;
+    }
+    return d;
 }
 
 }  // namespace
@@ -140,23 +204,10 @@ std::string General_Text(double value) {
     }
     // Round to 15 significant digits first; the decimal exponent of the
     // rounded value decides between plain and exponent form.
-    char buf[64];
-    std::snprintf(buf, sizeof buf, "%.14e", value);
-    std::string s(buf);
-    const auto epos = s.find('e');
-    const int exponent = std::stoi(s.substr(epos + 1));
-    std::string mantissa = s.substr(0, epos);
-    const bool negative = mantissa.front() == '-';
-    if (negative) {
-        mantissa.erase(0, 1);
-    }
-    // mantissa is d.dddddddddddddd: collect the significant digits.
-    std::string digits;
-    for (char c : mantissa) {
-        if (Is_Digit(c)) {
-            digits.push_back(c);
-        }
-    }
+    const bool negative = value < 0;
+    Fifteen_Digits d = Significant_Digits(std::fabs(value));
+    std::string& digits = d.digits;
+    const int exponent = d.exponent;
     while (digits.size() > 1 && digits.back() == '0') {
         digits.pop_back();
     }
@@ -167,9 +218,12 @@ std::string General_Text(double value) {
             out += '.';
             out += digits.substr(1);
         }
-        char ebuf[16];
-        std::snprintf(ebuf, sizeof ebuf, "E%c%02d", exponent < 0 ? '-' : '+', std::abs(exponent));
-        out += ebuf;
+        out += exponent < 0 ? "E-" : "E+";
+        const int e = std::abs(exponent);
+        if (e < 10) {
+            out += '0';
+        }
+        out += std::to_string(e);
         return out;
     }
     if (exponent < 0) {
@@ -222,19 +276,54 @@ std::string Format_Number(double value, std::string_view pattern) {
     if (!std::isfinite(value)) {
         return General_Text(value);
     }
-    // printf rounds the exact binary value to nearest, ties to even.
-    char buf[400];
-    std::snprintf(buf, sizeof buf, "%.*f", max_dec, std::fabs(value));
-    std::string digits(buf);
-    std::string whole = digits;
+    // The value as a decimal of 15 significant digits, split at the point.
+    std::string whole = "0";
     std::string frac;
-    if (const auto p = digits.find('.'); p != std::string::npos) {
-        whole = digits.substr(0, p);
-        frac = digits.substr(p + 1);
+    if (value != 0.0) {
+        const Fifteen_Digits d = Significant_Digits(std::fabs(value));
+        if (d.exponent >= 0) {
+            std::string digits = d.digits;
+            if (static_cast<int>(digits.size()) <= d.exponent) {
+                digits.append(static_cast<std::size_t>(d.exponent) + 1 - digits.size(), '0');
+            }
+            whole = digits.substr(0, static_cast<std::size_t>(d.exponent) + 1);
+            frac = digits.substr(static_cast<std::size_t>(d.exponent) + 1);
+        } else {
+            frac = std::string(static_cast<std::size_t>(-d.exponent - 1), '0') + d.digits;
+        }
+    }
+    // Round that decimal to the places the pattern allows, a half away from
+    // zero (0.075 -> 0.08 although its binary value lies just below 0.075).
+    if (static_cast<int>(frac.size()) > max_dec) {
+        const bool up = frac[static_cast<std::size_t>(max_dec)] >= '5';
+        frac.resize(static_cast<std::size_t>(max_dec));
+        for (std::size_t k = frac.size(); up; --k) {
+            if (k == 0) {
+                // The carry runs on into the whole part.
+                std::size_t w = whole.size();
+                while (w > 0 && whole[w - 1] == '9') {
+                    whole[--w] = '0';
+                }
+                if (w == 0) {
+                    whole.insert(0, "1");
+                } else {
+                    ++whole[w - 1];
+                }
+                break;
+            }
+            if (frac[k - 1] == '9') {
+                frac[k - 1] = '0';
+            } else {
+                ++frac[k - 1];
+                break;
+            }
+        }
     }
     while (static_cast<int>(frac.size()) > min_dec && frac.back() == '0') {
         frac.pop_back();
     }
+    frac.append(static_cast<std::size_t>(std::max(0, min_dec - static_cast<int>(frac.size()))),
+                '0');
     // Leading zeros of the integer part only as far as the pattern asks.
     while (whole.size() > 1 && whole.front() == '0' && static_cast<int>(whole.size()) > min_int) {
         whole.erase(0, 1);
@@ -256,18 +345,7 @@ std::string Format_Number(double value, std::string_view pattern) {
     return out;
 }
 
-std::string Format_Text(std::string_view text, std::string_view pattern) {
-    std::size_t b = 0;
-    std::size_t e = text.size();
-    while (b < e && Is_Blank(text[b])) {
-        ++b;
-    }
-    while (e > b && Is_Blank(text[e - 1])) {
-        --e;
-    }
-    const std::string_view t = text.substr(b, e - b);
-    // A complete decimal number: optional sign, digits with at most one point
-    // (at least one digit), optional exponent.
+bool Is_Complete_Number(std::string_view t, bool d_exponent) {
     std::size_t i = 0;
     if (i < t.size() && (t[i] == '+' || t[i] == '-')) {
         ++i;
@@ -283,20 +361,37 @@ std::string Format_Text(std::string_view text, std::string_view pattern) {
             break;
         }
     }
-    if (digit && i < t.size() && (t[i] == 'e' || t[i] == 'E')) {
-        std::size_t j = i + 1;
-        if (j < t.size() && (t[j] == '+' || t[j] == '-')) {
-            ++j;
+    if (!digit) {
+        return false;
+    }
+    if (i < t.size() &&
+        (t[i] == 'e' || t[i] == 'E' || (d_exponent && (t[i] == 'd' || t[i] == 'D')))) {
+        ++i;
+        if (i < t.size() && (t[i] == '+' || t[i] == '-')) {
+            ++i;
         }
-        const std::size_t first_exp_digit = j;
-        while (j < t.size() && Is_Digit(t[j])) {
-            ++j;
+        const std::size_t first = i;
+        while (i < t.size() && Is_Digit(t[i])) {
+            ++i;
         }
-        if (j > first_exp_digit) {
-            i = j;
+        if (i == first) {
+            return false;
         }
     }
-    if (!digit || i != t.size()) {
+    return i == t.size();
+}
+
+std::string Format_Text(std::string_view text, std::string_view pattern) {
+    std::size_t b = 0;
+    std::size_t e = text.size();
+    while (b < e && Is_Blank(text[b])) {
+        ++b;
+    }
+    while (e > b && Is_Blank(text[e - 1])) {
+        --e;
+    }
+    const std::string_view t = text.substr(b, e - b);
+    if (!Is_Complete_Number(t, false)) {
         return std::string(text);
     }
     return Format_Number(Text_To_Number(t), pattern);

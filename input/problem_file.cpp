@@ -8,6 +8,7 @@
 #include <string_view>
 #include <utility>
 
+#include "common/atomic_file.h"
 #include "common/number_text.h"
 #include "common/run_error.h"
 
@@ -22,60 +23,60 @@ bool Is_Transient(int tab) {
     return tab == Kind_Transient_1D || tab == Kind_Transient_2D;
 }
 
+// The text of a real as the file holds it, always one the reader takes back:
+// the general text, except that an infinity (a box holding 1e400) is written
+// as 1E+999, which reads back as the same infinity, and a value whose 15-digit
+// rounding passes the largest double (1.7976931348623157e308 would give
+// 1.79769313486232E+308, an overflow) loses one unit of its last digit
+// toward zero.
+std::string File_Real_Text(double value) {
+    if (std::isinf(value)) {
+        return value < 0 ? "-1E+999" : "1E+999";
+    }
+    std::string text = General_Text(value);
+    if (std::isinf(Text_To_Number(text))) {
+        std::size_t last = text.find('E') - 1;
+        while (text[last] == '0') {
+            text[last--] = '9';  // borrow from the digit before
+        }
+        --text[last];
+    }
+    return text;
+}
+
+// The text a box shows for a value read back: the plain rule, or the general
+// text for the heat-generation box.  An infinity shows as 1E+999 so that the
+// box still reads as that infinity.
+std::string Box_Text(double value, bool plain = true) {
+    if (std::isinf(value)) {
+        return value < 0 ? "-1E+999" : (plain ? " 1E+999" : "1E+999");
+    }
+    return plain ? Plain_Number_Text(value) : General_Text(value);
+}
+
 // One value per write statement, so one value per line.
 class Record_Writer {
   public:
-    explicit Record_Writer(std::ofstream& file) : file_(file) {}
-    void Integer(int value) { file_ << value << "\r\n"; }
-    void Real(const std::string& box_text) {
-        file_ << General_Text(Text_To_Number(box_text)) << "\r\n";
+    void Integer(int value) { text_ += std::to_string(value) + "\r\n"; }
+    void Real(const std::string& box_text) { Write_Real(Text_To_Number(box_text)); }
+    // The nodes in y are read into a 16-bit integer: a value beyond its range
+    // is written as the nearest value the reader can take.
+    void Integer16_Real(const std::string& box_text) {
+        const double value = Text_To_Number(box_text);
+        if (Round_Half_Even(value) > 32767) {
+            Write_Real(32767);
+        } else if (Round_Half_Even(value) < -32768) {
+            Write_Real(-32768);
+        } else {
+            Write_Real(value);
+        }
     }
+    const std::string& Text() const { return text_; }
 
   private:
-    std::ofstream& file_;
+    void Write_Real(double value) { text_ += File_Real_Text(value) + "\r\n"; }
+    std::string text_;
 };
-
-bool Is_Digit(char c) {
-    return c >= '0' && c <= '9';
-}
-
-// A field must be a whole number text: optional sign, digits with at most one
-// point (at least one digit), and an optional exponent E or D with optional
-// sign and at least one digit.  ".5", "0.5", "-2.5E-03" and "1D3" qualify.
-bool Is_Number_Field(std::string_view t) {
-    std::size_t i = 0;
-    if (i < t.size() && (t[i] == '+' || t[i] == '-')) {
-        ++i;
-    }
-    bool digit = false;
-    bool point = false;
-    for (; i < t.size(); ++i) {
-        if (Is_Digit(t[i])) {
-            digit = true;
-        } else if (t[i] == '.' && !point) {
-            point = true;
-        } else {
-            break;
-        }
-    }
-    if (!digit) {
-        return false;
-    }
-    if (i < t.size() && (t[i] == 'e' || t[i] == 'E' || t[i] == 'd' || t[i] == 'D')) {
-        ++i;
-        if (i < t.size() && (t[i] == '+' || t[i] == '-')) {
-            ++i;
-        }
-        const std::size_t first = i;
-        while (i < t.size() && Is_Digit(t[i])) {
-            ++i;
-        }
-        if (i == first) {
-            return false;
-        }
-    }
-    return i == t.size();
-}
 
 // The sequential input convention: before a numeric field, blanks, tabs and
 // line ends are skipped; the field then runs to the next comma or line end.
@@ -102,14 +103,13 @@ class Record_Reader {
             field.remove_suffix(1);
         }
         pos_ = end < text_.size() && text_[end] == ',' ? end + 1 : end;
-        if (!Is_Number_Field(field)) {
+        // A field is one whole number, with an E or D exponent.
+        if (!Is_Complete_Number(field, true)) {
             return std::nullopt;
         }
-        const double value = Text_To_Number(field);
-        if (!std::isfinite(value)) {
-            return std::nullopt;  // overflow while reading a number
-        }
-        return value;
+        // A value beyond the double range reads as an infinity of its sign,
+        // the form in which a box holding such a value is saved.
+        return Text_To_Number(field);
     }
 
     // A value read into a 16-bit integer: rounded half-even, overflow fails.
@@ -136,11 +136,7 @@ class Record_Reader {
 }  // namespace
 
 bool Save_File(const std::string& path, const Input_Form_State& state) {
-    std::ofstream file(path, std::ios::binary | std::ios::trunc);
-    if (!file) {
-        return false;
-    }
-    Record_Writer w(file);
+    Record_Writer w;
     w.Integer(state.Kind);
     for (int t = 0; t < 4; ++t) {
         const Parameter_Texts& p = state.Tabs[static_cast<std::size_t>(t)];
@@ -152,7 +148,7 @@ bool Save_File(const std::string& path, const Input_Form_State& state) {
         w.Real(p.Guess_Initial_Temperature_Text);
         w.Real(p.X_Grid_Text);
         if (Has_Y_Grid(t)) {
-            w.Real(p.Y_Grid_Text);
+            w.Integer16_Real(p.Y_Grid_Text);
         }
         if (Is_Transient(t)) {
             w.Real(p.Diffusivity_Text);
@@ -171,8 +167,8 @@ bool Save_File(const std::string& path, const Input_Form_State& state) {
         w.Real(s.h_Text);
         w.Real(s.T_Infinity_Text);
     }
-    file.close();
-    return !file.fail();
+    // Written whole or not at all: a full disk leaves the old file intact.
+    return Replace_File_Contents(path, w.Text());
 }
 
 bool Open_File(const std::string& path, Input_Form_State& state, Problem_Definition* fields) {
@@ -230,18 +226,18 @@ bool Open_File(const std::string& path, Input_Form_State& state, Problem_Definit
         }
 
         Parameter_Texts& p = state.Tabs[static_cast<std::size_t>(t)];
-        p.Grid_Size_Text = Plain_Number_Text(f.Grid_Size);
-        p.Heat_Generation_Text = General_Text(f.Q_generation);
-        p.Thermal_Conductivity_Text = Plain_Number_Text(f.Conductivity);
-        p.Guess_Initial_Temperature_Text = Plain_Number_Text(f.Guess_Temp);
-        p.X_Grid_Text = Plain_Number_Text(f.X_Grid);
+        p.Grid_Size_Text = Box_Text(f.Grid_Size);
+        p.Heat_Generation_Text = Box_Text(f.Q_generation, false);
+        p.Thermal_Conductivity_Text = Box_Text(f.Conductivity);
+        p.Guess_Initial_Temperature_Text = Box_Text(f.Guess_Temp);
+        p.X_Grid_Text = Box_Text(f.X_Grid);
         if (Has_Y_Grid(t)) {
             p.Y_Grid_Text = Plain_Number_Text(f.Y_Grid);
         }
         if (Is_Transient(t)) {
-            p.Diffusivity_Text = Plain_Number_Text(f.Diffusivity);
-            p.Time_Step_Text = Plain_Number_Text(f.Time_Step);
-            p.Number_Of_Time_Steps_Text = Plain_Number_Text(f.Number_Of_Time_Steps);
+            p.Diffusivity_Text = Box_Text(f.Diffusivity);
+            p.Time_Step_Text = Box_Text(f.Time_Step);
+            p.Number_Of_Time_Steps_Text = Box_Text(f.Number_Of_Time_Steps);
             const std::optional<std::int16_t> scheme = r.Integer();
             if (!scheme) {
                 return false;
@@ -272,10 +268,10 @@ bool Open_File(const std::string& path, Input_Form_State& state, Problem_Definit
         if (!t_inf) {
             return false;
         }
-        s.T_Text = Plain_Number_Text(*t);
-        s.q_Text = Plain_Number_Text(*q);
-        s.h_Text = Plain_Number_Text(*h);
-        s.T_Infinity_Text = Plain_Number_Text(*t_inf);
+        s.T_Text = Box_Text(*t);
+        s.q_Text = Box_Text(*q);
+        s.h_Text = Box_Text(*h);
+        s.T_Infinity_Text = Box_Text(*t_inf);
     }
     return true;
 }

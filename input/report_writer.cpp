@@ -1,7 +1,6 @@
 #include "input/report_writer.h"
 
-#include <fstream>
-
+#include "common/atomic_file.h"
 #include "common/number_text.h"
 #include "common/run_error.h"
 
@@ -134,11 +133,6 @@ Report_Result Print_To_File(const std::string& path, const Input_Form_State& for
     if (path.empty()) {
         return result;
     }
-    std::ofstream file(path, std::ios::binary | std::ios::trunc);
-    if (!file) {
-        return result;
-    }
-
     Report_Lines r;
     Write_Heading(p, form.Tabs[static_cast<std::size_t>(k)], k, r);
     Write_Sides(form, p, k, r);
@@ -156,9 +150,8 @@ Report_Result Print_To_File(const std::string& path, const Input_Form_State& for
     result.Plot_Y_Count = out.Output_Table.Cols();
     r.Text() += Report_Table_Text(out.Output_Table);
 
-    file << r.Text();
-    file.close();
-    result.Written = !file.fail();
+    // Written whole or not at all: a failed write leaves an older report as it was.
+    result.Written = Replace_File_Contents(path, r.Text());
     return result;
 }
 

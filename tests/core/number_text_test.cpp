@@ -5,59 +5,135 @@
 #include <clocale>
 #include <cmath>
 #include <limits>
+#include <string>
+#include <vector>
 
 #include "common/run_error.h"
 
 using namespace calorix;
 
-TEST(TextToNumber, ReadsTheLeadingNumberSkippingBlanksAnywhere) {
-    EXPECT_EQ(Text_To_Number(" 0"), 0.0);
-    EXPECT_EQ(Text_To_Number("1 0"), 10.0);  // blanks inside are skipped too
-    EXPECT_EQ(Text_To_Number("12abc"), 12.0);
-    EXPECT_EQ(Text_To_Number("abc"), 0.0);
-    EXPECT_EQ(Text_To_Number(""), 0.0);
-    EXPECT_EQ(Text_To_Number("2.5E1"), 25.0);
-    EXPECT_EQ(Text_To_Number("2.5e1"), 25.0);
-    EXPECT_EQ(Text_To_Number("1D3"), 1000.0);
-    EXPECT_EQ(Text_To_Number("\t-\n4.5"), -4.5);
-    EXPECT_EQ(Text_To_Number("+7"), 7.0);
-    EXPECT_EQ(Text_To_Number("5-3"), 5.0);    // a sign cannot continue a number
-    EXPECT_EQ(Text_To_Number("1.2.3"), 1.2);  // only one decimal point
-    EXPECT_EQ(Text_To_Number("--5"), 0.0);
-    EXPECT_EQ(Text_To_Number("."), 0.0);
+namespace {
+
+constexpr double Inf = std::numeric_limits<double>::infinity();
+
+struct Read_Case {
+    std::string text;
+    double value;
+};
+
+struct Format_Case {
+    double value;
+    const char* pattern;
+    const char* text;
+};
+
+// The format cases, shared by the plain run and the comma-locale run.
+const std::vector<Format_Case>& Format_Cases() {
+    static const std::vector<Format_Case> cases = {
+        // Optional decimals: trailing zeros dropped, a whole value keeps its point.
+        {0, "0.###", "0."},
+        {2, "0.###", "2."},
+        {0.5, "0.###", "0.5"},
+        {0.05, "0.###", "0.05"},
+        {0.0126, "0.###", "0.013"},
+        {0.12344, "0.###", "0.123"},
+        {12, "0.###", "12."},
+        {7.5, "0.###", "7.5"},
+        {25, "###0.##", "25."},
+        {25.456, "###0.##", "25.46"},
+        {-3.14159, "###0.##", "-3.14"},
+        {12345.678, "###0.##", "12345.68"},
+        {226.8, "###0.##", "226.8"},
+        {0.04, "##0.###", "0.04"},
+        {0.1, "0.##", "0.1"},
+        {-0.001, "0.##", "0."},  // a rounded zero carries no sign
+        {99.999, "0.##", "100."},
+        // Fixed decimals and leading zeros.
+        {226.8, "###0.00", "226.80"},
+        {0, "###0.00", "0.00"},
+        {-12.345678, "###0.00", "-12.35"},
+        {5.3, "00.00", "05.30"},
+        {-3.5, "00.00", "-03.50"},
+        {0.004, "00.00", "00.00"},
+        {1e20, "###0.##", "100000000000000000000."},
+        // Halves of the 15-digit decimal form go away from zero, whether
+        // the binary value lies a little above or a little below the half.
+        {0.075, "00.00", "00.08"},  // binary 0.07499999999999999722
+        {0.125, "00.00", "00.13"},  // exact binary half
+        {0.225, "00.00", "00.23"},  // binary 0.22500000000000000555
+        {-0.125, "00.00", "-00.13"},
+        {0.3125, "0.###", "0.313"},
+        {0.125, "###0.00", "0.13"},
+        {1.005, "###0.##", "1.01"},
+        {2.675, "0.##", "2.68"},
+        {0.0005, "0.###", "0.001"},
+        {1.0005, "##0.###", "1.001"},
+        {0.0625, "0.###", "0.063"},
+        {0.074999, "00.00", "00.07"},
+    };
+    return cases;
 }
 
-TEST(TextToNumber, PointWithoutLeadingZeroAndIncompleteExponents) {
-    EXPECT_DOUBLE_EQ(Text_To_Number(".5"), 0.5);
-    EXPECT_DOUBLE_EQ(Text_To_Number("-.25"), -0.25);
-    EXPECT_DOUBLE_EQ(Text_To_Number("5."), 5.0);
-    EXPECT_DOUBLE_EQ(Text_To_Number(".000002344"), 2.344e-6);
-    EXPECT_DOUBLE_EQ(Text_To_Number("1E"), 1.0);
-    EXPECT_DOUBLE_EQ(Text_To_Number("1E+"), 1.0);
-    EXPECT_DOUBLE_EQ(Text_To_Number("3E-2x"), 0.03);
-    EXPECT_EQ(Text_To_Number("E5"), 0.0);  // an exponent needs a mantissa
-}
+}  // namespace
 
-TEST(TextToNumber, HugeAndTinyMagnitudes) {
-    EXPECT_EQ(Text_To_Number("1E400"), std::numeric_limits<double>::infinity());
-    EXPECT_EQ(Text_To_Number("-1E400"), -std::numeric_limits<double>::infinity());
-    EXPECT_EQ(Text_To_Number("1E-400"), 0.0);
-    // The D exponent and a lower-case letter behave the same way.
-    EXPECT_EQ(Text_To_Number("1d-400"), 0.0);
-    EXPECT_EQ(Text_To_Number("-2.5D-999"), 0.0);
-    EXPECT_EQ(Text_To_Number("1d400"), std::numeric_limits<double>::infinity());
-}
-
-TEST(TextToNumber, PointIsTheSeparatorWhateverTheLocale) {
-    const char* old = std::setlocale(LC_ALL, nullptr);
-    const std::string saved = old != nullptr ? old : "C";
-    if (std::setlocale(LC_ALL, "de_DE.UTF-8") != nullptr) {
-        EXPECT_DOUBLE_EQ(Text_To_Number("7.5"), 7.5);
-        EXPECT_EQ(Format_Number(7.5, "0.###"), "7.5");
-        EXPECT_EQ(General_Text(0.25), "0.25");
+TEST(TextToNumber, ReadsTheLeadingNumber) {
+    const std::string zeros(400, '0');
+    const std::vector<Read_Case> cases = {
+        {" 0", 0.0},
+        {"1 0", 10.0},  // blanks inside are skipped too
+        {"1\t2", 12.0},
+        {"1\n2", 12.0},
+        {"1\r2", 1.0},  // a carriage return is not a blank: it ends the number
+        {"\r5", 0.0},
+        {"12abc", 12.0},
+        {"abc", 0.0},
+        {"", 0.0},
+        {"2.5E1", 25.0},
+        {"2.5e1", 25.0},
+        {"1D3", 1000.0},
+        {"\t-\n4.5", -4.5},
+        {"+7", 7.0},
+        {"5-3", 5.0},    // a sign cannot continue a number
+        {"1.2.3", 1.2},  // only one decimal point
+        {"--5", 0.0},
+        {".", 0.0},
+        {".5", 0.5},
+        {"-.25", -0.25},
+        {"5.", 5.0},
+        {".000002344", 2.344e-6},
+        {"1E", 1.0},
+        {"1E+", 1.0},
+        {"3E-2x", 0.03},
+        {"E5", 0.0},   // an exponent needs a mantissa
+        {"7,5", 7.0},  // a comma ends the number
+        // Beyond the range of a double: the value decides, not the exponent's sign.
+        {"1E400", Inf},
+        {"-1E400", -Inf},
+        {"1d400", Inf},
+        {"1E-400", 0.0},
+        {"1d-400", 0.0},
+        {"-2.5D-999", 0.0},
+        {"0." + zeros + "1", 0.0},
+        {"-0." + zeros + "1", 0.0},
+        {"1" + zeros, Inf},
+        {"-1" + zeros, -Inf},
+        {"1" + zeros + "e-10", Inf},      // 1E390
+        {"1" + zeros + "e-390", 1e10},    // back inside the range
+        {"0." + zeros + "1e+500", 1e99},  // 1E-401 times 1E500
+        {"0." + zeros + "1e+300", 1e-101},
+        {"1e99999999999999999999", Inf},  // an exponent beyond any integer
+        {"1e-99999999999999999999", 0.0},
+        {"0e99999999999999999999", 0.0},
+        {"1.7976931348623157e308", 1.7976931348623157e308},
+        {"1.79769313486232E+308", Inf},
+        {"4.94065645841247E-324", 4.94065645841247e-324},
+    };
+    for (const Read_Case& c : cases) {
+        SCOPED_TRACE(c.text.size() > 40
+                         ? c.text.substr(0, 3) + "..." + c.text.substr(c.text.size() - 8)
+                         : c.text);
+        EXPECT_EQ(Text_To_Number(c.text), c.value);
     }
-    std::setlocale(LC_ALL, saved.c_str());
-    EXPECT_DOUBLE_EQ(Text_To_Number("7,5"), 7.0);  // a comma ends the number
 }
 
 TEST(Rounding, HalvesGoToTheEvenNeighbour) {
@@ -76,83 +152,76 @@ TEST(Rounding, HalvesGoToTheEvenNeighbour) {
     EXPECT_THROW(To_Int32(2147483648.0), Run_Error);
 }
 
-TEST(GeneralText, PlainDecimalsUpToFifteenDigits) {
-    EXPECT_EQ(General_Text(0), "0");
-    EXPECT_EQ(General_Text(10), "10");
-    EXPECT_EQ(General_Text(7.5), "7.5");
-    EXPECT_EQ(General_Text(-226.8), "-226.8");
-    EXPECT_EQ(General_Text(0.1), "0.1");
-    EXPECT_EQ(General_Text(0.000117 * 1000), "0.117");
-    EXPECT_EQ(General_Text(1.0 / 3.0), "0.333333333333333");
-    EXPECT_EQ(General_Text(2.0 / 3.0), "0.666666666666667");
-    EXPECT_EQ(General_Text(0.1 + 0.2), "0.3");  // 15 digits hide the binary noise
-    EXPECT_EQ(General_Text(123456789012345.0), "123456789012345");
-    EXPECT_EQ(General_Text(300000), "300000");
-    EXPECT_EQ(General_Text(0.001), "0.001");
-}
-
-TEST(GeneralText, ExponentFormForVerySmallAndVeryLarge) {
-    EXPECT_EQ(General_Text(1.1234e-4), "1.1234E-04");
-    EXPECT_EQ(General_Text(2.344e-6), "2.344E-06");
-    EXPECT_EQ(General_Text(-5e-7), "-5E-07");
-    EXPECT_EQ(General_Text(1e15), "1E+15");
-    EXPECT_EQ(General_Text(2.5e20), "2.5E+20");
-    EXPECT_EQ(General_Text(1e-100), "1E-100");
-    // 999999999999999.9 rounds to 1E+15 at 15 digits.
-    EXPECT_EQ(General_Text(999999999999999.9), "1E+15");
+TEST(GeneralText, FifteenDigitsPlainOrInExponentForm) {
+    const std::vector<std::pair<double, const char*>> cases = {
+        {0, "0"},
+        {10, "10"},
+        {7.5, "7.5"},
+        {-226.8, "-226.8"},
+        {0.1, "0.1"},
+        {0.000117 * 1000, "0.117"},
+        {1.0 / 3.0, "0.333333333333333"},
+        {2.0 / 3.0, "0.666666666666667"},
+        {0.1 + 0.2, "0.3"},  // 15 digits hide the binary noise
+        {123456789012345.0, "123456789012345"},
+        {300000, "300000"},
+        {0.001, "0.001"},
+        {1.1234e-4, "1.1234E-04"},
+        {2.344e-6, "2.344E-06"},
+        {-5e-7, "-5E-07"},
+        {1e15, "1E+15"},
+        {2.5e20, "2.5E+20"},
+        {1e-100, "1E-100"},
+        {999999999999999.9, "1E+15"},  // rounds to 1E+15 at 15 digits
+        {std::numeric_limits<double>::max(), "1.79769313486232E+308"},
+        {std::numeric_limits<double>::denorm_min(), "4.94065645841247E-324"},
+    };
+    for (const auto& [value, text] : cases) {
+        EXPECT_EQ(General_Text(value), text) << text;
+    }
 }
 
 TEST(PlainNumberText, LeadingBlankAndNoZeroBeforeThePoint) {
-    EXPECT_EQ(Plain_Number_Text(10), " 10");
-    EXPECT_EQ(Plain_Number_Text(0.5), " .5");
-    EXPECT_EQ(Plain_Number_Text(-0.25), "-.25");
-    EXPECT_EQ(Plain_Number_Text(0), " 0");
-    EXPECT_EQ(Plain_Number_Text(-3), "-3");
-    EXPECT_EQ(Plain_Number_Text(386), " 386");
-    EXPECT_EQ(Plain_Number_Text(1.1234e-4), " 1.1234E-04");
-    EXPECT_EQ(Plain_Number_Text(0.75), " .75");
-    EXPECT_EQ(Plain_Number_Text(226.8), " 226.8");
+    const std::vector<std::pair<double, const char*>> cases = {
+        {10, " 10"},    {0.5, " .5"},      {-0.25, "-.25"},
+        {0, " 0"},      {-3, "-3"},        {1.1234e-4, " 1.1234E-04"},
+        {0.75, " .75"}, {226.8, " 226.8"},
+    };
+    for (const auto& [value, text] : cases) {
+        EXPECT_EQ(Plain_Number_Text(value), text) << text;
+    }
 }
 
-TEST(FormatPattern, OptionalDecimalsKeepThePointOfWholeValues) {
-    EXPECT_EQ(Format_Number(0, "0.###"), "0.");
-    EXPECT_EQ(Format_Number(2, "0.###"), "2.");
-    EXPECT_EQ(Format_Number(0.5, "0.###"), "0.5");
-    EXPECT_EQ(Format_Number(0.05, "0.###"), "0.05");
-    EXPECT_EQ(Format_Number(0.15, "0.###"), "0.15");
-    EXPECT_EQ(Format_Number(0.0126, "0.###"), "0.013");
-    EXPECT_EQ(Format_Number(0.12344, "0.###"), "0.123");  // a fourth decimal is rounded away
-    EXPECT_EQ(Format_Number(12, "0.###"), "12.");
-    EXPECT_EQ(Format_Number(25, "###0.##"), "25.");
-    EXPECT_EQ(Format_Number(25.456, "###0.##"), "25.46");
-    EXPECT_EQ(Format_Number(62.456, "###0.##"), "62.46");
-    EXPECT_EQ(Format_Number(-3.14159, "###0.##"), "-3.14");
-    EXPECT_EQ(Format_Number(0.333, "###0.##"), "0.33");
-    EXPECT_EQ(Format_Number(12345.678, "###0.##"), "12345.68");
-    EXPECT_EQ(Format_Number(0.04, "##0.###"), "0.04");
-    EXPECT_EQ(Format_Number(0.25, "0.##"), "0.25");
-    EXPECT_EQ(Format_Number(0.1, "0.##"), "0.1");
-}
-
-TEST(FormatPattern, FixedDecimalsAndLeadingZeros) {
-    EXPECT_EQ(Format_Number(226.8, "###0.00"), "226.80");
-    EXPECT_EQ(Format_Number(0, "###0.00"), "0.00");
-    EXPECT_EQ(Format_Number(-12.345678, "###0.00"), "-12.35");
-    EXPECT_EQ(Format_Number(5.3, "00.00"), "05.30");
-    EXPECT_EQ(Format_Number(226.8, "00.00"), "226.80");
-    EXPECT_EQ(Format_Number(-3.5, "00.00"), "-03.50");
-    EXPECT_EQ(Format_Number(0.004, "00.00"), "00.00");
-    EXPECT_EQ(Format_Number(-0.001, "0.##"), "0.");  // a rounded zero carries no sign
-    EXPECT_EQ(Format_Number(99.999, "0.##"), "100.");
+TEST(FormatPattern, RoundsTheFifteenDigitFormHalvesAwayFromZero) {
+    for (const Format_Case& c : Format_Cases()) {
+        EXPECT_EQ(Format_Number(c.value, c.pattern), c.text) << c.value << " " << c.pattern;
+    }
 }
 
 TEST(FormatPattern, TextsThatAreNotNumbersStayAsTheyAre) {
-    EXPECT_EQ(Format_Text("T(x,y)", "00.00"), "T(x,y)");
-    EXPECT_EQ(Format_Text("", "00.00"), "");
-    EXPECT_EQ(Format_Text("5.3", "00.00"), "05.30");
-    EXPECT_EQ(Format_Text(" .5", "00.00"), "00.50");
-    EXPECT_EQ(Format_Text("25.", "00.00"), "25.00");
-    EXPECT_EQ(Format_Text("1E-05", "00.00"), "00.00");
-    EXPECT_EQ(Format_Text("12abc", "00.00"), "12abc");
-    EXPECT_EQ(Format_Text("-", "00.00"), "-");
+    const std::vector<std::pair<const char*, const char*>> cases = {
+        {"T(x,y)", "T(x,y)"}, {"", ""},         {"5.3", "05.30"},
+        {" .5", "00.50"},     {"25.", "25.00"}, {"1E-05", "00.00"},
+        {"12abc", "12abc"},   {"-", "-"},       {"0.075", "00.08"},
+    };
+    for (const auto& [text, formatted] : cases) {
+        EXPECT_EQ(Format_Text(text, "00.00"), formatted) << text;
+    }
+}
+
+// Students run comma-decimal desktops; the windows set the process locale from
+// the environment.  test.sh generates de_DE.UTF-8, so its absence is a fault.
+TEST(NumberTextUnderACommaLocale, EveryTextKeepsThePoint) {
+    const std::string saved = std::setlocale(LC_ALL, nullptr);
+    ASSERT_NE(std::setlocale(LC_ALL, "de_DE.UTF-8"), nullptr)
+        << "the de_DE.UTF-8 locale is missing: run test.sh, which generates it";
+    for (const Format_Case& c : Format_Cases()) {
+        EXPECT_EQ(Format_Number(c.value, c.pattern), c.text) << c.value << " " << c.pattern;
+    }
+    EXPECT_EQ(General_Text(0.25), "0.25");
+    EXPECT_EQ(General_Text(-1.5e-7), "-1.5E-07");
+    EXPECT_EQ(Plain_Number_Text(0.5), " .5");
+    EXPECT_EQ(Text_To_Number("7.5"), 7.5);
+    EXPECT_EQ(Text_To_Number("7,5"), 7.0);
+    std::setlocale(LC_ALL, saved.c_str());
 }

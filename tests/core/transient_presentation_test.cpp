@@ -8,9 +8,11 @@
 #include <string>
 #include <vector>
 
+#include "input/run_driver.h"
 #include "output/output_model.h"
 #include "solvers/presentation.h"
 #include "solvers/result_stores.h"
+#include "test_dialogs.h"
 
 using namespace calorix;
 
@@ -348,4 +350,111 @@ TEST(TransientPresentation2D, StepsStayInsideTheStoredLevels) {
     EXPECT_EQ(Step_Level(0, -1, 6), 0);
     EXPECT_EQ(Step_Level(3, -5, 6), 0);
     EXPECT_EQ(Step_Level(6, -5, 6), 1);
+}
+
+namespace {
+
+std::vector<std::string> Row_Of(const Text_Table& t, int row) {
+    std::vector<std::string> l;
+    for (int c = 1; c < t.Cols(); ++c) {
+        l.push_back(t.Cell(row, c));
+    }
+    return l;
+}
+std::vector<std::string> Column_Of(const Text_Table& t, int col) {
+    std::vector<std::string> l;
+    for (int r = 1; r < t.Rows(); ++r) {
+        l.push_back(t.Cell(r, col));
+    }
+    return l;
+}
+
+}  // namespace
+
+// Locations 0.0125 m apart and a temperature with four decimals tell the
+// patterns apart: locations take "0.###" (0.0125 -> 0.013, 0.0375 -> 0.038,
+// where "0.##" would give 0.01 and 0.04), temperatures "###0.##" (62.4567 ->
+// 62.46, not 62.457), the steady wall's chart labels "0.##", the 1-D chart
+// title "##0.###" and the 2-D time list "0.###".
+TEST(PresentationFormats, EveryNumberTakesItsPattern) {
+    const std::vector<double> x = {0, 0.0125, 0.025, 0.0375};
+    const std::vector<std::string> three = {"0.", "0.013", "0.025", "0.038"};
+    const std::vector<std::string> two = {"0.", "0.01", "0.03", "0.04"};
+    const std::vector<std::string> hot(4, "62.46");
+    constexpr double T = 62.4567;
+
+    Result_Stores stores;
+    Steady_1D_Store& wall = stores.Steady_1D;
+    wall.Nodes_1D = 4;
+    wall.X_Location_1D.Dimension(4);
+    wall.Temperature_1D.Dimension(4);
+    Steady_2D_Store& plate = stores.Steady_2D;
+    plate.X_Nodes_2D = plate.Y_Nodes_2D = 4;
+    plate.Location_2D.Dimension(4);
+    plate.Temperature_2D.Dimension(4, 4);
+    for (int i = 1; i <= 4; ++i) {
+        wall.X_Location_1D(i) = plate.Location_2D(i) = x[static_cast<std::size_t>(i - 1)];
+        wall.Temperature_1D(i) = T;
+        for (int j = 1; j <= 4; ++j) {
+            plate.Temperature_2D(i, j) = T;
+        }
+    }
+    Output_Model steady_wall, steady_plate, transient_wall;
+    Display_Steady_State_1D_Results(wall, steady_wall);
+    Display_Steady_State_2D_Results(plate, steady_plate);
+
+    Fill_1D(stores, 4, 0.0125, 1, 0.5);
+    for (int level = 1; level <= 2; ++level) {
+        for (int i = 1; i <= 4; ++i) {
+            stores.Transient_1D.Temperature_History_1D(level, i) = T;
+        }
+    }
+    Display_Transient_1D_Results(stores, transient_wall);
+
+    Transient_2D_Store& s = stores.Transient_2D;
+    Fill_2D(s, 4, 4, 0.0125, 1);
+    Node_Plane level(s.New_Temperature_T2D);
+    for (int i = 1; i <= 4; ++i) {
+        for (int j = 1; j <= 4; ++j) {
+            level(i, j) = T;
+        }
+    }
+    Text_Table transient_plate;
+    Display_Transient_2D_Results(s, level, transient_plate);
+
+    // The start-up plate run with steps of 0.0125 s (F = 0.0012, stable).
+    Input_Form_State form = Initial_Form_State();
+    form.Kind = Kind_Transient_2D;
+    form.Tabs[3].Time_Step_Text = "0.0125";
+    form.Tabs[3].Number_Of_Time_Steps_Text = "3";
+    Problem_Definition problem;
+    Result_Stores run_stores;
+    Output_Model run;
+    fakes::Scripted_Dialogs dialogs;
+    ASSERT_EQ(Run_Calculation(form, problem, run_stores, run, dialogs), Run_Outcome::Solved);
+
+    const struct {
+        const char* what;
+        std::vector<std::string> shown, expected;
+    } checks[] = {
+        {"steady wall locations", Row_Of(steady_wall.Output_Table, 0), three},
+        {"steady wall temperatures", Row_Of(steady_wall.Output_Table, 1), hot},
+        {"steady wall chart labels", steady_wall.Chart.Labels, two},
+        {"steady plate x", Row_Of(steady_plate.Output_Table, 0), three},
+        {"steady plate y", Column_Of(steady_plate.Output_Table, 0), three},
+        {"steady plate temperatures", Column_Of(steady_plate.Output_Table, 4), hot},
+        {"transient wall locations", Row_Of(transient_wall.Output_Table, 0), three},
+        {"transient wall temperatures", Row_Of(transient_wall.Output_Table, 2), hot},
+        {"transient wall times", Column_Of(transient_wall.Output_Table, 0), {" 0", " .5"}},
+        {"location list", transient_wall.Distance_List_Items, three},
+        {"chart title", {transient_wall.Chart.Title}, {"Temperature Vs Time For x =0.038  m"}},
+        {"transient plate x", Row_Of(transient_plate, 0), three},
+        {"transient plate y", Column_Of(transient_plate, 0), three},
+        {"transient plate temperatures", Row_Of(transient_plate, 4), hot},
+        {"time list", run.Time_List_Items, three},
+        {"time shown", {run.Time_List_Text}, {"0.038"}},
+    };
+    for (const auto& c : checks) {
+        EXPECT_EQ(c.shown, c.expected) << c.what;
+    }
 }
