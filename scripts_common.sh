@@ -18,8 +18,7 @@ calorix_install_packages() {
 }
 
 # The number tests run under a comma-decimal locale (students use de_DE and
-# fr_FR desktops): generate de_DE.UTF-8 (from Debian's locales, installed with the
-# other packages) when the
+# fr_FR desktops): generate de_DE.UTF-8 from Debian's locales package when the
 # machine lacks it.
 calorix_provide_comma_locale() {
     local sudo=""
