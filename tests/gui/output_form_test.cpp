@@ -242,13 +242,18 @@ class Output_Form_Test : public QObject {
             QCOMPARE(asked.Filters, QStringList{QStringLiteral("PNG Image (*.png)")});
             const QImage png(dir.filePath(QStringLiteral("bar.png")), "PNG");
             QCOMPARE(png.size(), chart->size() * chart->devicePixelRatio());
+            // The finite-difference curve (red) and the dashed analytic
+            // profile drawn over it (blue) are both in the file.
             int red = 0;
+            int blue = 0;
             for (int y = 0; y < png.height(); ++y) {
                 for (int x = 0; x < png.width(); ++x) {
                     red += png.pixelColor(x, y) == QColor(200, 40, 30) ? 1 : 0;
+                    blue += png.pixelColor(x, y) == QColor(30, 90, 200) ? 1 : 0;
                 }
             }
-            QVERIFY2(red > 100, qPrintable(QString::number(red)));
+            QVERIFY2(red > 40, qPrintable(QString::number(red)));
+            QVERIFY2(blue > 40, qPrintable(QString::number(blue)));
             // A folder that is not there: the user is told, nothing is written.
             QStringList said;
             Set_Message_Hook([&](const Message_Request& r) {
