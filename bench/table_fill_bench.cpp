@@ -188,9 +188,8 @@ void BM_Table_Peak_Memory_1D(benchmark::State& state) {
         Show_Table(window, *out, *stores, problem);
         state.PauseTiming();
         const Transient_1D_Store& s = stores->Transient_1D;
-        const double solver_bytes =
-            8.0 * (static_cast<double>(s.Temperature_History_1D.Size()) +
-                   4.0 * s.X_Location_T1D.Count());
+        const double solver_bytes = 8.0 * (static_cast<double>(s.Temperature_History_1D.Size()) +
+                                           4.0 * s.X_Location_T1D.Count());
         const double peak_bytes = 1024.0 * (Status_Kb("VmHWM:") - base_kb);
         state.counters["solver_MB"] = solver_bytes / 1e6;
         state.counters["peak_MB"] = peak_bytes / 1e6;
