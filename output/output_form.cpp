@@ -141,7 +141,13 @@ Output_Form::Output_Form(QWidget* parent) : QDialog(parent) {
     resize(1100, 720);
 }
 
-Output_Form::~Output_Form() = default;
+Output_Form::~Output_Form() {
+    // A window destroyed while shown hides in the dialog's own destructor,
+    // and the headers then report geometry changes to this part of the
+    // object, already gone.
+    table_view_->horizontalHeader()->disconnect(this);
+    table_view_->verticalHeader()->disconnect(this);
+}
 
 QGroupBox* Output_Form::Build_Input_Copy(int k) {
     Input_Copy_Controls& c = copies_[static_cast<std::size_t>(k)];

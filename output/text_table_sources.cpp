@@ -116,9 +116,9 @@ void Time_Label_Block::Widest_Texts(int col, std::vector<std::string>& texts) co
     if (col != 0) {
         return;
     }
-    // The shortest form of a time can be long anywhere (0.1 * 3 is
-    // 0.30000000000000004), so every label is looked at; only their
-    // shapes, digits made alike, are kept.
+    // The length of a time label does not grow with the time (with dt = 1/3
+    // s, 1/3 has fifteen digits and 3 one), so every label is looked at;
+    // only their shapes, digits made alike, are kept.
     std::set<std::string> shapes;
     for (int r = 0; r < rows_; ++r) {
         std::string t = Text(r, 0);

@@ -1,0 +1,266 @@
+// The results table as a student reads and takes it away: every visible
+// heading and cell fits its column on a 60 x 40 plate and a 21-node history
+// of 500 steps (also scrolled to the far corner), Ctrl+C, the "Copy" menu
+// entry and Select All put the block with its headings on the clipboard, and
+// "Export Table…" writes a CSV file that reads back to the stored doubles.
+#include <QApplication>
+#include <QClipboard>
+#include <QContextMenuEvent>
+#include <QHeaderView>
+#include <QMenu>
+#include <QPushButton>
+#include <QScrollBar>
+#include <QTemporaryDir>
+#include <QTimer>
+#include <QtTest>
+#include <charconv>
+#include <cmath>
+#include <fstream>
+#include <sstream>
+
+#include "input/file_dialogs.h"
+#include "output/output_form.h"
+#include "output/results_table_view.h"
+#include "solvers/presentation.h"
+
+using namespace calorix;
+
+namespace {
+
+// Temperatures with wide texts (four integer digits, a sign) in the middle
+// of the field, so a column sized from its first rows would be too narrow.
+double Field(int i, int j) {
+    return 20.0 + 1234.567 * std::sin(0.37 * i) * std::cos(0.21 * j) - (i == j ? 9000.5 : 0.0);
+}
+
+void Fill_Plate(Steady_2D_Store& s, int nx, int ny, double dx) {
+    s.X_Nodes_2D = static_cast<std::int16_t>(nx);
+    s.Y_Nodes_2D = static_cast<std::int16_t>(ny);
+    s.Temperature_2D.Dimension(nx, ny);
+    s.Location_2D.Dimension(std::max(nx, ny));
+    for (int m = 1; m <= std::max(nx, ny); ++m) {
+        s.Location_2D(m) = (m - 1) * dx;
+    }
+    for (int i = 1; i <= nx; ++i) {
+        for (int j = 1; j <= ny; ++j) {
+            s.Temperature_2D(i, j) = Field(i, j);
+        }
+    }
+}
+
+void Fill_History(Result_Stores& stores, int nodes, int steps, double dt) {
+    Transient_1D_Store& s = stores.Transient_1D;
+    s.Nodes_T1D = nodes;
+    s.Time_Steps_T1D = static_cast<std::int16_t>(steps);
+    s.X_Location_T1D.Dimension(nodes);
+    s.Temperature_History_1D.Dimension(1, steps + 1, nodes);
+    for (int i = 1; i <= nodes; ++i) {
+        s.X_Location_T1D(i) = (i - 1) * 0.0125;
+        for (int n = 1; n <= steps + 1; ++n) {
+            s.Temperature_History_1D(n, i) = Field(i, n);
+        }
+    }
+    stores.Delta_Time = dt;
+}
+
+}  // namespace
+
+class Results_Table_View_Test : public QObject {
+    Q_OBJECT
+
+    Result_Stores stores_;
+    Problem_Definition problem_;
+    Output_Model model_;
+
+    Results_Table_View* Show(Output_Form& w) {
+        w.Load_Results(model_, stores_, problem_);
+        w.resize(1100, 700);
+        w.show();
+        if (!QTest::qWaitForWindowExposed(&w)) {
+            return nullptr;
+        }
+        return qobject_cast<Results_Table_View*>(w.Table_View());
+    }
+
+    // Every heading and cell in view is no wider than its column.
+    static void Check_Visible_Texts_Fit(Results_Table_View* v) {
+        const QAbstractItemModel* m = v->model();
+        const int cell_pad = 2 * (v->style()->pixelMetric(QStyle::PM_FocusFrameHMargin) + 1);
+        const int head_pad = 2 * v->style()->pixelMetric(QStyle::PM_HeaderMargin);
+        const QFontMetrics cell_fm(v->font());
+        const QFontMetrics across_fm(v->horizontalHeader()->font());
+        const QFontMetrics down_fm(v->verticalHeader()->font());
+        const int r0 = v->rowAt(0);
+        const int r1 = v->rowAt(v->viewport()->height() - 1) < 0
+                           ? m->rowCount() - 1
+                           : v->rowAt(v->viewport()->height() - 1);
+        const int c0 = v->columnAt(0);
+        const int c1 = v->columnAt(v->viewport()->width() - 1) < 0
+                           ? m->columnCount() - 1
+                           : v->columnAt(v->viewport()->width() - 1);
+        QVERIFY(r0 >= 0 && c0 >= 0);
+        for (int c = c0; c <= c1; ++c) {
+            const QString head = m->headerData(c, Qt::Horizontal).toString();
+            QVERIFY2(v->columnWidth(c) >= across_fm.horizontalAdvance(head) + head_pad,
+                     qPrintable(head));
+            for (int r = r0; r <= r1; ++r) {
+                const QString text = m->data(m->index(r, c)).toString();
+                QVERIFY2(v->columnWidth(c) >= cell_fm.horizontalAdvance(text) + cell_pad,
+                         qPrintable(QStringLiteral("%1 at %2,%3").arg(text).arg(r).arg(c)));
+            }
+        }
+        for (int r = r0; r <= r1; ++r) {
+            const QString head = m->headerData(r, Qt::Vertical).toString();
+            QVERIFY2(v->verticalHeader()->width() >= down_fm.horizontalAdvance(head) + head_pad,
+                     qPrintable(head));
+        }
+        QVERIFY(v->horizontalHeader()->isVisible() && v->verticalHeader()->isVisible());
+    }
+
+    static QString Clipboard() { return QApplication::clipboard()->text(); }
+
+  private slots:
+    void init() {
+        stores_ = Result_Stores();
+        model_ = Output_Model();
+    }
+
+    void columns_fit_every_visible_text_data() {
+        QTest::addColumn<int>("kind");
+        QTest::newRow("plate 60 x 40") << int(Kind_Steady_2D);
+        QTest::newRow("history 21 x 500") << int(Kind_Transient_1D);
+    }
+    void columns_fit_every_visible_text() {
+        QFETCH(int, kind);
+        model_.Kind = kind;
+        if (kind == Kind_Steady_2D) {
+            Fill_Plate(stores_.Steady_2D, 60, 40, 0.0125);
+            Display_Steady_State_2D_Results(stores_.Steady_2D, model_);
+        } else {
+            // dt = 0.7 s: times such as 0.7 * 3 = 2.0999999999999996 s.
+            Fill_History(stores_, 21, 500, 0.7);
+            Display_Transient_1D_Results(stores_, model_);
+        }
+        Output_Form w;
+        Results_Table_View* v = Show(w);
+        QVERIFY(v != nullptr);
+        Check_Visible_Texts_Fit(v);
+        // Down and right to the far corner: the headings stay, the texts fit.
+        v->scrollTo(v->model()->index(v->model()->rowCount() / 2, v->model()->columnCount() / 2));
+        Check_Visible_Texts_Fit(v);
+        v->scrollToBottom();
+        v->horizontalScrollBar()->setValue(v->horizontalScrollBar()->maximum());
+        Check_Visible_Texts_Fit(v);
+        // The user can still drag a column narrower or wider.
+        QCOMPARE(v->horizontalHeader()->sectionResizeMode(0), QHeaderView::Interactive);
+        v->horizontalHeader()->resizeSection(0, 200);
+        QCOMPARE(v->columnWidth(0), 200);
+    }
+
+    void copy_gives_the_block_with_its_headings() {
+        model_.Kind = Kind_Steady_2D;
+        Fill_Plate(stores_.Steady_2D, 4, 3, 0.1);
+        Steady_2D_Store& s = stores_.Steady_2D;
+        s.Temperature_2D(2, 1) = 62.456;
+        s.Temperature_2D(3, 1) = -3.14159;
+        s.Temperature_2D(2, 2) = 99.994;
+        s.Temperature_2D(3, 2) = 0.004;
+        Display_Steady_State_2D_Results(s, model_);
+        Output_Form w;
+        Results_Table_View* v = Show(w);
+        QVERIFY(v != nullptr);
+        v->setFocus();
+        const QAbstractItemModel* m = v->model();
+
+        // Rows y = 0, 0.1 and columns x = 0.1, 0.2 of the plate.
+        v->selectionModel()->select(QItemSelection(m->index(0, 1), m->index(1, 2)),
+                                    QItemSelectionModel::ClearAndSelect);
+        QApplication::clipboard()->clear();
+        QTest::keyClick(v, Qt::Key_C, Qt::ControlModifier);
+        QCOMPARE(Clipboard(),
+                 QStringLiteral("T(x,y)\t0.1\t0.2\n0.\t62.46\t-3.14\n0.1\t99.99\t0.\n"));
+
+        // The same through the context menu's "Copy", for one cell.
+        v->selectionModel()->select(m->index(1, 1), QItemSelectionModel::ClearAndSelect);
+        QApplication::clipboard()->clear();
+        bool found = false;
+        QTimer::singleShot(0, this, [&] {
+            auto* menu = qobject_cast<QMenu*>(QApplication::activePopupWidget());
+            QVERIFY(menu != nullptr);
+            for (QAction* a : menu->actions()) {
+                if (a->text() == QStringLiteral("Copy")) {
+                    found = true;
+                    a->trigger();
+                }
+            }
+            menu->close();
+        });
+        const QPoint at = v->visualRect(m->index(1, 1)).center();
+        QContextMenuEvent menu_event(QContextMenuEvent::Mouse, at, v->viewport()->mapToGlobal(at));
+        QApplication::sendEvent(v->viewport(), &menu_event);
+        QVERIFY(found);
+        QCOMPARE(Clipboard(), QStringLiteral("T(x,y)\t0.1\n0.1\t99.99\n"));
+
+        // Select All, then Copy: the whole table, one line per row.
+        QTest::keyClick(v, Qt::Key_A, Qt::ControlModifier);
+        QTest::keyClick(v, Qt::Key_C, Qt::ControlModifier);
+        const QStringList lines = Clipboard().split(QLatin1Char('\n'), Qt::SkipEmptyParts);
+        QCOMPARE(lines.size(), 4);
+        QCOMPARE(lines[0], QStringLiteral("T(x,y)\t0.\t0.1\t0.2\t0.3"));
+        QCOMPARE(lines[3].section(QLatin1Char('\t'), 0, 0), QStringLiteral("0.2"));
+        QCOMPARE(lines[3].count(QLatin1Char('\t')), 4);
+    }
+
+    void export_writes_the_stored_numbers_to_csv() {
+        model_.Kind = Kind_Transient_1D;
+        Fill_History(stores_, 4, 3, 0.1);
+        stores_.Transient_1D.Temperature_History_1D(2, 3) = 1.0 / 3;
+        Display_Transient_1D_Results(stores_, model_);
+        Output_Form w;
+        QVERIFY(Show(w) != nullptr);
+        QCOMPARE(w.Export_Command()->text(), QString::fromUtf8("Export Table\u2026"));
+
+        QTemporaryDir dir;
+        File_Dialog_Request asked;
+        Set_File_Dialog_Hook([&](const File_Dialog_Request& r) {
+            asked = r;
+            return dir.filePath(QStringLiteral("history"));  // typed without extension
+        });
+        w.Export_Command()->click();
+        Set_File_Dialog_Hook({});
+        QVERIFY(asked.Save);
+        QVERIFY(asked.Filters.contains(QStringLiteral("CSV Files (*.csv)")));
+
+        std::ifstream in(dir.filePath(QStringLiteral("history.csv")).toStdString(),
+                         std::ios::binary);
+        QVERIFY(in.good());
+        // The heading quoted for its comma; 3 * 0.0125 m is 0.037500000000000006.
+        std::string line;
+        std::getline(in, line);
+        QCOMPARE(QString::fromStdString(line),
+                 QStringLiteral("\"T(t,x)\",0,0.0125,0.025,0.037500000000000006"));
+        const Transient_1D_Store& s = stores_.Transient_1D;
+        for (int n = 1; n <= 4; ++n) {
+            QVERIFY(std::getline(in, line));
+            std::stringstream fields(line);
+            std::string field;
+            std::vector<double> values;
+            while (std::getline(fields, field, ',')) {
+                double v = 0;
+                QCOMPARE(int(std::from_chars(field.data(), field.data() + field.size(), v).ec), 0);
+                values.push_back(v);
+            }
+            QCOMPARE(int(values.size()), 5);
+            // Exact equality: the time is 0.30000000000000004 at level 4.
+            QVERIFY(values[0] == (n - 1) * 0.1);
+            for (int i = 1; i <= 4; ++i) {
+                QVERIFY2(values[static_cast<std::size_t>(i)] == s.Temperature_History_1D(n, i),
+                         line.c_str());
+            }
+        }
+        QVERIFY(!std::getline(in, line));
+    }
+};
+
+QTEST_MAIN(Results_Table_View_Test)
+#include "results_table_view_test.moc"
