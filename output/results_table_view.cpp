@@ -4,6 +4,7 @@
 #include <QApplication>
 #include <QClipboard>
 #include <QContextMenuEvent>
+#include <QHash>
 #include <QHeaderView>
 #include <QKeyEvent>
 #include <QMenu>
@@ -19,34 +20,49 @@ namespace calorix {
 
 namespace {
 
-// Width of a text in which every digit is drawn as the widest digit of the
-// font: the bound of every number text of the same shape.
-int Shape_Width(const QFontMetrics& fm, const std::string& text) {
-    QChar widest = QLatin1Char('0');
-    int widest_advance = 0;
-    for (char d = '0'; d <= '9'; ++d) {
-        const int a = fm.horizontalAdvance(QLatin1Char(d));
-        if (a > widest_advance) {
-            widest_advance = a;
-            widest = QLatin1Char(d);
+// Texts measured with every digit drawn as the widest digit of the font: the
+// bound of every number text of the same shape.
+class Shape_Measure {
+  public:
+    explicit Shape_Measure(const QFont& font) : fm_(font) {
+        int widest_advance = -1;
+        for (char d = '0'; d <= '9'; ++d) {
+            const int a = fm_.horizontalAdvance(QLatin1Char(d));
+            if (a > widest_advance) {
+                widest_advance = a;
+                widest_ = QLatin1Char(d);
+            }
         }
     }
-    QString shape = QString::fromStdString(text);
-    for (QChar& c : shape) {
-        if (c.isDigit()) {
-            c = widest;
+    // Columns of a table share a handful of shapes, so each is laid out once.
+    int Width(const std::string& text) const {
+        QString shape = QString::fromStdString(text);
+        for (QChar& c : shape) {
+            if (c.isDigit()) {
+                c = widest_;
+            }
         }
+        const auto known = widths_.constFind(shape);
+        if (known != widths_.cend()) {
+            return *known;
+        }
+        const int w = fm_.horizontalAdvance(shape);
+        widths_.insert(shape, w);
+        return w;
     }
-    return fm.horizontalAdvance(shape);
-}
+    int Widest(const std::vector<std::string>& texts) const {
+        int w = 0;
+        for (const std::string& t : texts) {
+            w = std::max(w, Width(t));
+        }
+        return w;
+    }
 
-int Widest(const QFontMetrics& fm, const std::vector<std::string>& texts) {
-    int w = 0;
-    for (const std::string& t : texts) {
-        w = std::max(w, Shape_Width(fm, t));
-    }
-    return w;
-}
+  private:
+    QFontMetrics fm_;
+    QChar widest_ = QLatin1Char('0');
+    mutable QHash<QString, int> widths_;
+};
 
 }  // namespace
 
@@ -91,9 +107,9 @@ void Results_Table_View::Fit_Columns(bool grow_only) {
     }
     QHeaderView* across = horizontalHeader();
     QHeaderView* down = verticalHeader();
-    const QFontMetrics cell_fm(font());
-    const QFontMetrics across_fm(across->font());
-    const QFontMetrics down_fm(down->font());
+    const Shape_Measure cell_fm(font());
+    const Shape_Measure across_fm(across->font());
+    const Shape_Measure down_fm(down->font());
     // Room around the text: the header's margins and the cell's focus frame,
     // plus a little air.
     const int header_pad = 2 * style()->pixelMetric(QStyle::PM_HeaderMargin, nullptr, across) + 8;
@@ -103,9 +119,8 @@ void Results_Table_View::Fit_Columns(bool grow_only) {
     // Column c of the view is column c + 1 of the table: its heading is the
     // text of row 0, its cells those of rows 1 on.
     for (int col = 1; col < table->Cols(); ++col) {
-        const int heading =
-            across_fm.horizontalAdvance(QString::fromStdString(table->Cell(0, col)));
-        const int cells = Widest(cell_fm, table->Column_Width_Texts(col, 1));
+        const int heading = across_fm.Width(table->Cell(0, col));
+        const int cells = cell_fm.Widest(table->Column_Width_Texts(col, 1));
         const int w = std::max(heading + header_pad, cells + cell_pad);
         if (!grow_only || w > across->sectionSize(col - 1)) {
             across->resizeSection(col - 1, w);
@@ -113,10 +128,9 @@ void Results_Table_View::Fit_Columns(bool grow_only) {
     }
     // The heading column: the row headings, and the table's own heading in
     // the corner above them.
-    const int down_w =
-        std::max(Widest(down_fm, table->Column_Width_Texts(0, 1)),
-                 across_fm.horizontalAdvance(QString::fromStdString(table->Cell(0, 0)))) +
-        header_pad;
+    const int down_w = std::max(down_fm.Widest(table->Column_Width_Texts(0, 1)),
+                                across_fm.Width(table->Cell(0, 0))) +
+                       header_pad;
     if (!grow_only || down_w > down->minimumWidth()) {
         down->setMinimumWidth(down_w);
     }

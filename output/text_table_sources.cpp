@@ -40,27 +40,46 @@ std::string Number_Block::Text(int row, int col) const {
 }
 
 void Number_Block::Find_Ranges() const {
-    ranges_.assign(static_cast<std::size_t>(cols_), Range{});
     const std::span<const double> a = values_();
-    for (int c = 0; c < cols_; ++c) {
-        Range& g = ranges_[static_cast<std::size_t>(c)];
-        double low = std::numeric_limits<double>::infinity();
-        double high = -low;
-        std::size_t k = first_ + static_cast<std::size_t>(c) * col_stride_;
-        for (int r = 0; r < rows_ && k < a.size(); ++r, k += row_stride_) {
-            const double v = a[k];
-            if (std::isfinite(v)) {
-                low = std::min(low, v);
-                high = std::max(high, v);
-            } else if (std::isnan(v)) {
-                g.Nan = true;
-            } else {
-                (v > 0 ? g.Plus_Inf : g.Minus_Inf) = true;
+    const std::size_t cols = static_cast<std::size_t>(cols_);
+    std::vector<double> low(cols, std::numeric_limits<double>::infinity());
+    std::vector<double> high(cols, -std::numeric_limits<double>::infinity());
+    ranges_.assign(cols, Range{});
+    auto look = [&](std::size_t c, std::size_t k) {
+        if (k >= a.size()) {
+            return;
+        }
+        const double v = a[k];
+        if (std::isfinite(v)) {
+            low[c] = std::min(low[c], v);
+            high[c] = std::max(high[c], v);
+        } else if (std::isnan(v)) {
+            ranges_[c].Nan = true;
+        } else {
+            (v > 0 ? ranges_[c].Plus_Inf : ranges_[c].Minus_Inf) = true;
+        }
+    };
+    // Walk the array in memory order: a history is stored level by level,
+    // a plate column by column.
+    if (row_stride_ > col_stride_) {
+        for (int r = 0; r < rows_; ++r) {
+            const std::size_t k = first_ + static_cast<std::size_t>(r) * row_stride_;
+            for (std::size_t c = 0; c < cols; ++c) {
+                look(c, k + c * col_stride_);
             }
         }
-        g.Finite = low <= high;
-        g.Low = low;
-        g.High = high;
+    } else {
+        for (std::size_t c = 0; c < cols; ++c) {
+            const std::size_t k = first_ + c * col_stride_;
+            for (int r = 0; r < rows_; ++r) {
+                look(c, k + static_cast<std::size_t>(r) * row_stride_);
+            }
+        }
+    }
+    for (std::size_t c = 0; c < cols; ++c) {
+        ranges_[c].Finite = low[c] <= high[c];
+        ranges_[c].Low = low[c];
+        ranges_[c].High = high[c];
     }
 }
 
