@@ -100,42 +100,21 @@ void Write_Sides(const Input_Form_State& form, Problem_Definition& p, int k, Rep
 
 }  // namespace
 
-namespace {
-
-// One table row of the report: each cell's text in "00.00", six blanks, and
-// blanks on to the next print zone.
-void Append_Report_Row(const Text_Table& table, int row, std::string& text) {
-    const std::size_t line_start = text.size();
-    for (int col = 0; col < table.Cols(); ++col) {
-        text += Format_Text(table.Cell(row, col), "00.00");
-        text += "      ";
-        // The comma of a print statement: on to the start of the next
-        // zone, which is the following one when the text has just filled
-        // or passed the current zone.
-        const std::size_t column = text.size() - line_start;
-        const std::size_t next_zone = (column / Print_Zone_Width + 1) * Print_Zone_Width;
-        text.append(next_zone - column, ' ');
-    }
-    text += "\r\n";
-}
-
-// The table goes to the file row by row: the cells are formatted as they are
-// read, and a long history never stands in memory as one text.
-void Write_Report_Table(const Text_Table& table, std::ostream& out) {
-    std::string line;
-    for (int row = 0; row < table.Rows(); ++row) {
-        line.clear();
-        Append_Report_Row(table, row, line);
-        out << line;
-    }
-}
-
-}  // namespace
-
 std::string Report_Table_Text(const Text_Table& table) {
     std::string text;
     for (int row = 0; row < table.Rows(); ++row) {
-        Append_Report_Row(table, row, text);
+        const std::size_t line_start = text.size();
+        for (int col = 0; col < table.Cols(); ++col) {
+            text += Format_Text(table.Cell(row, col), "00.00");
+            text += "      ";
+            // The comma of a print statement: on to the start of the next
+            // zone, which is the following one when the text has just filled
+            // or passed the current zone.
+            const std::size_t column = text.size() - line_start;
+            const std::size_t next_zone = (column / Print_Zone_Width + 1) * Print_Zone_Width;
+            text.append(next_zone - column, ' ');
+        }
+        text += "\r\n";
     }
     return text;
 }
@@ -175,8 +154,9 @@ Report_Result Print_To_File(const std::string& path, const Input_Form_State& for
 
     result.Plot_X_Count = out.Output_Table.Rows();
     result.Plot_Y_Count = out.Output_Table.Cols();
+    r.Text() += Report_Table_Text(out.Output_Table);
+
     file << r.Text();
-    Write_Report_Table(out.Output_Table, file);
     file.close();
     result.Written = !file.fail();
     return result;
