@@ -7,6 +7,7 @@
 #include <QClipboard>
 #include <QContextMenuEvent>
 #include <QHeaderView>
+#include <QLabel>
 #include <QMenu>
 #include <QPushButton>
 #include <QScrollBar>
@@ -127,24 +128,34 @@ class Results_Table_View_Test : public QObject {
 
     void columns_fit_every_visible_text_data() {
         QTest::addColumn<int>("kind");
-        QTest::newRow("plate 60 x 40") << int(Kind_Steady_2D);
-        QTest::newRow("history 21 x 500") << int(Kind_Transient_1D);
+        QTest::addColumn<int>("nx");
+        QTest::addColumn<int>("ny");
+        QTest::addColumn<double>("step");
+        QTest::newRow("plate 60 x 40") << int(Kind_Steady_2D) << 60 << 40 << 0.0125;
+        // dt = 0.7 s: times such as 0.7 * 3 = 2.0999999999999996 s.
+        QTest::newRow("history 21 x 500") << int(Kind_Transient_1D) << 21 << 500 << 0.7;
+        // Row headings " 0" to " 3", narrower than the corner's "T(t,x)".
+        QTest::newRow("history 3 x 3") << int(Kind_Transient_1D) << 3 << 3 << 1.0;
     }
     void columns_fit_every_visible_text() {
         QFETCH(int, kind);
+        QFETCH(int, nx);
+        QFETCH(int, ny);
+        QFETCH(double, step);
         model_.Kind = kind;
         if (kind == Kind_Steady_2D) {
-            Fill_Plate(stores_.Steady_2D, 60, 40, 0.0125);
+            Fill_Plate(stores_.Steady_2D, nx, ny, step);
             Display_Steady_State_2D_Results(stores_.Steady_2D, model_);
         } else {
-            // dt = 0.7 s: times such as 0.7 * 3 = 2.0999999999999996 s.
-            Fill_History(stores_, 21, 500, 0.7);
+            Fill_History(stores_, nx, ny, step);
             Display_Transient_1D_Results(stores_, model_);
         }
         Output_Form w;
         Results_Table_View* v = Show(w);
         QVERIFY(v != nullptr);
         Check_Visible_Texts_Fit(v);
+        const QLabel* corner = w.Table_Corner();
+        QVERIFY(corner->width() >= corner->fontMetrics().horizontalAdvance(corner->text()));
         // Down and right to the far corner: the headings stay, the texts fit.
         v->scrollTo(v->model()->index(v->model()->rowCount() / 2, v->model()->columnCount() / 2));
         Check_Visible_Texts_Fit(v);
@@ -155,6 +166,24 @@ class Results_Table_View_Test : public QObject {
         QCOMPARE(v->horizontalHeader()->sectionResizeMode(0), QHeaderView::Interactive);
         v->horizontalHeader()->resizeSection(0, 200);
         QCOMPARE(v->columnWidth(0), 200);
+    }
+
+    void a_wide_heading_deep_in_the_table_fits() {
+        // The header view itself only looks at the first and last hundred
+        // rows; the widest heading here is in row 150 of 300.
+        Text_Table& t = model_.Output_Table;
+        t.Set_Rows(301);
+        t.Set_Cols(2);
+        for (int r = 1; r <= 300; ++r) {
+            t.Set_Cell(r, 0, r == 150 ? "1234567.890123" : "7");
+            t.Set_Cell(r, 1, "1");
+        }
+        model_.Kind = Kind_Steady_2D;
+        Output_Form w;
+        Results_Table_View* v = Show(w);
+        QVERIFY(v != nullptr);
+        v->scrollTo(v->model()->index(149, 0));
+        Check_Visible_Texts_Fit(v);
     }
 
     void copy_gives_the_block_with_its_headings() {
