@@ -5,6 +5,7 @@
 // "Export Table…" writes a CSV file that reads back to the stored doubles.
 #include <QApplication>
 #include <QClipboard>
+#include <QComboBox>
 #include <QContextMenuEvent>
 #include <QHeaderView>
 #include <QLabel>
@@ -183,6 +184,38 @@ class Results_Table_View_Test : public QObject {
         Results_Table_View* v = Show(w);
         QVERIFY(v != nullptr);
         v->scrollTo(v->model()->index(149, 0));
+        Check_Visible_Texts_Fit(v);
+    }
+
+    void another_level_keeps_the_users_widths_and_widens_what_no_longer_fits() {
+        // Level 0 holds 20 C everywhere, level 1 a wide -12345.67 C.
+        Transient_2D_Store& s = stores_.Transient_2D;
+        s.X_Nodes_T2D = 3;
+        s.Y_Nodes_T2D = 2;
+        s.Time_Steps_T2D = 1;
+        s.Location_T2D.Dimension(3);
+        s.New_Temperature_T2D.Dimension(3, 2);
+        s.Temperature_History_2D.Dimension(2, 3, 2);
+        for (int i = 1; i <= 3; ++i) {
+            s.Location_T2D(i) = (i - 1) * 0.01;
+            for (int j = 1; j <= 2; ++j) {
+                s.Temperature_History_2D(i, j, 0) = 20.0;
+                s.Temperature_History_2D(i, j, 1) = -12345.67;
+            }
+        }
+        problem_.Time_Step = 1;
+        model_.Kind = Kind_Transient_2D;
+        Show_Transient_2D_Time(s, 1, "0", model_.Output_Table);
+        Output_Form w;
+        Results_Table_View* v = Show(w);
+        QVERIFY(v != nullptr);
+        v->horizontalHeader()->resizeSection(0, 300);  // the user widens x = 0
+        const int narrow = v->columnWidth(1);
+        w.Time_List()->setEditText(QStringLiteral("1"));
+        w.Time_List_Box_Click();
+        QCOMPARE(v->model()->data(v->model()->index(0, 1)).toString(), QStringLiteral("-12345.67"));
+        QCOMPARE(v->columnWidth(0), 300);
+        QVERIFY(v->columnWidth(1) > narrow);
         Check_Visible_Texts_Fit(v);
     }
 
