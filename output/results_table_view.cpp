@@ -8,6 +8,7 @@
 #include <QHeaderView>
 #include <QKeyEvent>
 #include <QMenu>
+#include <QScrollBar>
 #include <algorithm>
 #include <vector>
 
@@ -79,6 +80,11 @@ Results_Table_View::Results_Table_View(QWidget* parent) : QTableView(parent) {
     connect(select_all_action_, &QAction::triggered, this, &QTableView::selectAll);
     // Columns keep the width the user drags them to.
     horizontalHeader()->setSectionResizeMode(QHeaderView::Interactive);
+    connect(horizontalHeader(), &QHeaderView::sectionResized, this, [this] {
+        if (!fitting_) {
+            user_sized_ = true;
+        }
+    });
 }
 
 void Results_Table_View::setModel(QAbstractItemModel* model) {
@@ -118,14 +124,21 @@ void Results_Table_View::Fit_Columns(bool grow_only) {
 
     // Column c of the view is column c + 1 of the table: its heading is the
     // text of row 0, its cells those of rows 1 on.
+    const std::size_t n = static_cast<std::size_t>(table->Cols() - 1);
+    if (!grow_only || fitted_.size() != n) {
+        fitted_.assign(n, 0);
+        user_sized_ = false;
+    }
     for (int col = 1; col < table->Cols(); ++col) {
         const int heading = across_fm.Width(table->Cell(0, col));
         const int cells = cell_fm.Widest(table->Column_Width_Texts(col, 1));
-        const int w = std::max(heading + header_pad, cells + cell_pad);
-        if (!grow_only || w > across->sectionSize(col - 1)) {
-            across->resizeSection(col - 1, w);
+        int& fitted = fitted_[static_cast<std::size_t>(col - 1)];
+        fitted = std::max(fitted, std::max(heading + header_pad, cells + cell_pad));
+        if (user_sized_ && fitted > across->sectionSize(col - 1)) {
+            across->resizeSection(col - 1, fitted);  // the user's width, widened to fit
         }
     }
+    Spread();
     // The heading column: the row headings, and the table's own heading in
     // the corner above them.
     const int down_w = std::max(down_fm.Widest(table->Column_Width_Texts(0, 1)),
@@ -134,6 +147,37 @@ void Results_Table_View::Fit_Columns(bool grow_only) {
     if (!grow_only || down_w > down->minimumWidth()) {
         down->setMinimumWidth(down_w);
     }
+}
+
+void Results_Table_View::Spread() {
+    if (user_sized_ || fitted_.empty()) {
+        return;
+    }
+    // Room for a vertical scroll bar that may still appear, so that a
+    // spread table never needs a horizontal one.
+    const int room =
+        viewport()->width() -
+        (verticalScrollBar()->isVisible() ? 0 : verticalScrollBar()->sizeHint().width());
+    long total = 0;
+    for (int w : fitted_) {
+        total += w;
+    }
+    const int extra =
+        total < room ? static_cast<int>((room - total) / static_cast<long>(fitted_.size())) : 0;
+    QHeaderView* across = horizontalHeader();
+    fitting_ = true;
+    for (std::size_t c = 0; c < fitted_.size(); ++c) {
+        const int w = fitted_[c] + extra;
+        if (across->sectionSize(static_cast<int>(c)) != w) {
+            across->resizeSection(static_cast<int>(c), w);
+        }
+    }
+    fitting_ = false;
+}
+
+void Results_Table_View::resizeEvent(QResizeEvent* event) {
+    QTableView::resizeEvent(event);
+    Spread();
 }
 
 QString Results_Table_View::Selection_Text() const {

@@ -5,6 +5,7 @@
 // clipboard as tab-separated text, and "Export Table…" writes the whole table
 // to a CSV file.
 #include <QTableView>
+#include <vector>
 
 #include "output/text_table.h"
 
@@ -34,16 +35,22 @@ class Results_Table_View : public QTableView {
     // Asks for a file name and writes the table to it as CSV.
     void Export_Csv();
     // Gives every column (and the heading column) the width of the widest
-    // text it can show.  With grow_only, wider columns stay as they are, so
-    // a width the user set survives another time level.
+    // text it can show; a table narrower than the view spreads over it.
+    // With grow_only, wider columns stay as they are, so a width the user
+    // set survives another time level.
     void Fit_Columns(bool grow_only = false);
 
   protected:
     void keyPressEvent(QKeyEvent* event) override;
     void contextMenuEvent(QContextMenuEvent* event) override;
+    void resizeEvent(QResizeEvent* event) override;
 
   private:
     Text_Table_Model* Table_Model() const;
+    void Spread();
+    std::vector<int> fitted_;  // the fitted width of each column
+    bool user_sized_ = false;  // a column was dragged since the last fit
+    bool fitting_ = false;
     QAction* copy_action_ = nullptr;
     QAction* select_all_action_ = nullptr;
 };
