@@ -1,14 +1,19 @@
 // Time from a finished solve to a results table on screen: the presentation
 // writes the table texts, the results window loads them and the table view
-// lays out and paints its first page.  A 100 x 100 plate and a 1-D history
-// of 1000 levels; the window lives on the offscreen platform.
+// lays out and paints its first page.  A 100 x 100 steady plate, a 1-D
+// history of 1000 nodes over 999 steps and one level of a 200 x 200 transient
+// plate; the window lives on the offscreen platform.
 #include <benchmark/benchmark.h>
 
 #include <QApplication>
 #include <QTableView>
+#include <fstream>
 #include <memory>
+#include <string>
 
+#include "common/user_dialogs.h"
 #include "input/problem_definition.h"
+#include "input/run_driver.h"
 #include "output/output_form.h"
 #include "solvers/presentation.h"
 
@@ -85,11 +90,12 @@ BENCHMARK(BM_Table_Fill_Plate)->Arg(100)->Unit(benchmark::kMillisecond);
 
 void BM_Table_Fill_History(benchmark::State& state) {
     Application();
-    const int steps = static_cast<int>(state.range(0));
+    const int nodes = static_cast<int>(state.range(0));
+    const int steps = static_cast<int>(state.range(1));
     Result_Stores stores;
     Problem_Definition problem;
     problem.Grid_Size = 7.5;
-    Fill_History(stores, 5, steps);
+    Fill_History(stores, nodes, steps);
     Output_Form form;
     for (auto _ : state) {
         Output_Model model;
@@ -99,8 +105,99 @@ void BM_Table_Fill_History(benchmark::State& state) {
         Show_Table(form, model, stores, problem);
         form.hide();
     }
-    state.counters["levels"] = steps + 1;
+    state.counters["cells"] = static_cast<double>(nodes) * (steps + 1);
 }
-BENCHMARK(BM_Table_Fill_History)->Arg(1000)->Unit(benchmark::kMillisecond);
+BENCHMARK(BM_Table_Fill_History)->Args({1000, 999})->Unit(benchmark::kMillisecond);
+
+// One level of a 2-D transient plate, as the run driver shows it after a run.
+void BM_Table_Fill_Transient_Level(benchmark::State& state) {
+    Application();
+    const int n = static_cast<int>(state.range(0));
+    Result_Stores stores;
+    Problem_Definition problem;
+    Transient_2D_Store& s = stores.Transient_2D;
+    s.X_Nodes_T2D = static_cast<std::int16_t>(n);
+    s.Y_Nodes_T2D = static_cast<std::int16_t>(n);
+    s.Location_T2D.Dimension(n);
+    s.New_Temperature_T2D.Dimension(n, n);
+    for (int i = 1; i <= n; ++i) {
+        s.Location_T2D(i) = (i - 1) * 0.01;
+        for (int j = 1; j <= n; ++j) {
+            s.New_Temperature_T2D(i, j) = 20.0 + 0.61 * i - 0.17 * j;
+        }
+    }
+    Output_Form form;
+    for (auto _ : state) {
+        Output_Model model;
+        model.Kind = Kind_Transient_2D;
+        s.Table_Ready_T2D = 0;
+        Display_Transient_2D_Results(s, s.New_Temperature_T2D, model.Output_Table);
+        Show_Table(form, model, stores, problem);
+        form.hide();
+    }
+    state.counters["cells"] = static_cast<double>(n) * n;
+}
+BENCHMARK(BM_Table_Fill_Transient_Level)->Arg(200)->Unit(benchmark::kMillisecond);
+
+class Yes_Dialogs : public User_Dialogs {
+  public:
+    void Show_Message(const std::string&) override {}
+    bool Ask_Yes_No(const std::string&, bool) override { return true; }
+};
+
+// Kilobytes of one "VmRSS:" / "VmHWM:" line of /proc/self/status.
+double Status_Kb(const std::string& key) {
+    std::ifstream status("/proc/self/status");
+    std::string line;
+    while (std::getline(status, line)) {
+        if (line.rfind(key, 0) == 0) {
+            return std::stod(line.substr(key.size()));
+        }
+    }
+    return 0;
+}
+
+// The widest 1-D transient run the 16-bit node count allows, 999 steps: the
+// run driver solves and presents it, the results window opens on its table.
+// Peak resident memory over the whole sequence against the bytes of the
+// solver's arrays.  Run this benchmark on its own (--benchmark_filter): the
+// kernel's high-water mark is reset at its start.
+void BM_Table_Peak_Memory_1D(benchmark::State& state) {
+    Application();
+    Input_Form_State form = Initial_Form_State();
+    form.Kind = Kind_Transient_1D;
+    form.Tabs[2].X_Grid_Text = std::to_string(state.range(0));
+    form.Tabs[2].Number_Of_Time_Steps_Text = "999";
+    for (auto _ : state) {
+        state.PauseTiming();
+        auto stores = std::make_unique<Result_Stores>();
+        auto out = std::make_unique<Output_Model>();
+        Problem_Definition problem;
+        Yes_Dialogs dialogs;
+        {
+            std::ofstream clear("/proc/self/clear_refs");
+            clear << "5";  // high-water mark := current resident size
+        }
+        const double base_kb = Status_Kb("VmRSS:");
+        state.ResumeTiming();
+        if (Run_Calculation(form, problem, *stores, *out, dialogs) != Run_Outcome::Solved) {
+            state.SkipWithError("run not solved");
+            break;
+        }
+        Output_Form window;
+        Show_Table(window, *out, *stores, problem);
+        state.PauseTiming();
+        const Transient_1D_Store& s = stores->Transient_1D;
+        const double solver_bytes = 8.0 * (static_cast<double>(s.Temperature_History_1D.Size()) +
+                                           4.0 * s.X_Location_T1D.Count());
+        const double peak_bytes = 1024.0 * (Status_Kb("VmHWM:") - base_kb);
+        state.counters["solver_MB"] = solver_bytes / 1e6;
+        state.counters["peak_MB"] = peak_bytes / 1e6;
+        state.counters["peak_ratio"] = peak_bytes / solver_bytes;
+        window.hide();
+        state.ResumeTiming();
+    }
+}
+BENCHMARK(BM_Table_Peak_Memory_1D)->Arg(32766)->Iterations(1)->Unit(benchmark::kMillisecond);
 
 }  // namespace

@@ -22,6 +22,7 @@
 #include <algorithm>
 
 #include "common/number_text.h"
+#include "output/results_table_view.h"
 #include "output/temperature_chart.h"
 #include "output/text_table_model.h"
 #include "solvers/presentation.h"
@@ -132,6 +133,11 @@ Output_Form::Output_Form(QWidget* parent) : QDialog(parent) {
     auto* corner = new QWidget(output_tab_);
     auto* buttons = new QHBoxLayout(corner);
     buttons->setContentsMargins(0, 0, 4, 0);
+    export_command_ = new QPushButton(QString::fromUtf8("Export Table…"), this);
+    export_command_->setAutoDefault(false);
+    buttons->addWidget(export_command_);
+    connect(export_command_, &QPushButton::clicked, qobject_cast<Results_Table_View*>(table_view_),
+            &Results_Table_View::Export_Csv);
     print_command_ = new QPushButton(QStringLiteral("&Print Results To File"), this);
     close_command_ = new QPushButton(QStringLiteral("&Close"), this);
     print_command_->setAutoDefault(false);
@@ -148,7 +154,13 @@ Output_Form::Output_Form(QWidget* parent) : QDialog(parent) {
     resize(1100, 640);  // with its title bar, above a laptop's taskbar
 }
 
-Output_Form::~Output_Form() = default;
+Output_Form::~Output_Form() {
+    // A window destroyed while shown hides in the dialog's own destructor,
+    // and the headers then report geometry changes to this part of the
+    // object, already gone.
+    table_view_->horizontalHeader()->disconnect(this);
+    table_view_->verticalHeader()->disconnect(this);
+}
 
 QGroupBox* Output_Form::Build_Input_Copy(int k) {
     Input_Copy_Controls& c = copies_[static_cast<std::size_t>(k)];
@@ -277,7 +289,7 @@ QWidget* Output_Form::Build_Table_Tab() {
     y_label_->setFixedWidth(48);
     table_row->addWidget(y_label_);
 
-    table_view_ = new QTableView(tab);
+    table_view_ = new Results_Table_View(tab);
     table_model_ = new Text_Table_Model(this);
     table_view_->setModel(table_model_);
     table_view_->setCornerButtonEnabled(false);
@@ -485,12 +497,6 @@ void Output_Form::Apply_Model() {
     table_corner_->setText(m.Output_Table.Rows() > 0 && m.Output_Table.Cols() > 0
                                ? QString::fromStdString(m.Output_Table.Cell(0, 0))
                                : QString());
-    // The row headings of a long history are times; give them room.  A
-    // narrow table spreads over the view; a wide one keeps its column width
-    // and scrolls.
-    table_view_->verticalHeader()->setMinimumWidth(60);
-    table_view_->horizontalHeader()->setSectionResizeMode(
-        m.Output_Table.Cols() <= 11 ? QHeaderView::Stretch : QHeaderView::Interactive);
     if (kind == Kind_Steady_1D || kind == Kind_Transient_1D) {
         chart_->Draw(m.Chart);
     }

@@ -77,6 +77,7 @@ class Output_Form : public QDialog {
     QComboBox* Distance_List() const { return distance_list_; }
     QPushButton* Close_Command() const { return close_command_; }
     QPushButton* Print_Command() const { return print_command_; }
+    QPushButton* Export_Command() const { return export_command_; }
     QLabel* Table_Title() const { return table_title_; }
     QLabel* Second_Label() const { return second_label_; }
     QLabel* Side_Label(int side) const { return side_labels_[static_cast<std::size_t>(side)]; }
@@ -143,6 +144,7 @@ class Output_Form : public QDialog {
     QPushButton* close_command_ = nullptr;
     QPushButton* print_command_ = nullptr;
     Accuracy_Tab* accuracy_tab_ = nullptr;
+    QPushButton* export_command_ = nullptr;
 };
 
 }  // namespace calorix

@@ -1,16 +1,35 @@
 #include "output/text_table_model.h"
 
+#include <algorithm>
+
 namespace calorix {
 
 void Text_Table_Model::Set_Table(const Text_Table* table) {
     beginResetModel();
     table_ = table;
     endResetModel();
+    Remember_Shape();
 }
 
 void Text_Table_Model::Refresh() {
+    // Same shape (another time level): the view keeps its scroll position,
+    // selection and column widths, and repaints what it shows.
+    if (table_ != nullptr && rowCount() == shown_rows_ && columnCount() == shown_cols_) {
+        if (shown_rows_ > 0 && shown_cols_ > 0) {
+            emit dataChanged(index(0, 0), index(shown_rows_ - 1, shown_cols_ - 1));
+        }
+        emit headerDataChanged(Qt::Horizontal, 0, std::max(shown_cols_ - 1, 0));
+        emit headerDataChanged(Qt::Vertical, 0, std::max(shown_rows_ - 1, 0));
+        return;
+    }
     beginResetModel();
     endResetModel();
+    Remember_Shape();
+}
+
+void Text_Table_Model::Remember_Shape() {
+    shown_rows_ = rowCount();
+    shown_cols_ = columnCount();
 }
 
 int Text_Table_Model::rowCount(const QModelIndex& parent) const {

@@ -30,7 +30,10 @@ class Text_Table_Model : public QAbstractTableModel {
                         int role = Qt::DisplayRole) const override;
 
   private:
+    void Remember_Shape();
     const Text_Table* table_ = nullptr;
+    int shown_rows_ = 0;
+    int shown_cols_ = 0;
 };
 
 }  // namespace calorix

@@ -8,6 +8,7 @@
 
 #include "common/number_text.h"
 #include "common/run_error.h"
+#include "output/text_table_sources.h"
 #include "solvers/presentation.h"
 
 namespace calorix {
@@ -29,6 +30,11 @@ void Chart_Node_History(const Transient_1D_Store& s, double delta_time, int node
     chart.Label_Ticks = true;
 }
 
+// The 1-D history from its first level, level 1, on.
+Number_Array History_Of(const Level_Lines& h) {
+    return [&h] { return std::span<const double>(h.Level(1), h.Size()); };
+}
+
 }  // namespace
 
 void Display_Transient_1D_Results(Result_Stores& stores, Output_Model& out) {
@@ -47,21 +53,20 @@ void Display_Transient_1D_Results(Result_Stores& stores, Output_Model& out) {
         table.Set_Column_Alignment(c, Cell_Alignment::Centre);
     }
     table.Set_Cell(0, 0, "T(t,x)");
+    // The cells read the history in place when shown: a long run costs no
+    // text until it is looked at.
+    table.Set_Block(0, 1,
+                    std::make_shared<Number_Block>(Of(s.X_Location_T1D), 1, n, 0, 0, 1, "0.###"));
     for (int i = 1; i <= n; ++i) {
-        std::string x = Format_Number(s.X_Location_T1D(i), "0.###");
-        out.Distance_List_Items.push_back(x);
-        table.Set_Cell(0, i, std::move(x));
+        out.Distance_List_Items.push_back(Format_Number(s.X_Location_T1D(i), "0.###"));
     }
     out.Distance_List_Text = Format_Number(s.X_Location_T1D(n), "0.###");
-    for (int r = 1; r <= levels; ++r) {
-        table.Set_Cell(r, 0, Plain_Number_Text((r - 1) * dt));
-    }
-    for (int r = 1; r <= levels; ++r) {
-        const double* level = s.Temperature_History_1D.Level(r);
-        for (int i = 1; i <= n; ++i) {
-            table.Set_Cell(r, i, Format_Number(level[i - 1], "###0.##"));
-        }
-    }
+    table.Set_Block(1, 0, std::make_shared<Time_Label_Block>(levels, dt));
+    // Row r is level r, whose nodes are contiguous.
+    const std::size_t level_stride = static_cast<std::size_t>(s.Temperature_History_1D.Nodes());
+    table.Set_Block(1, 1,
+                    std::make_shared<Number_Block>(History_Of(s.Temperature_History_1D), levels, n,
+                                                   0, level_stride, 1, "###0.##"));
     out.X_Input_Frame_Visible = true;
 
     // The first chart follows the right face.
@@ -109,21 +114,19 @@ void Display_Transient_2D_Results(Transient_2D_Store& s, const Node_Plane& plane
             table.Set_Column_Alignment(c, Cell_Alignment::Centre);
         }
         table.Set_Cell(0, 0, "T(x,y)");
-        for (int i = 1; i <= nx; ++i) {
-            table.Set_Cell(0, i, Format_Number(s.Location_T2D(i), "0.###"));
-        }
+        table.Set_Block(
+            0, 1, std::make_shared<Number_Block>(Of(s.Location_T2D), 1, nx, 0, 0, 1, "0.###"));
         // Rows run down the plate: row 1 is the top side.
-        for (int j = 1; j <= ny; ++j) {
-            table.Set_Cell(j, 0, Format_Number(s.Location_T2D(j), "0.###"));
-        }
+        table.Set_Block(
+            1, 0, std::make_shared<Number_Block>(Of(s.Location_T2D), ny, 1, 0, 1, 0, "0.###"));
         s.Table_Ready_T2D = 1;
     }
-    for (int i = 1; i <= nx; ++i) {
-        const double* column = plane.Column(i);
-        for (int j = 1; j <= ny; ++j) {
-            table.Set_Cell(j, i, Format_Number(column[j - 1], "###0.##"));
-        }
-    }
+    // The plane is a working array that later levels overwrite, so the
+    // table keeps the numbers of this level (not their texts).
+    const std::size_t column_stride = static_cast<std::size_t>(plane.Ny());
+    table.Set_Block(
+        1, 1,
+        std::make_shared<Number_Block>(Copy_Of(plane), ny, nx, 0, 1, column_stride, "###0.##"));
     table.Set_Row(ny);
     table.Set_Col(nx);
 }
