@@ -6,33 +6,21 @@
 #include <QApplication>
 #include <QSlider>
 #include <cmath>
-#include <memory>
 
+#include "bench/bench_figures.h"
 #include "output/shaded_plot_panel.h"
 #include "solvers/result_stores.h"
 
 using namespace calorix;
+using calorix::bench::Report;
 
 namespace {
-
-// One application for every benchmark of the run, on the offscreen screen.
-QApplication& Application() {
-    static std::unique_ptr<QApplication> app = [] {
-        qputenv("QT_QPA_PLATFORM", "offscreen");
-        static int argc = 1;
-        static char name[] = "calorix_bench";
-        static char* argv[] = {name, nullptr};
-        return std::make_unique<QApplication>(argc, argv);
-    }();
-    return *app;
-}
 
 double Field(int i, int j, int n) {
     return 50.0 + 40.0 * std::sin(0.1 * i + 0.02 * n) * std::cos(0.07 * j);
 }
 
 void BM_Panel_Show_Steady_2D(benchmark::State& state) {
-    Application();
     const int nodes = static_cast<int>(state.range(0));
     Steady_2D_Store s;
     s.X_Nodes_2D = static_cast<std::int16_t>(nodes);
@@ -52,12 +40,11 @@ void BM_Panel_Show_Steady_2D(benchmark::State& state) {
         panel.repaint();
         benchmark::DoNotOptimize(panel.Picture().constBits());
     }
-    state.counters["cells"] = static_cast<double>(panel.Picture_Data().Pixel_Temperature.Size());
+    Report(state, {.cells = static_cast<double>(panel.Picture_Data().Pixel_Temperature.Size())});
 }
 BENCHMARK(BM_Panel_Show_Steady_2D)->Arg(3)->Arg(100)->Unit(benchmark::kMillisecond);
 
 void BM_Panel_Animation_Frame(benchmark::State& state) {
-    Application();
     const int nodes = static_cast<int>(state.range(0));
     constexpr int steps = 20;
     Transient_2D_Store s;
@@ -85,7 +72,7 @@ void BM_Panel_Animation_Frame(benchmark::State& state) {
         panel.Time_Slider()->setValue(level);
         benchmark::DoNotOptimize(panel.Picture().constBits());
     }
-    state.counters["cells"] = static_cast<double>(panel.Picture_Data().Pixel_Temperature.Size());
+    Report(state, {.cells = static_cast<double>(panel.Picture_Data().Pixel_Temperature.Size())});
 }
 BENCHMARK(BM_Panel_Animation_Frame)->Arg(5)->Arg(100)->Unit(benchmark::kMillisecond);
 

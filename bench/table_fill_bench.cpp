@@ -6,26 +6,16 @@
 
 #include <QApplication>
 #include <QTableView>
-#include <memory>
 
+#include "bench/bench_figures.h"
 #include "input/problem_definition.h"
 #include "output/output_form.h"
 #include "solvers/presentation.h"
 
 using namespace calorix;
+using calorix::bench::Report;
 
 namespace {
-
-QApplication& Application() {
-    static int argc = 1;
-    static char name[] = "calorix_bench";
-    static char* argv[] = {name, nullptr};
-    static std::unique_ptr<QApplication> app = [] {
-        qputenv("QT_QPA_PLATFORM", "offscreen");
-        return std::make_unique<QApplication>(argc, argv);
-    }();
-    return *app;
-}
 
 void Fill_Plate(Steady_2D_Store& s, int n) {
     s.X_Nodes_2D = static_cast<std::int16_t>(n);
@@ -66,7 +56,6 @@ void Show_Table(Output_Form& form, Output_Model& model, Result_Stores& stores,
 }
 
 void BM_Table_Fill_Plate(benchmark::State& state) {
-    Application();
     const int n = static_cast<int>(state.range(0));
     Result_Stores stores;
     Problem_Definition problem;
@@ -79,12 +68,11 @@ void BM_Table_Fill_Plate(benchmark::State& state) {
         Show_Table(form, model, stores, problem);
         form.hide();
     }
-    state.counters["cells"] = static_cast<double>(n) * n;
+    Report(state, {.cells = static_cast<double>(n) * n});
 }
 BENCHMARK(BM_Table_Fill_Plate)->Arg(100)->Unit(benchmark::kMillisecond);
 
 void BM_Table_Fill_History(benchmark::State& state) {
-    Application();
     const int steps = static_cast<int>(state.range(0));
     Result_Stores stores;
     Problem_Definition problem;
@@ -99,7 +87,7 @@ void BM_Table_Fill_History(benchmark::State& state) {
         Show_Table(form, model, stores, problem);
         form.hide();
     }
-    state.counters["levels"] = steps + 1;
+    Report(state, {.cells = 5.0 * (steps + 1)});
 }
 BENCHMARK(BM_Table_Fill_History)->Arg(1000)->Unit(benchmark::kMillisecond);
 
