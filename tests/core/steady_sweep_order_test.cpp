@@ -240,6 +240,9 @@ TEST_F(Random_Problems, PlateMatchesThePlainSweepBitForBit) {
         Problem_Definition p = Draw(trial % 2 == 1);
         p.X_Grid = Whole(3, 60);
         p.Y_Grid = static_cast<std::int16_t>(Whole(3, 60));
+        if (trial % 12 == 0) {
+            p.Left_BC = p.Right_BC = p.Top_BC = p.Bottom_BC = BC_Flux;
+        }
         const bool held = p.Left_BC != 2 || p.Right_BC != 2 || p.Top_BC != 2 || p.Bottom_BC != 2;
         if (!held) {
             // Flux on every edge has no steady state: such plates run to the
