@@ -438,3 +438,38 @@ TEST(Transient1DFailures, RunawayExplicitRunEndsWithTheRunMessage) {
     ASSERT_EQ(r.dialogs.messages.size(), 1u);
     EXPECT_EQ(r.dialogs.messages[0], Memory_Message);
 }
+
+// One implicit step of a 3-node wall, insulated left face, right face held at
+// Ti = 0, F0 = 5, so that every sweep maps the iterate exactly: the face
+// takes 10/11 of the middle node and the middle 5/11 of the face, so the
+// middle node shrinks by r = 50/121 per sweep from the first iterate Ti + 5.
+// The face changes most, and the test over all nodes, faces included, first
+// passes at sweep 14 (the middle node alone would pass at 13).  After K = 14
+// sweeps: middle 5 r^14, face (10/11) 5 r^13.
+TEST(Transient1DImplicit, FirstIterateAndSettlingTestByHand) {
+    Input_Form_State f = Wall_Form("3", "5", "1", false);
+    f.Tabs[Kind_Transient_1D].Guess_Initial_Temperature_Text = "0";
+    Face(f, Side_Left).Choice = BC_Flux;
+    Face(f, Side_Left).q_Text = "0";
+    Wall_Run r(f);
+    ASSERT_EQ(r.outcome, Run_Outcome::Solved);
+    EXPECT_EQ(r.stores.Transient_1D.Implicit_Sweeps, 14);
+    const double ratio = 50.0 / 121.0;
+    EXPECT_NEAR(r.T(2, 2), 5 * std::pow(ratio, 14), 1e-15);
+    EXPECT_NEAR(r.T(2, 1), 10.0 / 11 * 5 * std::pow(ratio, 13), 1e-15);
+}
+
+// The convection face of the implicit scheme divides by 2 F0 Bi + 1 + 2 F0.
+// F0 = 1, Bi = 1, T_inf = 100, right face at 0, wall at 0: the settled step
+// solves 5 T1 = 200 + 2 T2 and 3 T2 = T1, so T1 = 600/13 and T2 = 200/13.
+TEST(Transient1DImplicit, ConvectionFaceStepByHand) {
+    Input_Form_State f = Wall_Form("3", "1", "1", false);
+    f.Tabs[Kind_Transient_1D].Guess_Initial_Temperature_Text = "0";
+    Face(f, Side_Left).Choice = BC_Convection;
+    Face(f, Side_Left).h_Text = "1000";  // Bi = h dx / k = 1000 * 0.01 / 10
+    Face(f, Side_Left).T_Infinity_Text = "100";
+    Wall_Run r(f);
+    ASSERT_EQ(r.outcome, Run_Outcome::Solved);
+    EXPECT_NEAR(r.T(2, 1), 600.0 / 13, 1e-3);
+    EXPECT_NEAR(r.T(2, 2), 200.0 / 13, 1e-3);
+}

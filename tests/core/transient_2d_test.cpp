@@ -198,7 +198,6 @@ TEST(Transient2DStability, DeclinedRunWritesNoField) {
     EXPECT_EQ(s.Time_Steps_T2D, 5);
     EXPECT_NEAR(r.stores.Fourier_Number, 0.3, 1e-12);
     EXPECT_EQ(s.Table_Ready_T2D, 0);
-    EXPECT_EQ(r.T(2, 2, 0), 0.0);
     EXPECT_EQ(s.Temperature_T2D(2, 2), 0.0);
     EXPECT_TRUE(r.out.Time_List_Items.empty());
 }
@@ -660,4 +659,68 @@ TEST(Transient2DImplicit, LargerStepsNeedMoreSweeps) {
         return stores.Transient_2D.Implicit_Sweeps;
     };
     EXPECT_GT(sweeps(10.0), 2 * sweeps(0.1));
+}
+
+// The bottom-left corner after one explicit step from 50 C everywhere
+// (F = 0.2, dx = 1 cm, k = 10: q dx/k = q/1000, Bi = h/1000):
+//   2F (T(2,Ny) + T(1,Ny-1) + S_h + S_v + G2) + (1 - 4F - C_h - C_v) T_c.
+TEST(Transient2DCorners, ExplicitCornerBalancesByHand) {
+    struct Case {
+        const char* sides;
+        std::int16_t bottom, left;
+        const char *q_b, *q_l, *h_b, *h_l, *t_inf_b, *t_inf_l, *g;
+        double corner;
+    };
+    const Case cases[] = {
+        // 0.4 (100 + 0) + (1 - 0.8 - 0.04 - 0.08) 50
+        {"convection both", BC_Convection, BC_Convection, "0", "0", "200", "100", "0", "0", "0",
+         44},
+        // 0.4 (100 + 1 + 2 + G2 = 1) + 0.2 * 50; G2 = g dx^2 / 2k
+        {"flux both", BC_Flux, BC_Flux, "1000", "2000", "0", "0", "0", "0", "200000", 51.6},
+        // 0.4 (100 + 1 + 0.1 * 100) + (0.2 - 0.04) 50
+        {"flux and convection", BC_Flux, BC_Convection, "1000", "0", "0", "100", "0", "100", "0",
+         52.4},
+    };
+    for (const Case& c : cases) {
+        Input_Form_State f = Plate_Form("4", "4", "0.2", "1");
+        f.Tabs[Kind_Transient_2D].Heat_Generation_Text = c.g;
+        Side_Inputs& bottom = Side_Of(f, Side_Bottom);
+        Side_Inputs& left = Side_Of(f, Side_Left);
+        bottom.Choice = c.bottom;
+        left.Choice = c.left;
+        bottom.q_Text = c.q_b;
+        left.q_Text = c.q_l;
+        bottom.h_Text = c.h_b;
+        left.h_Text = c.h_l;
+        bottom.T_Infinity_Text = c.t_inf_b;
+        left.T_Infinity_Text = c.t_inf_l;
+        Plate_Run r(f);
+        ASSERT_EQ(r.outcome, Run_Outcome::Solved) << c.sides;
+        EXPECT_TRUE(r.dialogs.questions.empty()) << c.sides;
+        EXPECT_NEAR(r.T(1, 4, 1), c.corner, 1e-9) << c.sides;
+    }
+}
+
+// One implicit step of a 3 x 3 plate in air on all four sides (F = 1,
+// Bi = 0.5, T_inf = 0) from 100 C.  By symmetry the corners share one value
+// c, the side nodes e and the centre m:
+//   corner  c (1 + 4F + 2 Bi F + 2 Bi F) = 2F (2e) + 100   ->  7c = 4e + 100
+//   side    e (1 + 4F + 2 Bi F) = F (2m + 2c) + 100        ->  6e = 2m + 2c + 100
+//   centre  m (1 + 4F) = F (4e) + 100                       ->  5m = 4e + 100
+// so e = 5900/114, c = (4e + 100)/7, m = (4e + 100)/5.
+TEST(Transient2DCorners, ImplicitStepOfAPlateInAirByHand) {
+    Input_Form_State f = Plate_Form("3", "3", "1", "1", false);
+    f.Tabs[Kind_Transient_2D].Guess_Initial_Temperature_Text = "100";
+    for (int side = 0; side < 4; ++side) {
+        Side_Of(f, side).Choice = BC_Convection;
+        Side_Of(f, side).h_Text = "500";
+        Side_Of(f, side).T_Infinity_Text = "0";
+    }
+    Plate_Run r(f);
+    ASSERT_EQ(r.outcome, Run_Outcome::Solved);
+    const double e = 5900.0 / 114;
+    EXPECT_NEAR(r.T(1, 1, 1), (4 * e + 100) / 7, 1e-3);
+    EXPECT_NEAR(r.T(3, 3, 1), (4 * e + 100) / 7, 1e-3);
+    EXPECT_NEAR(r.T(2, 3, 1), e, 1e-3);
+    EXPECT_NEAR(r.T(2, 2, 1), (4 * e + 100) / 5, 1e-3);
 }
