@@ -68,27 +68,36 @@ TEST(SteadyWall, ConvergenceWaitsForEveryInteriorNode) {
     }
 }
 
+// Convection and flux faces, on either side, each with its own values while
+// the other face holds different ones.  h = 10, k = 1, dx = 0.1: Bi = 1, and
+// h (T_inf - T1) = k (T1 - T2) / dx with a linear interior gives
+// T1 = 200/3, T2 = 100/3 against a face at 0.  q = 1000 W/m2 into a k = 10
+// wall, dx = 0.01: 1 C per interval above a face at 20.
 TEST(SteadyWall, ConvectionAndFluxFaces) {
-    // h = 10, k = 1, dx = 0.1: Bi = 1.  h(Tinf - T1) = k(T1 - T2)/dx with a
-    // linear interior: T1 = 200/3, T2 = 100/3.
-    Problem_Definition p = Wall(3, 10, 1);
-    p.Left_BC = BC_Convection;
-    p.h_BC_Left = 10;
-    p.T_Infinity_BC_Left = 100;
-    Steady_1D_Store s = Solve_1D(p);
-    EXPECT_NEAR(s.Temperature_1D(1), 200.0 / 3, 1e-5);
-    EXPECT_NEAR(s.Temperature_1D(2), 100.0 / 3, 1e-5);
-    EXPECT_NEAR(s.Temperature_1D(3), 0, 1e-5);
+    for (bool right : {false, true}) {
+        Problem_Definition p = Wall(3, 10, 1);
+        std::int16_t& kind = right ? p.Right_BC : p.Left_BC;
+        (right ? p.h_BC_Right : p.h_BC_Left) = 10;
+        (right ? p.T_Infinity_BC_Right : p.T_Infinity_BC_Left) = 100;
+        (right ? p.h_BC_Left : p.h_BC_Right) = 1000;
+        (right ? p.T_Infinity_BC_Left : p.T_Infinity_BC_Right) = -40;
+        kind = BC_Convection;
+        Steady_1D_Store s = Solve_1D(p);
+        const int face = right ? 3 : 1;
+        EXPECT_NEAR(s.Temperature_1D(face), 200.0 / 3, 1e-5) << right;
+        EXPECT_NEAR(s.Temperature_1D(2), 100.0 / 3, 1e-5) << right;
+        EXPECT_NEAR(s.Temperature_1D(4 - face), 0, 1e-5) << right;
 
-    // q = 1000 W/m2 into a k = 10 wall, dx = 0.01: 1 C per interval.
-    p = Wall(3, 1, 10);
-    p.Left_BC = BC_Flux;
-    p.Q_BC_Left = 1000;
-    p.Temp_BC_Right = 20;
-    s = Solve_1D(p);
-    EXPECT_NEAR(s.Temperature_1D(1), 22, 1e-5);
-    EXPECT_NEAR(s.Temperature_1D(2), 21, 1e-5);
-    EXPECT_NEAR(s.Temperature_1D(3), 20, 1e-5);
+        p = Wall(3, 1, 10);
+        (right ? p.Right_BC : p.Left_BC) = BC_Flux;
+        (right ? p.Q_BC_Right : p.Q_BC_Left) = 1000;
+        (right ? p.Q_BC_Left : p.Q_BC_Right) = 7000;
+        (right ? p.Temp_BC_Left : p.Temp_BC_Right) = 20;
+        s = Solve_1D(p);
+        EXPECT_NEAR(s.Temperature_1D(face), 22, 1e-5) << right;
+        EXPECT_NEAR(s.Temperature_1D(2), 21, 1e-5) << right;
+        EXPECT_NEAR(s.Temperature_1D(4 - face), 20, 1e-5) << right;
+    }
 }
 
 TEST(SteadyWall, GenerationGivesTheParabola) {
@@ -367,30 +376,6 @@ TEST(SteadyPlate, GenerationDefeatsTheUniformShortcut) {
     const Steady_2D_Store s = Solve_2D(p);
     EXPECT_EQ(s.Sweeps, 2);
     EXPECT_EQ(s.Temperature_2D(2, 2), 101.0);
-}
-
-// The right face uses its own flux and film, whatever the left one holds;
-// the mirror images of the left-face cases above.
-TEST(SteadyWall, RightFaceUsesItsOwnFluxAndFilm) {
-    Problem_Definition p = Wall(3, 10, 1);
-    p.Right_BC = BC_Convection;
-    p.h_BC_Right = 10;
-    p.T_Infinity_BC_Right = 100;
-    p.h_BC_Left = 1000;
-    p.Q_BC_Left = -5000;
-    p.T_Infinity_BC_Left = -40;
-    Steady_1D_Store s = Solve_1D(p);
-    EXPECT_NEAR(s.Temperature_1D(3), 200.0 / 3, 1e-5);
-    EXPECT_NEAR(s.Temperature_1D(2), 100.0 / 3, 1e-5);
-    p = Wall(3, 1, 10);
-    p.Right_BC = BC_Flux;
-    p.Q_BC_Right = 1000;
-    p.Q_BC_Left = 7000;
-    p.h_BC_Left = 30;
-    p.Temp_BC_Left = 20;
-    s = Solve_1D(p);
-    EXPECT_NEAR(s.Temperature_1D(3), 22, 1e-5);
-    EXPECT_NEAR(s.Temperature_1D(2), 21, 1e-5);
 }
 
 // Every result below 0.01 is reported as 0, negative or not, while 0.01

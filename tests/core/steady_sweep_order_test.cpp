@@ -43,18 +43,13 @@ Reference Plain_1D(const Problem_Definition& p) {
             return r;
         }
         ++r.sweeps;
-        if (p.Left_BC == 1)
-            T[1] = p.Temp_BC_Left;
-        if (p.Left_BC == 2)
-            T[1] = (dx * p.Q_BC_Left) / k + T[2];
-        if (p.Left_BC == 3)
-            T[1] = (p.T_Infinity_BC_Left * bi_l + T[2]) / (bi_l + 1);
-        if (p.Right_BC == 1)
-            T[n] = p.Temp_BC_Right;
-        if (p.Right_BC == 2)
-            T[n] = (dx * p.Q_BC_Right) / k + T[n - 1];
-        if (p.Right_BC == 3)
-            T[n] = (p.T_Infinity_BC_Right * bi_r + T[n - 1]) / (bi_r + 1);
+        // Random problems use the kinds 1..3 only.
+        T[1] = p.Left_BC == 1   ? p.Temp_BC_Left
+               : p.Left_BC == 2 ? (dx * p.Q_BC_Left) / k + T[2]
+                                : (p.T_Infinity_BC_Left * bi_l + T[2]) / (bi_l + 1);
+        T[n] = p.Right_BC == 1   ? p.Temp_BC_Right
+               : p.Right_BC == 2 ? (dx * p.Q_BC_Right) / k + T[n - 1]
+                                 : (p.T_Infinity_BC_Right * bi_r + T[n - 1]) / (bi_r + 1);
         for (int i = 2; i <= n - 1; ++i) {
             T[i] = ((dx * dx * g) / k + (T[i - 1] + T[i + 1])) / 2;
         }
