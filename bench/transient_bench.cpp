@@ -79,8 +79,8 @@ void BM_Transient_2D(benchmark::State& state) {
     }
     const double per_step = passes / (Steps * double(state.iterations()));
     Report(state, {1e9 * seconds / (passes * n * n), explicit_scheme ? 0 : per_step, 0, 0});
-    state.SetLabel(explicit_scheme ? "explicit 100x100, 200 steps, F=0.2"
-                                   : "implicit 100x100, 200 steps, F=0.2");
+    state.SetLabel(explicit_scheme ? "explicit 100x100 200 steps F=0.2"
+                                   : "implicit 100x100 200 steps F=0.2");
 }
 BENCHMARK(BM_Transient_2D)->Arg(1)->Arg(0)->Unit(benchmark::kMillisecond);
 
@@ -160,8 +160,8 @@ void BM_Transient_1D(benchmark::State& state) {
     }
     const double per_step = passes / (Steps * double(state.iterations()));
     Report(state, {1e9 * seconds / (passes * n), explicit_scheme ? 0 : per_step, 0, 0});
-    state.SetLabel(explicit_scheme ? "explicit 1000 nodes, 200 steps, F0=0.4"
-                                   : "implicit 1000 nodes, 200 steps, F0=0.4");
+    state.SetLabel(explicit_scheme ? "explicit 1000 nodes 200 steps F0=0.4"
+                                   : "implicit 1000 nodes 200 steps F0=0.4");
 }
 BENCHMARK(BM_Transient_1D)->Arg(1)->Arg(0)->Unit(benchmark::kMillisecond);
 

@@ -151,13 +151,6 @@ TEST(Transient1DStability, NoAtAnyMessageStopsBeforeTheArraysAreWritten) {
     }
 }
 
-TEST(Transient1DStability, DeclinedRunEndsWithoutResults) {
-    Wall_Run r(Wall_Form("5", "0.6", "2"), {false});
-    EXPECT_EQ(r.outcome, Run_Outcome::Declined);
-    EXPECT_EQ(r.p.Stability_Message_Flag, 1);
-    EXPECT_TRUE(r.dialogs.messages.empty());
-}
-
 TEST(Transient1DImplicit, LargeStepCoolsMonotonically) {
     Wall_Run r(Wall_Form("11", "10", "20", false));  // F0 = 10
     ASSERT_EQ(r.outcome, Run_Outcome::Solved);

@@ -103,7 +103,7 @@ double Heat_Content(const Level_Planes& h, int n) {
 
 // Asks the stability check about a state of the store.
 std::vector<std::string> Questions_For(double f, double bi_l, double bi_r, double bi_t, double bi_b,
-                                       bool answer, std::int16_t* flag = nullptr) {
+                                       bool answer) {
     Problem_Definition p;
     Result_Stores stores;
     stores.Fourier_Number = f;
@@ -115,9 +115,6 @@ std::vector<std::string> Questions_For(double f, double bi_l, double bi_r, doubl
     Check_Stability_2D(p, stores, dialogs);
     for (bool yes_default : dialogs.yes_defaults) {
         EXPECT_TRUE(yes_default);
-    }
-    if (flag != nullptr) {
-        *flag = p.Stability_Message_Flag;
     }
     return dialogs.questions;
 }
@@ -155,14 +152,6 @@ TEST(Transient2DStability, FirstViolatedConditionIsTheOnlyQuestion) {
             EXPECT_EQ(asked[0], Messages[c.message - 1]) << "expected message " << c.message;
         }
     }
-}
-
-TEST(Transient2DStability, AnswerDecidesTheFlag) {
-    std::int16_t flag = -1;
-    Questions_For(0.3, 0, 0, 0, 0, false, &flag);
-    EXPECT_EQ(flag, 1);
-    Questions_For(0.3, 0, 0, 0, 0, true, &flag);
-    EXPECT_EQ(flag, 0);
 }
 
 TEST(Transient2DStability, DeclinedRunWritesNoField) {
