@@ -95,7 +95,7 @@ void BM_User_Wait(benchmark::State& state) {
     Report(state, {0, 0, cells, 0});
     const char* labels[] = {"1-D steady 100 nodes", "2-D steady 100x100",
                             "1-D transient 1000 nodes x 999 steps",
-                            "2-D transient 200x200 x 999 steps, explicit"};
+                            "2-D transient 200x200 x 999 steps explicit"};
     state.SetLabel(labels[kind]);
 }
 BENCHMARK(BM_User_Wait)->DenseRange(0, 3)->Unit(benchmark::kMillisecond)->UseRealTime();
