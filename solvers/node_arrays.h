@@ -21,15 +21,7 @@ namespace calorix {
 // std::bad_alloc when the block cannot be had.
 class Unfilled_Doubles {
   public:
-    void Resize(std::size_t n) {
-        if (n > capacity_ || n < capacity_ / 2) {
-            values_.reset();  // give the old block back before asking for the new one
-            capacity_ = size_ = 0;
-            values_.reset(new double[n]);
-            capacity_ = n;
-        }
-        size_ = n;
-    }
+    void Resize(std::size_t n);
     std::size_t Size() const { return size_; }
     double* Data() { return values_.get(); }
     const double* Data() const { return values_.get(); }
@@ -37,7 +29,10 @@ class Unfilled_Doubles {
     double operator[](std::size_t k) const { return values_[k]; }
 
   private:
-    std::unique_ptr<double[]> values_;
+    struct Release {
+        void operator()(double* p) const;
+    };
+    std::unique_ptr<double[], Release> values_;
     std::size_t size_ = 0;
     std::size_t capacity_ = 0;
 };

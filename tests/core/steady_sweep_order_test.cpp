@@ -207,6 +207,13 @@ TEST_F(Random_Problems, WallMatchesThePlainSweepBitForBit) {
     for (int trial = 0; trial < 120; ++trial) {
         Problem_Definition p = Draw(trial % 2 == 1);
         p.X_Grid = Whole(3, 60);
+        if (trial % 10 == 1) {
+            // Values near the top of the double range, where the sweep
+            // changes its form: a guess of 3e290 falling towards a profile
+            // of about 1e270 set by G = 1e268.
+            p.Guess_Temp = 3e290;
+            p.Q_generation = 1e268 * p.Conductivity / std::pow(p.Grid_Size / 100, 2);
+        }
         const Reference want = Plain_1D(p);
         Result_Stores stores;
         Dimension_Steady_1D(p, stores);
@@ -219,8 +226,6 @@ TEST_F(Random_Problems, WallMatchesThePlainSweepBitForBit) {
         const Steady_1D_Store& s = stores.Steady_1D;
         ASSERT_EQ(failed, want.failed) << "trial " << trial;
         ASSERT_EQ(s.Sweeps, want.sweeps) << "trial " << trial;
-        if (failed)
-            continue;
         for (int i = 1; i <= s.Nodes_1D; ++i) {
             ASSERT_TRUE(Same_Bits(s.Temperature_1D(i), want.t[i]))
                 << "trial " << trial << " node " << i << ": " << s.Temperature_1D(i) << " vs "
@@ -258,8 +263,6 @@ TEST_F(Random_Problems, PlateMatchesThePlainSweepBitForBit) {
         limit_runs += failed;
         ASSERT_EQ(failed, want.failed) << "trial " << trial;
         ASSERT_EQ(s.Sweeps, want.sweeps) << "trial " << trial;
-        if (failed)
-            continue;
         for (int i = 1; i <= s.X_Nodes_2D; ++i) {
             for (int j = 1; j <= s.Y_Nodes_2D; ++j) {
                 const double w = want.t[static_cast<std::size_t>(i) * (s.Y_Nodes_2D + 1) + j];
