@@ -5,6 +5,7 @@
 #include <cmath>
 #include <vector>
 
+#include "bench/bench_figures.h"
 #include "output/shaded_temperature.h"
 
 using namespace calorix;
@@ -32,8 +33,8 @@ void BM_Shaded_Picture(benchmark::State& state) {
         Paint_Picture(pic, -100, 100, 10, 10, pixels.data(), w, h, w);
         benchmark::DoNotOptimize(pixels.data());
     }
-    state.counters["cells"] =
-        static_cast<double>(pic.Pixel_Temperature.Nx()) * pic.Pixel_Temperature.Ny();
+    calorix::bench::Report(state, {.cells = static_cast<double>(pic.Pixel_Temperature.Nx()) *
+                                            pic.Pixel_Temperature.Ny()});
 }
 BENCHMARK(BM_Shaded_Picture)
     ->Args({3, 1})

@@ -11,6 +11,7 @@
 #include <memory>
 #include <string>
 
+#include "bench/bench_figures.h"
 #include "common/user_dialogs.h"
 #include "input/problem_definition.h"
 #include "input/run_driver.h"
@@ -18,19 +19,9 @@
 #include "solvers/presentation.h"
 
 using namespace calorix;
+using calorix::bench::Report;
 
 namespace {
-
-QApplication& Application() {
-    static int argc = 1;
-    static char name[] = "calorix_bench";
-    static char* argv[] = {name, nullptr};
-    static std::unique_ptr<QApplication> app = [] {
-        qputenv("QT_QPA_PLATFORM", "offscreen");
-        return std::make_unique<QApplication>(argc, argv);
-    }();
-    return *app;
-}
 
 void Fill_Plate(Steady_2D_Store& s, int n) {
     s.X_Nodes_2D = static_cast<std::int16_t>(n);
@@ -71,7 +62,6 @@ void Show_Table(Output_Form& form, Output_Model& model, Result_Stores& stores,
 }
 
 void BM_Table_Fill_Plate(benchmark::State& state) {
-    Application();
     const int n = static_cast<int>(state.range(0));
     Result_Stores stores;
     Problem_Definition problem;
@@ -84,12 +74,11 @@ void BM_Table_Fill_Plate(benchmark::State& state) {
         Show_Table(form, model, stores, problem);
         form.hide();
     }
-    state.counters["cells"] = static_cast<double>(n) * n;
+    Report(state, {.cells = static_cast<double>(n) * n});
 }
 BENCHMARK(BM_Table_Fill_Plate)->Arg(100)->Unit(benchmark::kMillisecond);
 
 void BM_Table_Fill_History(benchmark::State& state) {
-    Application();
     const int nodes = static_cast<int>(state.range(0));
     const int steps = static_cast<int>(state.range(1));
     Result_Stores stores;
@@ -105,13 +94,12 @@ void BM_Table_Fill_History(benchmark::State& state) {
         Show_Table(form, model, stores, problem);
         form.hide();
     }
-    state.counters["cells"] = static_cast<double>(nodes) * (steps + 1);
+    Report(state, {.cells = static_cast<double>(nodes) * (steps + 1)});
 }
 BENCHMARK(BM_Table_Fill_History)->Args({1000, 999})->Unit(benchmark::kMillisecond);
 
 // One level of a 2-D transient plate, as the run driver shows it after a run.
 void BM_Table_Fill_Transient_Level(benchmark::State& state) {
-    Application();
     const int n = static_cast<int>(state.range(0));
     Result_Stores stores;
     Problem_Definition problem;
@@ -135,7 +123,7 @@ void BM_Table_Fill_Transient_Level(benchmark::State& state) {
         Show_Table(form, model, stores, problem);
         form.hide();
     }
-    state.counters["cells"] = static_cast<double>(n) * n;
+    Report(state, {.cells = static_cast<double>(n) * n});
 }
 BENCHMARK(BM_Table_Fill_Transient_Level)->Arg(200)->Unit(benchmark::kMillisecond);
 
@@ -163,7 +151,6 @@ double Status_Kb(const std::string& key) {
 // solver's arrays.  Run this benchmark on its own (--benchmark_filter): the
 // kernel's high-water mark is reset at its start.
 void BM_Table_Peak_Memory_1D(benchmark::State& state) {
-    Application();
     Input_Form_State form = Initial_Form_State();
     form.Kind = Kind_Transient_1D;
     form.Tabs[2].X_Grid_Text = std::to_string(state.range(0));
@@ -191,9 +178,9 @@ void BM_Table_Peak_Memory_1D(benchmark::State& state) {
         const double solver_bytes = 8.0 * (static_cast<double>(s.Temperature_History_1D.Size()) +
                                            4.0 * s.X_Location_T1D.Count());
         const double peak_bytes = 1024.0 * (Status_Kb("VmHWM:") - base_kb);
-        state.counters["solver_MB"] = solver_bytes / 1e6;
-        state.counters["peak_MB"] = peak_bytes / 1e6;
-        state.counters["peak_ratio"] = peak_bytes / solver_bytes;
+        Report(state, {.MiB = peak_bytes / (1024.0 * 1024.0)});
+        state.SetLabel("solver arrays " + std::to_string(solver_bytes / (1024.0 * 1024.0)) +
+                       " MiB; peak ratio " + std::to_string(peak_bytes / solver_bytes));
         window.hide();
         state.ResumeTiming();
     }

@@ -48,6 +48,99 @@ inline double Corner_Node(const Edge& h, const Edge& v, double n1, double n2, do
     return (n1 + n2 + h.source + v.source + g2) / (2.0 + h.biot + v.biot);
 }
 
+// Interior nodes of one Gauss-Seidel sweep, in place, column by column left
+// to right and down each column, with the node equation as written:
+//     T(i, j) = (T(i+1, j) + T(i-1, j) + T(i, j+1) + T(i, j-1) + G1) / 4,
+// summed left to right.  T(i-1, j) and T(i, j-1) are this sweep's values,
+// T(i+1, j) and T(i, j+1) the previous sweep's.
+//
+// Down one column every node waits for the one above it, so a plain column
+// loop runs at the latency of that chain.  K neighbouring columns are swept
+// together on a skewed front instead: at front position s, column k of the
+// block updates its interior row s - k, one row behind its western
+// neighbour.  Every node still sees exactly the values the plain order gives
+// it (the western neighbour was renewed one position earlier, the eastern
+// one not yet) and performs the same operations in the same order, so every
+// bit is the plain order's; but the K chains are independent and overlap.
+// The value each column wrote last stays in a register: it is the northern
+// neighbour of the column's next node and the western one of the next
+// column's node one position later.
+struct Sweep_Data {
+    double* t;
+    double* t_old;
+    std::size_t ny;
+    int rows;  // interior rows, Ny - 2
+    double g1;
+};
+
+template <int K>
+inline bool Sweep_Block(const Sweep_Data& a, int first_column) {
+    const std::size_t column = a.ny;
+    const std::size_t start = static_cast<std::size_t>(first_column - 1) * column;
+    double* const c = a.t + start;
+    const double* const west_column = a.t + (start - column);
+    double* const old = a.t_old + start;
+    const double g1 = a.g1;
+    const int rows = a.rows;
+    double last[K];
+    for (int k = 0; k < K; ++k) {
+        last[k] = c[static_cast<std::size_t>(k) * column];  // the top edge row
+    }
+    bool settled = true;
+    // Eastern columns go first within a front, so that last[k - 1] still
+    // holds the western neighbour's row s - k when column k reads it.  Only
+    // the first and last K - 1 positions reach past the column ends.
+    auto front = [&](int s, bool edge_of_front) {
+#pragma GCC unroll 16
+        for (int k = K - 1; k >= 0; --k) {
+            const int r = s - k;
+            if (edge_of_front && (r < 0 || r >= rows)) {
+                continue;
+            }
+            const std::size_t e =
+                static_cast<std::size_t>(k) * column + static_cast<std::size_t>(r) + 1;
+            const double west = k == 0 ? west_column[e] : last[k - 1];
+            const double v = (c[e + column] + west + c[e + 1] + last[k] + g1) / 4.0;
+            c[e] = v;
+            last[k] = v;
+            settled &= std::fabs(v - old[e]) <= Tolerance;
+            old[e] = v;
+        }
+    };
+    const int fronts = rows + K - 1;
+    int s = 0;
+    for (; s < std::min(K - 1, fronts); ++s) {
+        front(s, true);
+    }
+    for (; s < rows; ++s) {
+        front(s, false);
+    }
+    for (; s < fronts; ++s) {
+        front(s, true);
+    }
+    return settled;
+}
+
+// One interior sweep; true when no interior node moved by more than the
+// tolerance.  T_old is refreshed as the sweep goes: it is needed again only
+// when the sweep is not final.
+bool Interior_Sweep(Node_Plane& t, Node_Plane& t_old, double g1) {
+    const Sweep_Data a{t.Data(), t_old.Data(), static_cast<std::size_t>(t.Ny()), t.Ny() - 2, g1};
+    const int nx = t.Nx();
+    bool settled = true;
+    int i = 2;
+    for (; i + 8 <= nx; i += 8) {
+        settled &= Sweep_Block<8>(a, i);
+    }
+    for (; i + 4 <= nx; i += 4) {
+        settled &= Sweep_Block<4>(a, i);
+    }
+    for (; i <= nx - 1; ++i) {
+        settled &= Sweep_Block<1>(a, i);
+    }
+    return settled;
+}
+
 }  // namespace
 
 void Solve_Steady_State_2D(const Problem_Definition& p, Steady_2D_Store& s) {
@@ -127,26 +220,9 @@ void Solve_Steady_State_2D(const Problem_Definition& p, Steady_2D_Store& s) {
         vertical(left, 1, 2);
         vertical(right, nx, nx - 1);
 
-        bool settled = true;
-        for (int i = 2; i <= nx - 1; ++i) {
-            const double* west = t.Column(i - 1);
-            const double* east = t.Column(i + 1);
-            double* c = t.Column(i);
-            double* old = t_old.Column(i);
-            for (int j = 1; j < ny - 1; ++j) {
-                // The node just renewed (j - 1) is added last, so the
-                // sweep's dependency chain is one addition and one scaling
-                // per node instead of four additions.
-                const double v = ((east[j] + west[j] + c[j + 1] + g1) + c[j - 1]) * 0.25;
-                c[j] = v;
-                settled &= std::fabs(v - old[j]) <= Tolerance;
-                old[j] = v;
-            }
-        }
-        if (settled) {
+        if (Interior_Sweep(t, t_old, g1)) {
             return;
         }
     }
 }
-
 }  // namespace calorix

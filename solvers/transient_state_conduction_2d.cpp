@@ -207,6 +207,9 @@ inline void Sweep_Block(const Interior_Sweep& a, int first_column, double& chang
     const std::size_t column = a.ny;
     const std::size_t start = static_cast<std::size_t>(first_column - 1) * column;
     double* const c = a.next + start;
+    // The column west of the block, addressed from its own start: indexing
+    // it as c[e - column] would form pointers before c for the top rows.
+    const double* const west_column = a.next + (start - column);
     const double* const own = a.old_level + start;
     const double* const before = a.iterate + start;
     const double f = a.f;
@@ -230,7 +233,7 @@ inline void Sweep_Block(const Interior_Sweep& a, int first_column, double& chang
             }
             const std::size_t e =
                 static_cast<std::size_t>(k) * column + static_cast<std::size_t>(r) + 1;
-            const double west = k == 0 ? c[e - column] : last[k - 1];
+            const double west = k == 0 ? west_column[e] : last[k - 1];
             const double v = (f * (west + c[e + column] + c[e + 1] + last[k] + g1) + own[e]) / diag;
             c[e] = v;
             last[k] = v;

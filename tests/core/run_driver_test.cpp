@@ -2,6 +2,8 @@
 
 #include <gtest/gtest.h>
 
+#include <new>
+
 #include "common/run_error.h"
 #include "test_dialogs.h"
 
@@ -201,4 +203,24 @@ TEST(RunDriver, RerunReplacesTheResultsOfTheKind) {
     EXPECT_EQ(r.stores.Steady_2D.Temperature_2D.Size(), 28u);
     EXPECT_EQ(r.out.Output_Table.Rows(), 5);
     EXPECT_EQ(r.out.Output_Table.Cols(), 8);
+}
+
+// A run whose history takes terabytes ends with the run message, and an
+// allocation that cannot be made is a std::bad_alloc, which the driver turns
+// into the same message, leaving an empty store behind.
+TEST(RunDriver, AllocationsBeyondTheMachineEndWithTheMemoryMessage) {
+    Driver_Run r;
+    Input_Form_State f = Initial_Form_State();
+    f.Kind = Kind_Transient_2D;
+    f.Tabs[3].X_Grid_Text = "3000";
+    f.Tabs[3].Y_Grid_Text = "1300";
+    f.Tabs[3].Number_Of_Time_Steps_Text = "999";
+    EXPECT_EQ(r.Go(f), Run_Outcome::Failed);
+    ASSERT_EQ(r.dialogs.messages.size(), 1u);
+    EXPECT_EQ(r.dialogs.messages[0], Memory_Message);
+
+    Level_Planes history;
+    history.Dimension(2, 3, 3);
+    EXPECT_THROW(history.Dimension(1 << 30, 1 << 30, 1 << 3), std::bad_alloc);
+    EXPECT_EQ(history.Size(), 0u);
 }

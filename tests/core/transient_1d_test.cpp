@@ -4,6 +4,7 @@
 
 #include <algorithm>
 #include <cmath>
+#include <vector>
 
 #include "common/run_error.h"
 #include "input/run_driver.h"
@@ -16,54 +17,31 @@ using transient_test::Scripted_Dialogs;
 namespace {
 
 const char* const Message_1 =
-    "Stability condition violated.... 2xF0 must be less than or equal to 1 ... Do you want to "
+    "Stability condition violated.... 2xF0 must be "
+    "less than or equal to 1 ... Do you want to "
     "proceed ?";
 const char* const Message_2 =
-    "Stability condition violated.... 2xF0 + 2xBi_RightxF0 must be less than or equal to 1 ... "
+    "Stability condition violated.... 2xF0 + 2xBi_RightxF0 must be less than "
+    "or equal to 1 ... "
     "Do you want to proceed ?";
 const char* const Message_3 =
-    "Stability condition violated.... 2xF0 + 2xBi_LeftxF0 must be less than or equal to 1 ... "
+    "Stability condition violated.... 2xF0 + 2xBi_LeftxF0 must be less than or "
+    "equal to 1 ... "
     "Do you want to proceed ?";
 
-// The 1-D transient tab: dx = 1 cm, alpha = 1e-4, so F0 = dt (dt = 0.5 gives
-// F0 = 0.5 exactly); both faces held at 0, wall starting at 100.
+// The 1-D transient tab (F0 = dt): both faces held at 0, wall starting at 100.
 Input_Form_State Wall_Form(const char* nodes, const char* dt, const char* steps,
                            bool explicit_scheme = true) {
-    Input_Form_State f = Initial_Form_State();
-    f.Kind = Kind_Transient_1D;
-    Parameter_Texts& t = f.Tabs[Kind_Transient_1D];
-    t.Grid_Size_Text = "1";
-    t.X_Grid_Text = nodes;
-    t.Heat_Generation_Text = "0";
-    t.Thermal_Conductivity_Text = "10";
-    t.Guess_Initial_Temperature_Text = "100";
-    t.Diffusivity_Text = "0.0001";
-    t.Time_Step_Text = dt;
-    t.Number_Of_Time_Steps_Text = steps;
-    t.Explicit_Option = explicit_scheme;
-    for (int side = 0; side < 4; ++side) {
-        Side_Inputs& s = f.Sides[4 * Kind_Transient_1D + side];
-        s = Side_Inputs{};
-        s.Choice = BC_Temperature;
-        s.T_Text = "0";
-    }
-    return f;
+    return transient_test::Transient_Form(Kind_Transient_1D, nodes, "", dt, steps, explicit_scheme,
+                                          "100", "0");
 }
 
 Side_Inputs& Face(Input_Form_State& f, int side) {
     return f.Sides[4 * Kind_Transient_1D + side];
 }
 
-struct Wall_Run {
-    Problem_Definition p;
-    Result_Stores stores;
-    Output_Model out;
-    Scripted_Dialogs dialogs;
-    Run_Outcome outcome = Run_Outcome::Failed;
-    explicit Wall_Run(const Input_Form_State& form, std::deque<bool> answers = {})
-        : dialogs(std::move(answers)) {
-        outcome = Run_Calculation(form, p, stores, out, dialogs);
-    }
+struct Wall_Run : transient_test::Transient_Run {
+    using Transient_Run::Transient_Run;
     double T(int level, int node) const {
         return stores.Transient_1D.Temperature_History_1D(level, node);
     }
@@ -87,10 +65,7 @@ Problem_Definition Wall(int nodes, double dt, double steps, bool explicit_scheme
 }
 
 void Solve(Problem_Definition& p, Result_Stores& stores, Scripted_Dialogs& dialogs) {
-    Dimension_1D(stores, p);
-    Clear_Float_Faults();
-    Solve_Transient_1D(p, stores, dialogs);
-    Check_Float_Faults();
+    transient_test::Solve_Alone(p, stores, dialogs, Solve_Transient_1D);
 }
 
 // Half-cell weighted sum of a level: the wall's heat content over rho*c*dx.
@@ -106,11 +81,34 @@ double Heat_Content(const Result_Stores& stores, int level) {
 
 }  // namespace
 
-TEST(Transient1DStability, TwiceF0OfExactlyOneAsksNothing) {
-    Wall_Run r(Wall_Form("3", "0.5", "1"));
-    EXPECT_DOUBLE_EQ(r.stores.Fourier_Number, 0.5);
-    EXPECT_TRUE(r.dialogs.questions.empty());
-    EXPECT_EQ(r.outcome, Run_Outcome::Solved);
+// Which questions a run asks: 2 F0 of exactly 1 passes; each Biot number
+// counts whatever its face's kind (h = 500 gives Bi = 0.5: 0.8 + 0.4 = 1.2
+// at F0 = 0.4); the implicit scheme never asks, even at F0 = 10.
+TEST(Transient1DStability, QuestionsFollowTheThreeConditions) {
+    struct Case {
+        const char* dt;
+        const char* h_left;
+        const char* h_right;
+        bool explicit_scheme;
+        std::vector<const char*> asked;
+    };
+    const Case cases[] = {
+        {"0.5", "0", "0", true, {}},
+        {"0.4", "0", "500", true, {Message_2}},
+        {"0.4", "500", "0", true, {Message_3}},
+        {"10", "500", "500", false, {}},
+    };
+    for (const Case& c : cases) {
+        Input_Form_State f = Wall_Form("5", c.dt, "2", c.explicit_scheme);
+        Face(f, Side_Left).h_Text = c.h_left;
+        Face(f, Side_Right).h_Text = c.h_right;
+        Wall_Run r(f);
+        EXPECT_EQ(r.outcome, Run_Outcome::Solved);
+        ASSERT_EQ(r.dialogs.questions.size(), c.asked.size()) << c.dt;
+        for (std::size_t q = 0; q < c.asked.size(); ++q) {
+            EXPECT_EQ(r.dialogs.questions[q], c.asked[q]);
+        }
+    }
 }
 
 TEST(Transient1DStability, AnsweringYesShowsAllThreeMessagesInOrder) {
@@ -153,36 +151,9 @@ TEST(Transient1DStability, NoAtAnyMessageStopsBeforeTheArraysAreWritten) {
     }
 }
 
-TEST(Transient1DStability, DeclinedRunEndsWithoutResults) {
-    Wall_Run r(Wall_Form("5", "0.6", "2"), {false});
-    EXPECT_EQ(r.outcome, Run_Outcome::Declined);
-    EXPECT_EQ(r.p.Stability_Message_Flag, 1);
-    EXPECT_TRUE(r.dialogs.messages.empty());
-}
-
-TEST(Transient1DStability, RightBiotCountsWhateverTheFaceKind) {
-    // F0 = 0.4; h_R = 500 gives Bi_R = 500 * 0.01 / 10 = 0.5 on a kind-1 face:
-    // 0.8 + 0.4 = 1.2 > 1, while 2 F0 = 0.8 passes.
-    Input_Form_State f = Wall_Form("5", "0.4", "2");
-    Face(f, Side_Right).h_Text = "500";
-    Wall_Run r(f);
-    ASSERT_EQ(r.dialogs.questions.size(), 1u);
-    EXPECT_EQ(r.dialogs.questions[0], Message_2);
-}
-
-TEST(Transient1DStability, LeftBiotAloneGivesTheThirdMessage) {
-    Input_Form_State f = Wall_Form("5", "0.4", "2");
-    Face(f, Side_Left).Choice = BC_Convection;
-    Face(f, Side_Left).h_Text = "500";
-    Wall_Run r(f);
-    ASSERT_EQ(r.dialogs.questions.size(), 1u);
-    EXPECT_EQ(r.dialogs.questions[0], Message_3);
-}
-
-TEST(Transient1DStability, ImplicitSchemeNeverAsks) {
+TEST(Transient1DImplicit, LargeStepCoolsMonotonically) {
     Wall_Run r(Wall_Form("11", "10", "20", false));  // F0 = 10
-    EXPECT_TRUE(r.dialogs.questions.empty());
-    EXPECT_EQ(r.outcome, Run_Outcome::Solved);
+    ASSERT_EQ(r.outcome, Run_Outcome::Solved);
     EXPECT_NEAR(r.stores.Fourier_Number, 10.0, 1e-12);
     // Cooling from 100 towards the faces at 0: monotone in time at the centre.
     for (int level = 2; level <= 21; ++level) {
@@ -343,8 +314,8 @@ TEST(Transient1DExplicit, GenerationInAnInsulatedWallHeatsEveryNodeAlike) {
 }
 
 TEST(Transient1DBoth, HeatContentRisesByTheFluxThroughTheFaces) {
-    // Heat in per step q_L dt + q_R dt; over rho c dx that is F0 dx (q_L + q_R) / k
-    // in the half-cell weighted sum of the node temperatures.
+    // Heat in per step q_L dt + q_R dt; over rho c dx that is F0 dx (q_L + q_R) /
+    // k in the half-cell weighted sum of the node temperatures.
     for (bool explicit_scheme : {true, false}) {
         Problem_Definition p = Wall(8, 0.2, 30, explicit_scheme);
         p.Left_BC = BC_Flux;
@@ -369,67 +340,6 @@ TEST(Transient1DBoth, HeatContentRisesByTheFluxThroughTheFaces) {
     }
 }
 
-namespace {
-
-// Largest difference between the explicit and the implicit history of a wall
-// warmed by air at 300 C on its right face, over the same 10 s.
-double Scheme_Difference(double dt) {
-    const double steps = std::round(10.0 / dt);
-    Result_Stores explicit_stores, implicit_stores;
-    Scripted_Dialogs dialogs;
-    Problem_Definition pe = Wall(11, dt, steps, true);
-    Problem_Definition pi = Wall(11, dt, steps, false);
-    pe.Right_BC = pi.Right_BC = BC_Convection;
-    pe.h_BC_Right = pi.h_BC_Right = 200;
-    pe.T_Infinity_BC_Right = pi.T_Infinity_BC_Right = 300;
-    Solve(pe, explicit_stores, dialogs);
-    Solve(pi, implicit_stores, dialogs);
-    const Level_Lines& he = explicit_stores.Transient_1D.Temperature_History_1D;
-    const Level_Lines& hi = implicit_stores.Transient_1D.Temperature_History_1D;
-    EXPECT_GT(he(he.Levels(), 11), 150.0);  // the right face did warm up
-    double largest = 0;
-    for (int level = 1; level <= he.Levels(); ++level) {
-        for (int i = 1; i <= 11; ++i) {
-            largest = std::max(largest, std::fabs(he(level, i) - hi(level, i)));
-        }
-    }
-    return largest;
-}
-
-}  // namespace
-
-TEST(Transient1DBoth, SchemesAgreeToFirstOrderInTheStep) {
-    // Both schemes are first order in time: halving F0 halves their
-    // disagreement (apart from the implicit sweep tolerance).
-    const double coarse = Scheme_Difference(0.04);
-    const double fine = Scheme_Difference(0.02);
-    EXPECT_LT(coarse, 2.0);  // of a 300 C swing
-    EXPECT_NEAR(coarse / fine, 2.0, 0.3);
-}
-
-TEST(Transient1DImplicit, FirstStepMatchesTheSettledEquations) {
-    // After a step the implicit equations hold to within the sweep tolerance:
-    // interior (1 + 2F0) T - F0 (T_w + T_e) = T_old.
-    Problem_Definition p = Wall(9, 3, 1, false);
-    p.Right_BC = BC_Convection;
-    p.h_BC_Right = 400;
-    p.T_Infinity_BC_Right = 500;
-    p.Q_generation = 1e6;
-    Result_Stores stores;
-    Scripted_Dialogs dialogs;
-    Solve(p, stores, dialogs);
-    const Level_Lines& h = stores.Transient_1D.Temperature_History_1D;
-    const double f0 = 3, g1 = 1e-4 * 1e6 / 10, bi = 400 * 0.01 / 10;
-    for (int i = 2; i <= 8; ++i) {
-        const double residual =
-            (1 + 2 * f0) * h(2, i) - f0 * (g1 + h(2, i - 1) + h(2, i + 1)) - h(1, i);
-        EXPECT_NEAR(residual, 0.0, 1e-2) << "node " << i;
-    }
-    const double face =
-        (1 + 2 * f0 + 2 * f0 * bi) * h(2, 9) - 2 * f0 * (g1 / 2 + 500 * bi + h(2, 8)) - h(1, 9);
-    EXPECT_NEAR(face, 0.0, 1e-2);
-}
-
 TEST(Transient1DFailures, RunawayExplicitRunEndsWithTheRunMessage) {
     Input_Form_State f = Wall_Form("21", "5", "999");  // F0 = 5, the user says Yes
     Wall_Run r(f);
@@ -437,4 +347,39 @@ TEST(Transient1DFailures, RunawayExplicitRunEndsWithTheRunMessage) {
     EXPECT_EQ(r.outcome, Run_Outcome::Failed);
     ASSERT_EQ(r.dialogs.messages.size(), 1u);
     EXPECT_EQ(r.dialogs.messages[0], Memory_Message);
+}
+
+// One implicit step of a 3-node wall, insulated left face, right face held at
+// Ti = 0, F0 = 5, so that every sweep maps the iterate exactly: the face
+// takes 10/11 of the middle node and the middle 5/11 of the face, so the
+// middle node shrinks by r = 50/121 per sweep from the first iterate Ti + 5.
+// The face changes most, and the test over all nodes, faces included, first
+// passes at sweep 14 (the middle node alone would pass at 13).  After K = 14
+// sweeps: middle 5 r^14, face (10/11) 5 r^13.
+TEST(Transient1DImplicit, FirstIterateAndSettlingTestByHand) {
+    Input_Form_State f = Wall_Form("3", "5", "1", false);
+    f.Tabs[Kind_Transient_1D].Guess_Initial_Temperature_Text = "0";
+    Face(f, Side_Left).Choice = BC_Flux;
+    Face(f, Side_Left).q_Text = "0";
+    Wall_Run r(f);
+    ASSERT_EQ(r.outcome, Run_Outcome::Solved);
+    EXPECT_EQ(r.stores.Transient_1D.Implicit_Sweeps, 14);
+    const double ratio = 50.0 / 121.0;
+    EXPECT_NEAR(r.T(2, 2), 5 * std::pow(ratio, 14), 1e-15);
+    EXPECT_NEAR(r.T(2, 1), 10.0 / 11 * 5 * std::pow(ratio, 13), 1e-15);
+}
+
+// The convection face of the implicit scheme divides by 2 F0 Bi + 1 + 2 F0.
+// F0 = 1, Bi = 1, T_inf = 100, right face at 0, wall at 0: the settled step
+// solves 5 T1 = 200 + 2 T2 and 3 T2 = T1, so T1 = 600/13 and T2 = 200/13.
+TEST(Transient1DImplicit, ConvectionFaceStepByHand) {
+    Input_Form_State f = Wall_Form("3", "1", "1", false);
+    f.Tabs[Kind_Transient_1D].Guess_Initial_Temperature_Text = "0";
+    Face(f, Side_Left).Choice = BC_Convection;
+    Face(f, Side_Left).h_Text = "1000";  // Bi = h dx / k = 1000 * 0.01 / 10
+    Face(f, Side_Left).T_Infinity_Text = "100";
+    Wall_Run r(f);
+    ASSERT_EQ(r.outcome, Run_Outcome::Solved);
+    EXPECT_NEAR(r.T(2, 1), 600.0 / 13, 1e-3);
+    EXPECT_NEAR(r.T(2, 2), 200.0 / 13, 1e-3);
 }

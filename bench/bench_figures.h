@@ -1,0 +1,31 @@
+#pragma once
+// Every benchmark reports the same counters, zero where one does not apply,
+// so that the CSV output has one header for all rows.
+#include <benchmark/benchmark.h>
+#include <time.h>
+
+namespace calorix::bench {
+
+struct Figures {
+    double ns_per_node_update = 0;
+    double sweeps = 0;  // sweeps of a steady solve, sweeps per time step of an implicit run
+    double cells = 0;   // table cells or picture cells behind the figure
+    double MiB = 0;     // memory the figure is about
+};
+
+inline void Report(benchmark::State& state, const Figures& f) {
+    state.counters["ns_per_node_update"] = f.ns_per_node_update;
+    state.counters["sweeps"] = f.sweeps;
+    state.counters["cells"] = f.cells;
+    state.counters["MiB"] = f.MiB;
+}
+
+// Processor time of this thread: unlike the wall clock it does not count the
+// time the machine spends on other processes.
+inline double Thread_Seconds() {
+    timespec t{};
+    clock_gettime(CLOCK_THREAD_CPUTIME_ID, &t);
+    return static_cast<double>(t.tv_sec) + 1e-9 * static_cast<double>(t.tv_nsec);
+}
+
+}  // namespace calorix::bench
