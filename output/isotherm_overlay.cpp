@@ -3,6 +3,7 @@
 #include <QFontMetrics>
 #include <QPainter>
 #include <algorithm>
+#include <vector>
 
 namespace calorix {
 
@@ -26,6 +27,9 @@ void Isotherm_Overlay::Paint(QPainter& p, const Plate_Geometry& g) const {
     small.setPointSizeF(small.pointSizeF() * 0.8);
     p.setFont(small);
     const QFontMetrics fm(small);
+    // On a small plate pushing labels inside can stack them: a label that
+    // would cover one already drawn is left out, its line stays.
+    std::vector<QRectF> drawn;
     for (const Isotherm& line : lines_) {
         const QString text = QString::fromStdString(line.Label);
         QRectF box(0, 0, fm.horizontalAdvance(text) + 4, fm.height());
@@ -34,6 +38,11 @@ void Isotherm_Overlay::Paint(QPainter& p, const Plate_Geometry& g) const {
         // (A plate narrower than its label keeps the label's left edge.)
         box.moveLeft(std::max(plate.left(), std::min(box.left(), plate.right() - box.width())));
         box.moveTop(std::max(plate.top(), std::min(box.top(), plate.bottom() - box.height())));
+        if (std::any_of(drawn.begin(), drawn.end(),
+                        [&box](const QRectF& d) { return d.intersects(box); })) {
+            continue;
+        }
+        drawn.push_back(box);
         p.fillRect(box, QColor(255, 255, 255, 200));
         p.drawText(box, Qt::AlignCenter, text);
     }

@@ -2,6 +2,7 @@
 
 #include <QFontMetrics>
 #include <QPainter>
+#include <algorithm>
 
 namespace calorix {
 
@@ -28,19 +29,25 @@ void Plate_Axes::Paint(QPainter& p, const Plate_Geometry& g, const QPoint& unit_
     // x along the bottom, y down the left: positions are those of the nodes.
     const double x_span = g.X_Of_Node(g.X_Nodes) - g.X_Of_Node(1);
     const double y_span = g.Y_Of_Node(g.Y_Nodes) - g.Y_Of_Node(1);
+    // "x (m)" goes right of the plate and clear of the last tick label,
+    // which is centred on the right edge.
+    double x_unit_left = right + 4;
     for (const Axis_Tick& t : Axis_Ticks((g.X_Nodes - 1) * g.Dx, x_span, 56)) {
         const double x = g.X_Of_Node(g.Dx > 0 ? 1 + t.Metres / g.Dx : 1);
         p.drawLine(QPointF(x, bottom + 1), QPointF(x, bottom + 5));
         const QString label = Qt_Text(t.Label);
         p.drawText(QRectF(x - 40, bottom + 6, 80, h), Qt::AlignHCenter | Qt::AlignTop, label);
+        x_unit_left = std::max(x_unit_left, x + fm.horizontalAdvance(label) / 2.0 + 6);
     }
     for (const Axis_Tick& t : Axis_Ticks((g.Y_Nodes - 1) * g.Dx, y_span, 2.2 * h)) {
         const double y = g.Y_Of_Node(g.Dx > 0 ? 1 + t.Metres / g.Dx : 1);
         p.drawLine(QPointF(left - 6, y), QPointF(left - 2, y));
-        p.drawText(QRectF(left - 48, y - h / 2.0, 40, h), Qt::AlignRight | Qt::AlignVCenter,
-                   Qt_Text(t.Label));
+        // Right-aligned between the side name (left - Left_Room .. + h)
+        // and the tick marks.
+        p.drawText(QRectF(left - Left_Room + h + 4, y - h / 2.0, Left_Room - h - 12, h),
+                   Qt::AlignRight | Qt::AlignVCenter, Qt_Text(t.Label));
     }
-    p.drawText(QRectF(right + 4, bottom + 6, 60, h), Qt::AlignLeft | Qt::AlignTop,
+    p.drawText(QRectF(x_unit_left, bottom + 6, 60, h), Qt::AlignLeft | Qt::AlignTop,
                QStringLiteral("x (m)"));
     p.drawText(QRectF(left - 60, bottom + 6, 52, h), Qt::AlignRight | Qt::AlignTop,
                QStringLiteral("y (m)"));

@@ -15,7 +15,7 @@ namespace calorix {
 class Plate_Axes {
   public:
     // Pixels the axes need left of and under the plate.
-    static constexpr int Left_Room = 60;
+    static constexpr int Left_Room = 74;
     static constexpr int Bottom_Room = 42;
 
     // The side texts, left, right, top, bottom.
