@@ -3,6 +3,7 @@
 // 200 x 200 plate must take well under 100 ms.
 #include <benchmark/benchmark.h>
 
+#include "bench/bench_figures.h"
 #include "output/exact_solution.h"
 
 using namespace calorix;
@@ -39,7 +40,7 @@ void BM_Exact_Solve_Plate(benchmark::State& state) {
             break;
         }
     }
-    state.counters["nodes"] = static_cast<double>(n) * n;
+    bench::Report(state, {.cells = static_cast<double>(n) * n});
 }
 
 }  // namespace

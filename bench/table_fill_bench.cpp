@@ -102,18 +102,31 @@ BENCHMARK(BM_Table_Fill_History)->Args({1000, 999})->Unit(benchmark::kMillisecon
 void BM_Table_Fill_Transient_Level(benchmark::State& state) {
     const int n = static_cast<int>(state.range(0));
     Result_Stores stores;
+    // A consistent one-step run: the results window's other tabs read the
+    // problem and the history as well as the level on display.
     Problem_Definition problem;
+    problem.Grid_Size = 1;
+    problem.Conductivity = 1;
+    problem.Diffusivity = 1e-5;
+    problem.Time_Step = 1;
+    problem.Number_Of_Time_Steps = 1;
+    problem.Left_BC = problem.Right_BC = problem.Top_BC = problem.Bottom_BC = BC_Temperature;
     Transient_2D_Store& s = stores.Transient_2D;
     s.X_Nodes_T2D = static_cast<std::int16_t>(n);
     s.Y_Nodes_T2D = static_cast<std::int16_t>(n);
+    s.Time_Steps_T2D = 1;
     s.Location_T2D.Dimension(n);
     s.New_Temperature_T2D.Dimension(n, n);
+    s.Temperature_History_2D.Dimension(2, n, n);
     for (int i = 1; i <= n; ++i) {
         s.Location_T2D(i) = (i - 1) * 0.01;
         for (int j = 1; j <= n; ++j) {
             s.New_Temperature_T2D(i, j) = 20.0 + 0.61 * i - 0.17 * j;
+            s.Temperature_History_2D(i, j, 0) = 20.0;
+            s.Temperature_History_2D(i, j, 1) = s.New_Temperature_T2D(i, j);
         }
     }
+    stores.Delta_Time = 1;
     Output_Form form;
     for (auto _ : state) {
         Output_Model model;
