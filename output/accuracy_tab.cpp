@@ -100,6 +100,20 @@ Accuracy_Tab::Accuracy_Tab(Output_Form* form) : QWidget(form), form_(form) {
     connect(level_list_, &QComboBox::currentIndexChanged, this, [this] { Show_Balance(); });
     connect(form_->Table_View(), &QTableView::clicked, this,
             [this](const QModelIndex& i) { Explain_Cell(i.row() + 1, i.column() + 1); });
+    // A node clicked on the picture is explained at the level the picture
+    // shows, and the explanation is brought forward.
+    connect(form_->Shaded_Panel(), &Shaded_Plot_Panel::Frame_Drawn, this,
+            [this](int level) { picture_level_ = level; });
+    connect(form_->Shaded_Panel(), &Shaded_Plot_Panel::Node_Clicked, this, [this](int i, int j) {
+        if (kind_ == Kind_Transient_2D) {
+            const int k = level_list_->findData(picture_level_);
+            if (k >= 0) {
+                level_list_->setCurrentIndex(k);
+            }
+        }
+        Explain_Cell(j, i);
+        form_->Output_Tab()->setCurrentWidget(this);
+    });
     connect(form_->Time_List(), &QComboBox::textActivated, this, &Accuracy_Tab::Follow_Time_List);
     connect(form_->Time_List()->lineEdit(), &QLineEdit::returnPressed, this,
             &Accuracy_Tab::Follow_Time_List);
@@ -169,9 +183,13 @@ void Accuracy_Tab::Load(Output_Model& model, Result_Stores& stores, Problem_Defi
     }
     level_label_->setVisible(!steady);
     level_list_->setVisible(!steady);
-    explain_->setText(QStringLiteral(
-        "Click a cell of the results table to see the finite-difference equation that made "
-        "it, with the numbers of this run."));
+    const bool plate = kind_ == Kind_Steady_2D || kind_ == Kind_Transient_2D;
+    explain_->setText(plate ? QStringLiteral("Click a cell of the results table or a node of the "
+                                             "picture to see the finite-difference equation that "
+                                             "made it, with the numbers of this run.")
+                            : QStringLiteral("Click a cell of the results table to see the "
+                                             "finite-difference equation that made it, with the "
+                                             "numbers of this run."));
     Show_Balance();
 }
 

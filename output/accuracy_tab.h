@@ -2,7 +2,8 @@
 // "Heat Balance and Accuracy", the third tab of the results window: where the
 // heat goes through each side, how far the Gauss-Seidel result stopped from
 // the exact solution of its own equations (with a view switch for the table
-// and the picture), and the equation of a node clicked in the results table.
+// and the picture), and the equation of a node clicked in the results table
+// or on the picture.
 // Everything it shows is computed by the core; this page only lays it out.
 #include <QWidget>
 #include <string>
@@ -55,6 +56,7 @@ class Accuracy_Tab : public QWidget {
     Problem_Definition* problem_ = nullptr;
     int kind_ = -1;
     int view_ = Gauss_Seidel_View;
+    int picture_level_ = 0;      // the time level the picture shows (2-D transient)
     std::vector<double> exact_;  // laid out like the steady store
     bool exact_solved_ = false;
     // What the table and picture show in the exact and difference views; the

@@ -154,12 +154,15 @@ class Shaded_Plot_Panel : public QWidget {
   signals:
     // A time level has been drawn (every animation frame, every step).
     void Frame_Drawn(int level);
+    // The plate was clicked nearest node (i, j) of the field on display.
+    void Node_Clicked(int i, int j);
 
   protected:
     void paintEvent(QPaintEvent* event) override;
     void hideEvent(QHideEvent* event) override;
     void resizeEvent(QResizeEvent* event) override;
     void mouseMoveEvent(QMouseEvent* event) override;
+    void mousePressEvent(QMouseEvent* event) override;
     void leaveEvent(QEvent* event) override;
     bool event(QEvent* event) override;
     bool eventFilter(QObject* watched, QEvent* event) override;

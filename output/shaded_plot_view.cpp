@@ -96,6 +96,19 @@ void Shaded_Plot_Panel::mouseMoveEvent(QMouseEvent* event) {
     QWidget::mouseMoveEvent(event);
 }
 
+void Shaded_Plot_Panel::mousePressEvent(QMouseEvent* event) {
+    if (event->button() == Qt::LeftButton) {
+        if (const Node_Plane* t = Field_On_Display()) {
+            const QPointF at = event->position();
+            const Probe_Reading r = Probe_At(Plate_On_Screen(), at.x(), at.y(), *t);
+            if (r.Inside) {
+                emit Node_Clicked(r.I, r.J);
+            }
+        }
+    }
+    QWidget::mousePressEvent(event);
+}
+
 void Shaded_Plot_Panel::leaveEvent(QEvent* event) {
     probe_.Clear();
     QWidget::leaveEvent(event);
