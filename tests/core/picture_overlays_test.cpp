@@ -10,22 +10,13 @@
 #include "output/animation_schedule.h"
 #include "output/isotherms.h"
 #include "output/plate_geometry.h"
+#include "plane_support.h"
 
 using namespace calorix;
 
-namespace {
+using plane_test::Field;
 
-template <class F>
-Node_Plane Field(int m, int n, F f) {
-    Node_Plane t;
-    t.Dimension(m, n);
-    for (int i = 1; i <= m; ++i) {
-        for (int j = 1; j <= n; ++j) {
-            t(i, j) = f(i, j);
-        }
-    }
-    return t;
-}
+namespace {
 
 // The field read linearly along the grid line the point lies on.
 double On_Edge(const Node_Plane& t, Node_Point p) {
