@@ -122,11 +122,11 @@ TEST_F(Problem_File, SavedValuesAreTheNumbersOfTheBoxes) {
     f.Sides[15].T_Infinity_Text = "-.25";  // the last line of the file
     // Values that the general text alone would not bring back: an infinity,
     // the largest double (15 digits round it up past the range) and nodes in
-    // y beyond the 16-bit integer they are read into.
+    // y just beyond the 16-bit integer they are read into.
     f.Sides[0].q_Text = "1e400";
     f.Sides[0].h_Text = "-1.7976931348623157e308";
     f.Sides[1].T_Text = "-1" + std::string(400, '0');
-    f.Tabs[3].Y_Grid_Text = "1e400";
+    f.Tabs[3].Y_Grid_Text = "32767.5";   // 32768 after rounding to even
     f.Tabs[1].X_Grid_Text = "4.9e-324";  // the smallest double
     ASSERT_TRUE(Save_File(File(), f));
     // Tab 1 starts on line 8 (index 7), tab 2 on 15, tab 3 on 25, the choices

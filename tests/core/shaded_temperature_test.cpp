@@ -153,17 +153,6 @@ TEST(Interpolation, TallSteadyGridAndOneCellPerNode) {
     EXPECT_DOUBLE_EQ(big.pic.Pixel_Temperature(200, 190), 200 - 95.0);
 }
 
-TEST(Interpolation, ThreeCellsPerIntervalMapColumnsToNodes) {
-    // 100 nodes steady: S = 3; node column k covers cell columns 3k-4..3k-2.
-    const auto r = Interpolate(1, 100, 100, [](int i, int) { return 1.0 * i; });
-    ASSERT_EQ(r.pic.Cells_Per_Interval, 3);
-    for (int k = 2; k <= 99; ++k) {
-        for (int a = 3 * k - 4; a <= 3 * k - 2; ++a) {
-            EXPECT_DOUBLE_EQ(r.pic.Pixel_Temperature(a, 5), k) << a;
-        }
-    }
-}
-
 TEST(MinMax, ScansTheNodesOnly) {
     const Node_Plane t =
         Field(4, 3, [](int i, int j) { return (i == 3 && j == 2) ? -8.0 : i + j; });
