@@ -188,54 +188,41 @@ TEST(MaterialTable, EveryRowNameAndValues) {
     EXPECT_EQ(conductivity_only, 42);
 }
 
-TEST(MaterialChoice, CopperOnTheTwoDimensionalTransientTab) {
-    const Material_Choice c = Choose_Material(28, Kind_Transient_2D);
-    EXPECT_EQ(c.Conductivity_Text, " 386");
-    EXPECT_TRUE(c.Write_Diffusivity);
-    EXPECT_EQ(c.Diffusivity_Text, " 1.1234E-04");
-    EXPECT_FALSE(c.Conductivity_Only);
-    EXPECT_EQ(c.Message, "");
-}
-
-TEST(MaterialChoice, ConductivityOnlyRowsAskForTheDiffusivity) {
-    const Material_Choice c = Choose_Material(48, Kind_Transient_1D);
-    EXPECT_EQ(c.Conductivity_Text, " .75");
-    EXPECT_TRUE(c.Write_Diffusivity);
-    EXPECT_EQ(c.Diffusivity_Text, " 0");
-    EXPECT_TRUE(c.Conductivity_Only);
-    EXPECT_EQ(c.Message,
-              "CALORIX has only the value for thermal conductivity for Asphalt at 20-55 C");
-
-    // On a steady tab only the conductivity is written; the message stays.
-    const Material_Choice s = Choose_Material(48, Kind_Steady_1D);
-    EXPECT_EQ(s.Conductivity_Text, " .75");
-    EXPECT_FALSE(s.Write_Diffusivity);
-    EXPECT_TRUE(s.Conductivity_Only);
-    EXPECT_EQ(s.Message, c.Message);
-    EXPECT_FALSE(Choose_Material(48, Kind_Steady_2D).Write_Diffusivity);
-}
-
-TEST(MaterialChoice, EmptyRowAndNoSelectionWriteZeroSilently) {
-    for (int row : {89, -1, 147}) {
-        SCOPED_TRACE(row);
-        const Material_Choice c = Choose_Material(row, Kind_Transient_2D);
-        EXPECT_EQ(c.Conductivity_Text, " 0");
-        EXPECT_EQ(c.Diffusivity_Text, " 0");
-        EXPECT_FALSE(c.Conductivity_Only);
-        EXPECT_EQ(c.Message, "");
+// The texts written into the boxes follow the plain number rule (1.22e-3 is
+// not below 0.001: plain form without the leading zero); the diffusivity is
+// written on the transient tabs only.  A row without a diffusivity asks for
+// it, on every tab; the empty granite row and no selection write zero
+// silently.
+TEST(MaterialChoice, BoxTextsAndMessageOfTheChosenRow) {
+    const struct {
+        int row, kind;
+        const char *k, *alpha;  // alpha: not written on a steady tab
+        bool conductivity_only;
+    } cases[] = {
+        {28, Kind_Transient_2D, " 386", " 1.1234E-04", false},
+        {48, Kind_Transient_1D, " .75", " 0", true},
+        {48, Kind_Steady_1D, " .75", nullptr, true},
+        {48, Kind_Steady_2D, " .75", nullptr, true},
+        {89, Kind_Transient_2D, " 0", " 0", false},
+        {-1, Kind_Transient_2D, " 0", " 0", false},
+        {147, Kind_Transient_2D, " 0", " 0", false},
+        {90, Kind_Transient_1D, " 2.855", " 1.3E-06", false},
+        {77, Kind_Transient_2D, " 1900", " .00122", false},
+        {79, Kind_Steady_2D, " .079", nullptr, false},
+        {85, Kind_Transient_2D, " .16", " 7.3E-08", false},
+        {15, Kind_Transient_2D, " 10.7", " 2.86E-06", false},
+    };
+    for (const auto& c : cases) {
+        SCOPED_TRACE(testing::Message() << "row " << c.row << " kind " << c.kind);
+        const Material_Choice m = Choose_Material(c.row, c.kind);
+        EXPECT_EQ(m.Conductivity_Text, c.k);
+        EXPECT_EQ(m.Write_Diffusivity, c.alpha != nullptr);
+        if (c.alpha) {
+            EXPECT_EQ(m.Diffusivity_Text, c.alpha);
+        }
+        EXPECT_EQ(m.Conductivity_Only, c.conductivity_only);
+        EXPECT_EQ(m.Message, c.conductivity_only ? "CALORIX has only the value for thermal "
+                                                   "conductivity for Asphalt at 20-55 C"
+                                                 : "");
     }
-    // The second granite row has both values.
-    const Material_Choice g = Choose_Material(90, Kind_Transient_1D);
-    EXPECT_EQ(g.Conductivity_Text, " 2.855");
-    EXPECT_EQ(g.Diffusivity_Text, " 1.3E-06");
-    EXPECT_FALSE(g.Conductivity_Only);
-}
-
-TEST(MaterialChoice, TextsFollowThePlainNumberRule) {
-    // 1.22e-3 is not below 0.001: plain form without the leading zero.
-    EXPECT_EQ(Choose_Material(77, Kind_Transient_2D).Diffusivity_Text, " .00122");
-    EXPECT_EQ(Choose_Material(77, Kind_Transient_2D).Conductivity_Text, " 1900");
-    EXPECT_EQ(Choose_Material(79, Kind_Steady_2D).Conductivity_Text, " .079");
-    EXPECT_EQ(Choose_Material(85, Kind_Transient_2D).Diffusivity_Text, " 7.3E-08");
-    EXPECT_EQ(Choose_Material(15, Kind_Transient_2D).Conductivity_Text, " 10.7");
 }

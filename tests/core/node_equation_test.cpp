@@ -2,7 +2,6 @@
 
 #include <gtest/gtest.h>
 
-#include <cmath>
 #include <vector>
 
 #include "teach_support.h"
@@ -162,20 +161,4 @@ TEST(NodeEquation, WallFacesAndInteriorOfBothKinds) {
           {"transient interior", 2, 1, "T' = F0·(T_W + T_E + G1) + (1 - 2F0)·T",
            "T' = 0.25·(10 + 30 + 0) + 0.5·20 = 20", 20},
           now.data(), old.data());
-}
-
-TEST(NodeEquation, ConvergedStartUpFieldsSatisfyTheirEquations) {
-    for (const int kind : {Kind_Steady_1D, Kind_Steady_2D}) {
-        teach_test::Run r;
-        teach_test::Start_Up(kind, r);
-        double largest = 0;
-        for (int i = 1; i <= r.grid.nx; ++i) {
-            for (int j = 1; j <= r.grid.ny; ++j) {
-                const Node_Explanation x =
-                    Explain_Node(r.grid, i, j, Steady_Field(r.stores, kind), nullptr, "");
-                largest = std::max(largest, std::fabs(x.residual));
-            }
-        }
-        EXPECT_LT(largest, 1e-6) << kind;  // the sweeps' tolerance
-    }
 }

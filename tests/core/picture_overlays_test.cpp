@@ -10,39 +10,11 @@
 #include "output/animation_schedule.h"
 #include "output/isotherms.h"
 #include "output/plate_geometry.h"
+#include "plane_support.h"
 
 using namespace calorix;
 
-namespace {
-
-template <class F>
-Node_Plane Field(int m, int n, F f) {
-    Node_Plane t;
-    t.Dimension(m, n);
-    for (int i = 1; i <= m; ++i) {
-        for (int j = 1; j <= n; ++j) {
-            t(i, j) = f(i, j);
-        }
-    }
-    return t;
-}
-
-// The field read linearly along the grid line the point lies on.
-double On_Edge(const Node_Plane& t, Node_Point p) {
-    const double i0 = std::floor(p.I);
-    const double j0 = std::floor(p.J);
-    if (p.I == i0) {
-        const double f = p.J - j0;
-        const int i = static_cast<int>(i0), j = static_cast<int>(j0);
-        return f == 0 ? t(i, j) : t(i, j) * (1 - f) + t(i, j + 1) * f;
-    }
-    EXPECT_EQ(p.J, j0) << "a point off every grid line";
-    const double f = p.I - i0;
-    const int i = static_cast<int>(i0), j = static_cast<int>(j0);
-    return t(i, j) * (1 - f) + t(i + 1, j) * f;
-}
-
-}  // namespace
+using plane_test::Field;
 
 // -- Isotherms -----------------------------------------------------------------
 
@@ -63,19 +35,6 @@ TEST(Isotherms, LinearRampGivesStraightLinesAtKnownX) {
     }
     EXPECT_TRUE(Trace_Isotherm(t, 5, 4, 41).empty());
     EXPECT_TRUE(Trace_Isotherm(t, 5, 4, -1).empty());
-}
-
-TEST(Isotherms, EveryPointLiesOnTheInterpolatedValue) {
-    const Node_Plane t = Field(6, 5, [](int i, int j) { return i * i + 3.0 * j - 0.5 * i * j; });
-    int points = 0;
-    for (double v : {4.2, 9.0, 13.7, 20.25}) {
-        for (const Isotherm_Segment& s : Trace_Isotherm(t, 6, 5, v)) {
-            EXPECT_NEAR(On_Edge(t, s.From), v, 1e-12);
-            EXPECT_NEAR(On_Edge(t, s.To), v, 1e-12);
-            points += 2;
-        }
-    }
-    EXPECT_GT(points, 20);
 }
 
 TEST(Isotherms, SaddleIsSplitByTheMeanOfItsCorners) {

@@ -1,64 +1,37 @@
 #include "input/report_writer.h"
 
 #include <gtest/gtest.h>
-#include <signal.h>
-#include <sys/resource.h>
 
-#include <filesystem>
-#include <fstream>
-#include <iterator>
 #include <string>
 #include <vector>
 
+#include "file_support.h"
 #include "input/run_driver.h"
 #include "test_dialogs.h"
 
 using namespace calorix;
+using namespace file_test;
 
 namespace {
 
-class Report : public ::testing::Test {
+class Report : public Temp_Folder {
   protected:
-    void SetUp() override {
-        const auto* info = ::testing::UnitTest::GetInstance()->current_test_info();
-        dir_ = std::filesystem::temp_directory_path() /
-               (std::string("calorix_report_") + info->name());
-        std::filesystem::remove_all(dir_);
-        std::filesystem::create_directories(dir_);
-        path_ = (dir_ / "results.out").string();
-    }
-    void TearDown() override { std::filesystem::remove_all(dir_); }
-
     // Runs the real driver on the form and writes the report of the run.
     void Run_And_Print(const Input_Form_State& form) {
         ASSERT_EQ(Run_Calculation(form, problem_, stores_, out_, dialogs_), Run_Outcome::Solved);
         ASSERT_TRUE(dialogs_.messages.empty());
         ASSERT_TRUE(dialogs_.questions.empty());
-        result_ = Print_To_File(path_, form, problem_, out_);
+        result_ = Print_To_File(Out(), form, problem_, out_);
         ASSERT_TRUE(result_.Written);
     }
-    std::string Bytes() const {
-        std::ifstream in(path_, std::ios::binary);
-        return std::string(std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>());
-    }
+    std::string Out() const { return Path("results.out"); }
 
-    std::filesystem::path dir_;
-    std::string path_;
     Problem_Definition problem_;
     Result_Stores stores_;
     Output_Model out_;
     fakes::Scripted_Dialogs dialogs_;
     Report_Result result_;
 };
-
-// Every report line ends in CR LF.
-std::string Lines(const std::vector<std::string>& lines) {
-    std::string text;
-    for (const std::string& l : lines) {
-        text += l + "\r\n";
-    }
-    return text;
-}
 
 // One cell of up to eight characters in its 14-character print zone: the
 // text, its six blanks, then blanks to the next zone.
@@ -100,7 +73,7 @@ std::string Report_Text(const std::string& title, const Text_Lines& heading,
     }
     l.insert(l.end(), {"", "", table_title, "", ""});
     l.insert(l.end(), rows.begin(), rows.end());
-    return Lines(l);
+    return Crlf(l);
 }
 
 struct Golden {
@@ -226,7 +199,7 @@ TEST_F(Report, GoldenReportOfEveryKind) {
         problem_ = Problem_Definition{};
         out_ = Output_Model{};
         Run_And_Print(g.form);
-        EXPECT_EQ(Bytes(), g.expected);
+        EXPECT_EQ(Bytes(Out()), g.expected);
         EXPECT_EQ(result_.Plot_X_Count, g.rows);
         EXPECT_EQ(result_.Plot_Y_Count, g.cols);
     }
@@ -247,12 +220,12 @@ TEST_F(Report, SideBlocksShowTheBoxesOfTheTab) {
     out_.Output_Table.Set_Cols(1);
     out_.Output_Table.Set_Cell(0, 0, "5.3");
     problem_.Grid_Size = 77;  // stale: the report refreshes the parameters first
-    result_ = Print_To_File(path_, f, problem_, out_);
+    result_ = Print_To_File(Out(), f, problem_, out_);
     ASSERT_TRUE(result_.Written);
     EXPECT_EQ(problem_.Grid_Size, 10);
     EXPECT_EQ(problem_.Side_String, "Bottom Side");  // the walk ends on the bottom
     EXPECT_EQ(
-        Bytes(),
+        Bytes(Out()),
         Report_Text(
             "1-D Steady State Problem",
             {"Grid Size = 0.1 m", "Heat Generation = 200 W/m^3", "Thermal Conductivity = 50 W/m.C",
@@ -301,20 +274,13 @@ TEST_F(Report, FailedWritesFailQuietlyAndKeepTheOldReport) {
             .Written);
 
     const std::string old = "an older report\r\n";
-    std::ofstream(path_, std::ios::binary) << old;
+    Write(Out(), old);
     out_.Output_Table.Set_Rows(40);
     out_.Output_Table.Set_Cols(10);
     // The disk fills up after 200 bytes, in the middle of the heading.
-    ::signal(SIGXFSZ, SIG_IGN);
-    rlimit saved{};
-    ::getrlimit(RLIMIT_FSIZE, &saved);
-    rlimit small = saved;
-    small.rlim_cur = 200;
-    ASSERT_EQ(::setrlimit(RLIMIT_FSIZE, &small), 0);
-    const Report_Result r = Print_To_File(path_, Initial_Form_State(), problem_, out_);
-    ::setrlimit(RLIMIT_FSIZE, &saved);
-    ::signal(SIGXFSZ, SIG_DFL);
-    EXPECT_FALSE(r.Written);
-    EXPECT_EQ(Bytes(), old);
-    EXPECT_EQ(std::distance(std::filesystem::directory_iterator(dir_), {}), 1);
+    EXPECT_FALSE(With_Size_Limit(200, [&] {
+                     return Print_To_File(Out(), Initial_Form_State(), problem_, out_);
+                 }).Written);
+    EXPECT_EQ(Bytes(Out()), old);
+    EXPECT_EQ(Entries(), 1);
 }

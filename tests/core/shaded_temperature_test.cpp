@@ -6,19 +6,25 @@
 #include <limits>
 #include <vector>
 
+#include "plane_support.h"
+
 using namespace calorix;
+
+using plane_test::Field;
 
 namespace {
 
-Node_Plane Field(int m, int n, double (*f)(int, int)) {
-    Node_Plane t;
-    t.Dimension(m, n);
-    for (int i = 1; i <= m; ++i) {
-        for (int j = 1; j <= n; ++j) {
-            t(i, j) = f(i, j);
-        }
-    }
-    return t;
+// The picture of field f over m x n nodes of a run of `kind`, and the node
+// counts the interpolation leaves behind (cells per side).
+struct Interpolated {
+    Shaded_Picture pic;
+    std::int16_t m, n;
+};
+template <class F>
+Interpolated Interpolate(int kind, int m, int n, F f) {
+    Interpolated r{{}, static_cast<std::int16_t>(m), static_cast<std::int16_t>(n)};
+    Interpolate_Temperature_Field(r.pic, kind, Field(m, n, f), r.m, r.n);
+    return r;
 }
 
 }  // namespace
@@ -108,11 +114,8 @@ TEST(Colours, BarIsRedAtTheTopAndBlueAtTheBottom) {
 }
 
 TEST(Interpolation, ThreeByThreeSteadyGridSpreadsOverNinetyCellsPerInterval) {
-    Shaded_Picture pic;
-    const Node_Plane t = Field(3, 3, [](int i, int j) { return 10.0 * i + 100.0 * j; });
-    std::int16_t m = 3;
-    std::int16_t n = 3;
-    Interpolate_Temperature_Field(pic, 1, t, m, n);
+    const auto [pic, m, n] =
+        Interpolate(1, 3, 3, [](int i, int j) { return 10.0 * i + 100.0 * j; });
     EXPECT_EQ(pic.Cells_Per_Interval, 90);
     EXPECT_EQ(pic.Resolution, 2);
     EXPECT_EQ(m, 270);
@@ -121,54 +124,33 @@ TEST(Interpolation, ThreeByThreeSteadyGridSpreadsOverNinetyCellsPerInterval) {
     EXPECT_EQ(pic.Pixel_Temperature.Nx(), 181);  // only the drawn cells
     EXPECT_EQ(pic.Pixel_Temperature.Ny(), 181);
     // Node rows carry the node values; linear in between down the picture.
-    EXPECT_DOUBLE_EQ(pic.Pixel_Temperature(1, 1), 110);
-    EXPECT_DOUBLE_EQ(pic.Pixel_Temperature(1, 91), 210);
-    EXPECT_DOUBLE_EQ(pic.Pixel_Temperature(1, 181), 310);
-    EXPECT_DOUBLE_EQ(pic.Pixel_Temperature(1, 46), 110 + 100 * 45.0 / 90.0);
     // Across, each cell column takes one node column: a/90 + 1 rounds to 1
-    // up to a = 44, to 2 from a = 46 (45/90 + 1 = 1.5 goes to even 2).
-    EXPECT_DOUBLE_EQ(pic.Pixel_Temperature(44, 1), 110);
-    EXPECT_DOUBLE_EQ(pic.Pixel_Temperature(45, 1), 120);
-    EXPECT_DOUBLE_EQ(pic.Pixel_Temperature(135, 1), 120);  // 2.5 rounds to 2
-    EXPECT_DOUBLE_EQ(pic.Pixel_Temperature(136, 1), 130);
-    EXPECT_DOUBLE_EQ(pic.Pixel_Temperature(181, 181), 330);
+    // up to a = 44, to 2 from a = 45 (45/90 + 1 = 1.5 goes to even 2) and
+    // 135/90 + 1 = 2.5 to 2 again.
+    const struct {
+        int a, b;
+        double t;
+    } cells[] = {{1, 1, 110},    {1, 91, 210}, {1, 181, 310}, {1, 46, 110 + 100 * 45.0 / 90.0},
+                 {44, 1, 110},   {45, 1, 120}, {135, 1, 120}, {136, 1, 130},
+                 {181, 181, 330}};
+    for (const auto& c : cells) {
+        EXPECT_DOUBLE_EQ(pic.Pixel_Temperature(c.a, c.b), c.t) << c.a << ", " << c.b;
+    }
 }
 
 TEST(Interpolation, TallSteadyGridAndOneCellPerNode) {
-    Shaded_Picture pic;
-    const Node_Plane t = Field(10, 40, [](int i, int j) { return 1.0 * i * j; });
-    std::int16_t m = 10;
-    std::int16_t n = 40;
-    Interpolate_Temperature_Field(pic, 1, t, m, n);
-    EXPECT_EQ(pic.Cells_Per_Interval, 4);
-    EXPECT_EQ(pic.Pixel_Temperature.Nx(), 37);
-    EXPECT_EQ(pic.Pixel_Temperature.Ny(), 157);
-    EXPECT_EQ(m, 40);
-    EXPECT_EQ(n, 160);
+    const auto tall = Interpolate(1, 10, 40, [](int i, int j) { return 1.0 * i * j; });
+    EXPECT_EQ(tall.pic.Cells_Per_Interval, 4);
+    EXPECT_EQ(tall.pic.Pixel_Temperature.Nx(), 37);
+    EXPECT_EQ(tall.pic.Pixel_Temperature.Ny(), 157);
+    EXPECT_EQ(tall.m, 40);
+    EXPECT_EQ(tall.n, 160);
 
-    const Node_Plane big = Field(200, 190, [](int i, int j) { return i - 0.5 * j; });
-    m = 200;
-    n = 190;
-    Interpolate_Temperature_Field(pic, 3, big, m, n);
-    EXPECT_EQ(pic.Cells_Per_Interval, 1);
-    EXPECT_EQ(pic.Resolution, 1);
-    EXPECT_DOUBLE_EQ(pic.Pixel_Temperature(17, 33), 17 - 16.5);
-    EXPECT_DOUBLE_EQ(pic.Pixel_Temperature(200, 190), 200 - 95.0);
-}
-
-TEST(Interpolation, ThreeCellsPerIntervalMapColumnsToNodes) {
-    // 100 nodes steady: S = 3; node column k covers cell columns 3k-4..3k-2.
-    Shaded_Picture pic;
-    const Node_Plane t = Field(100, 100, [](int i, int) { return 1.0 * i; });
-    std::int16_t m = 100;
-    std::int16_t n = 100;
-    Interpolate_Temperature_Field(pic, 1, t, m, n);
-    ASSERT_EQ(pic.Cells_Per_Interval, 3);
-    for (int k = 2; k <= 99; ++k) {
-        for (int a = 3 * k - 4; a <= 3 * k - 2; ++a) {
-            EXPECT_DOUBLE_EQ(pic.Pixel_Temperature(a, 5), k) << a;
-        }
-    }
+    const auto big = Interpolate(3, 200, 190, [](int i, int j) { return i - 0.5 * j; });
+    EXPECT_EQ(big.pic.Cells_Per_Interval, 1);
+    EXPECT_EQ(big.pic.Resolution, 1);
+    EXPECT_DOUBLE_EQ(big.pic.Pixel_Temperature(17, 33), 17 - 16.5);
+    EXPECT_DOUBLE_EQ(big.pic.Pixel_Temperature(200, 190), 200 - 95.0);
 }
 
 TEST(MinMax, ScansTheNodesOnly) {
@@ -206,12 +188,9 @@ TEST(ScaleValues, FourteenEquallySpacedValues) {
 }
 
 TEST(Painting, CellsAreSquaresAtTheirOrigin) {
-    Shaded_Picture pic;
-    Node_Plane t = Field(3, 3, [](int, int) { return 0.0; });
-    t(3, 3) = 100;  // the bottom-right node is the hottest
-    std::int16_t m = 3;
-    std::int16_t n = 3;
-    Interpolate_Temperature_Field(pic, 1, t, m, n);
+    // The bottom-right node is the hottest.
+    const Shaded_Picture pic =
+        Interpolate(1, 3, 3, [](int i, int j) { return i == 3 && j == 3 ? 100.0 : 0.0; }).pic;
     const int w = 700;
     const int h = 500;
     std::vector<std::uint32_t> img(static_cast<std::size_t>(w * h), 0u);
@@ -246,16 +225,15 @@ TEST(Painting, ColourBarDots) {
 }
 
 TEST(ElapsedTime, SplitIntoHoursMinutesSeconds) {
-    const Elapsed_Time a = Split_Elapsed(5400);
-    EXPECT_EQ(a.Hours, 1);
-    EXPECT_EQ(a.Minutes, 30);
-    EXPECT_EQ(a.Seconds, 0);
-    const Elapsed_Time b = Split_Elapsed(59.6);
-    EXPECT_EQ(b.Hours, 0);
-    EXPECT_EQ(b.Minutes, 1);
-    EXPECT_EQ(b.Seconds, 0);
-    const Elapsed_Time c = Split_Elapsed(3661.5);  // 3662 after rounding to even
-    EXPECT_EQ(c.Hours, 1);
-    EXPECT_EQ(c.Minutes, 1);
-    EXPECT_EQ(c.Seconds, 2);
+    // 59.6 s round to a whole minute; 3661.5 s to 3662 (half to even).
+    const struct {
+        double seconds;
+        int h, m, s;
+    } rows[] = {{5400, 1, 30, 0}, {59.6, 0, 1, 0}, {3661.5, 1, 1, 2}};
+    for (const auto& r : rows) {
+        const Elapsed_Time e = Split_Elapsed(r.seconds);
+        EXPECT_EQ((std::vector<int>{e.Hours, e.Minutes, e.Seconds}),
+                  (std::vector<int>{r.h, r.m, r.s}))
+            << r.seconds;
+    }
 }
