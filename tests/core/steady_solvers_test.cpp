@@ -106,6 +106,13 @@ TEST(SteadyWall, ConvectionAndFluxFaces) {
     }
 }
 
+TEST(SteadyWall, NodeCountBeyondSixteenBitsFails) {
+    Problem_Definition p = Wall(5, 1, 1);
+    p.X_Grid = 40000;  // beyond the 16-bit node count
+    Steady_1D_Store s;
+    EXPECT_THROW(Solve_Steady_State_1D(p, s), Run_Error);
+}
+
 // A plate held at one temperature all round is that temperature without a
 // sweep, but only without generation: with G1 = 4 the single interior node
 // of the 3 x 3 plate at 100 C is swept to (400 + G1) / 4.

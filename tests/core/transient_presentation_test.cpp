@@ -387,6 +387,7 @@ TEST(PresentationFormats, EveryNumberTakesItsPattern) {
         {"transient wall temperatures", Row_Of(transient_wall.Output_Table, 2), hot},
         {"transient wall times", Column_Of(transient_wall.Output_Table, 0), {" 0", " .5"}},
         {"location list", transient_wall.Distance_List_Items, three},
+        {"location shown", {transient_wall.Distance_List_Text}, {"0.038"}},
         {"chart title", {transient_wall.Chart.Title}, {"Temperature Vs Time For x =0.038  m"}},
         {"transient plate x", Row_Of(transient_plate, 0), three},
         {"transient plate y", Column_Of(transient_plate, 0), three},
