@@ -189,7 +189,7 @@ TEST(Transient2DStability, BiotNumbersComeFromEveryH) {
     EXPECT_EQ(r.dialogs.questions[0], Message(6));
 }
 
-TEST(Transient2DRun, NoStepAndOneStep) {
+TEST(Transient2DRun, NoStepAndTwoSteps) {
     for (bool explicit_scheme : {true, false}) {
         Input_Form_State f = Plate_Form("4", "5", "0.2", "0.4", explicit_scheme);
         Side_Of(f, Side_Left).T_Text = "90";
