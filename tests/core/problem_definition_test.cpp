@@ -3,7 +3,6 @@
 #include <gtest/gtest.h>
 
 #include "common/run_error.h"
-#include "test_dialogs.h"
 
 using namespace calorix;
 
@@ -161,17 +160,4 @@ TEST_F(Validation, FourFluxSidesHaveNoSteadyState) {
     EXPECT_EQ(Validation_Message(p, 3), none);
     p.Bottom_BC = BC_Convection;
     EXPECT_EQ(Validation_Message(p, 1), "");
-}
-
-TEST_F(Validation, MessageShownOnceAndFlagRaised) {
-    Problem_Definition p = Valid(Kind_Steady_2D);
-    fakes::Scripted_Dialogs dialogs;
-    Input_Exception_Handling(p, 1, dialogs);
-    EXPECT_EQ(p.Input_Message_Flag, 0);
-    EXPECT_TRUE(dialogs.messages.empty());
-    p.Grid_Size = -1;
-    Input_Exception_Handling(p, 1, dialogs);
-    EXPECT_EQ(p.Input_Message_Flag, 1);
-    ASSERT_EQ(dialogs.messages.size(), 1u);
-    EXPECT_EQ(dialogs.messages[0], "Grid size has to be a positive value");
 }

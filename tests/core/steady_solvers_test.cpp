@@ -40,18 +40,24 @@ Steady_2D_Store Solve_2D(const Problem_Definition& p) {
 
 }  // namespace
 
-TEST(SteadyWall, FixedFacesGiveTheLinearProfileWhateverTheGuess) {
-    for (double guess : {0.0, 55.0, 1000.0}) {
-        Problem_Definition p = Wall(5, 10, 3);
+// Fixed faces give the straight line whatever the guess, and with generation
+// T = 100 (1 - x) + g x (L - x) / 2k (g = 8, k = 1, L = 1): the central
+// difference is exact for a parabola.
+TEST(SteadyWall, FixedFacesGiveTheLineOrTheParabola) {
+    const double line[] = {100, 75, 50, 25, 0};
+    const double parabola[] = {100, 75.75, 51, 25.75, 0};
+    for (const auto& [guess, g, expected] :
+         {std::tuple{0.0, 0.0, line}, std::tuple{55.0, 0.0, line}, std::tuple{1000.0, 0.0, line},
+          std::tuple{0.0, 8.0, parabola}}) {
+        Problem_Definition p = Wall(5, 25, 1);
         p.Temp_BC_Left = 100;
-        p.Temp_BC_Right = 0;
         p.Guess_Temp = guess;
+        p.Q_generation = g;
         const Steady_1D_Store s = Solve_1D(p);
         EXPECT_EQ(s.Nodes_1D, 5);
-        const double expected[] = {100, 75, 50, 25, 0};
         for (int i = 1; i <= 5; ++i) {
-            EXPECT_NEAR(s.Temperature_1D(i), expected[i - 1], 1e-5) << "guess " << guess;
-            EXPECT_DOUBLE_EQ(s.X_Location_1D(i), (i - 1) * 0.1);
+            EXPECT_NEAR(s.Temperature_1D(i), expected[i - 1], 1e-5) << guess << " " << g;
+            EXPECT_DOUBLE_EQ(s.X_Location_1D(i), (i - 1) * 0.25);
         }
     }
 }
@@ -100,18 +106,6 @@ TEST(SteadyWall, ConvectionAndFluxFaces) {
     }
 }
 
-TEST(SteadyWall, GenerationGivesTheParabola) {
-    // T = g x (L - x) / 2k with g = 8, k = 1, L = 1: 0, .75, 1, .75, 0; the
-    // central difference is exact for a parabola.
-    Problem_Definition p = Wall(5, 25, 1);
-    p.Q_generation = 8;
-    const Steady_1D_Store s = Solve_1D(p);
-    const double expected[] = {0, 0.75, 1.0, 0.75, 0};
-    for (int i = 1; i <= 5; ++i) {
-        EXPECT_NEAR(s.Temperature_1D(i), expected[i - 1], 1e-5);
-    }
-}
-
 TEST(SteadyWall, NodeCountBeyondSixteenBitsFails) {
     Problem_Definition p = Wall(5, 1, 1);
     p.X_Grid = 40000;  // beyond the 16-bit node count
@@ -119,19 +113,23 @@ TEST(SteadyWall, NodeCountBeyondSixteenBitsFails) {
     EXPECT_THROW(Solve_Steady_State_1D(p, s), Run_Error);
 }
 
-TEST(SteadyPlate, UniformEdgesNeedNoSweep) {
-    Problem_Definition p = Wall(4, 1, 1);
-    p.Y_Grid = 6;
-    p.Temp_BC_Left = p.Temp_BC_Right = p.Temp_BC_Top = p.Temp_BC_Bottom = 100;
-    p.Guess_Temp = 20;
-    const Steady_2D_Store s = Solve_2D(p);
-    for (int i = 1; i <= 4; ++i) {
-        for (int j = 1; j <= 6; ++j) {
-            EXPECT_EQ(s.Temperature_2D(i, j), 100.0);
+// A plate held at one temperature all round is that temperature without a
+// sweep, but only without generation: with G1 = 4 the single interior node
+// of the 3 x 3 plate at 100 C is swept to (400 + G1) / 4.
+TEST(SteadyPlate, UniformShortcutNeedsNoGeneration) {
+    for (double g : {0.0, 4e4}) {
+        Problem_Definition p = Wall(3, 1, 1);
+        p.Y_Grid = 3;
+        p.Temp_BC_Left = p.Temp_BC_Right = p.Temp_BC_Top = p.Temp_BC_Bottom = 100;
+        p.Guess_Temp = 20;
+        p.Q_generation = g;
+        const Steady_2D_Store s = Solve_2D(p);
+        EXPECT_EQ(s.Sweeps, g == 0 ? 0 : 2);
+        EXPECT_EQ(s.Temperature_2D(2, 2), g == 0 ? 100.0 : 101.0);
+        EXPECT_EQ(s.Temperature_2D(1, 1), 100.0);
+        for (int m = 1; m <= 3; ++m) {
+            EXPECT_DOUBLE_EQ(s.Location_2D(m), (m - 1) * 0.01);
         }
-    }
-    for (int m = 1; m <= 6; ++m) {
-        EXPECT_DOUBLE_EQ(s.Location_2D(m), (m - 1) * 0.01);
     }
 }
 
@@ -159,124 +157,6 @@ TEST(SteadyPlate, HotTopEdgeSquare) {
     // corners' neighbours 50/7.
     EXPECT_NEAR(s.Temperature_2D(2, 2), 300.0 / 7.0, 1e-4);
     EXPECT_NEAR(s.Temperature_2D(2, 4), 50.0 / 7.0, 1e-4);
-}
-
-TEST(SteadyPlate, HotTopEdgeFollowsTheFourierSeries) {
-    // The square of side L with the top at 100 C and the other sides at 0:
-    //   T(x, y) = (400 / pi) sum over odd n of
-    //             sin(n pi x / L) sinh(n pi y / L) / (n sinh(n pi)),
-    // y measured up from the bottom.  A 41 x 41 grid (h = L / 40) is within
-    // a few hundredths of a degree away from the hot corners.
-    Problem_Definition p = Wall(41, 2.5, 1);
-    p.Y_Grid = 41;
-    p.Temp_BC_Top = 100;
-    const Steady_2D_Store s = Solve_2D(p);
-    constexpr double pi = std::numbers::pi;
-    auto series = [](double x, double y) {
-        double sum = 0;
-        for (int n = 1; n < 200; n += 2) {
-            // sinh(n pi y) / sinh(n pi) without overflow.
-            const double ratio = std::exp(n * pi * (y - 1.0)) *
-                                 (1.0 - std::exp(-2.0 * n * pi * y)) /
-                                 (1.0 - std::exp(-2.0 * n * pi));
-            sum += std::sin(n * pi * x) * ratio / n;
-        }
-        return 400.0 / pi * sum;
-    };
-    // (i, j) with row j = 1 at the top: x = (i - 1) / 40, y = 1 - (j - 1) / 40.
-    for (const auto& [i, j] : {std::pair{21, 21}, std::pair{21, 11}, std::pair{11, 21},
-                               std::pair{21, 31}, std::pair{11, 6}, std::pair{31, 36}}) {
-        const double x = (i - 1) / 40.0;
-        const double y = 1.0 - (j - 1) / 40.0;
-        EXPECT_NEAR(s.Temperature_2D(i, j), series(x, y), 0.05) << "node " << i << ", " << j;
-    }
-    // The centre is 25 C on any grid: the four rotations of the problem add
-    // to a plate held at 100 C all round.
-    EXPECT_NEAR(s.Temperature_2D(21, 21), 25.0, 2e-3);
-}
-
-TEST(SteadyPlate, InsulatedTopAndBottomGiveOneDimensionalRows) {
-    Problem_Definition p = Wall(5, 1, 1);
-    p.Y_Grid = 4;
-    p.Temp_BC_Left = 100;
-    p.Top_BC = p.Bottom_BC = BC_Flux;
-    const Steady_2D_Store s = Solve_2D(p);
-    const double expected[] = {100, 75, 50, 25, 0};
-    for (int j = 1; j <= 4; ++j) {
-        for (int i = 1; i <= 5; ++i) {
-            EXPECT_NEAR(s.Temperature_2D(i, j), expected[i - 1], 1e-4) << i << "," << j;
-        }
-    }
-}
-
-TEST(SteadyPlate, InsulatedCornerTakesTheFixedEdgesTemperature) {
-    Problem_Definition p = Wall(6, 1, 1);
-    p.Y_Grid = 5;
-    p.Bottom_BC = p.Left_BC = BC_Flux;
-    p.Temp_BC_Top = p.Temp_BC_Right = 50;
-    const Steady_2D_Store s = Solve_2D(p);
-    for (int i = 1; i <= 6; ++i) {
-        for (int j = 1; j <= 5; ++j) {
-            EXPECT_NEAR(s.Temperature_2D(i, j), 50.0, 1e-3);
-        }
-    }
-}
-
-TEST(SteadyPlate, EqualConvectionOnTopAndBottomBringsTheAmbient) {
-    Problem_Definition p = Wall(5, 2, 4);
-    p.Y_Grid = 6;
-    p.Top_BC = p.Bottom_BC = BC_Convection;
-    p.h_BC_Top = p.h_BC_Bottom = 100;
-    p.T_Infinity_BC_Top = p.T_Infinity_BC_Bottom = 30;
-    p.Left_BC = p.Right_BC = BC_Flux;
-    p.Guess_Temp = 80;
-    const Steady_2D_Store s = Solve_2D(p);
-    for (int i = 1; i <= 5; ++i) {
-        for (int j = 1; j <= 6; ++j) {
-            EXPECT_NEAR(s.Temperature_2D(i, j), 30.0, 1e-3);
-        }
-    }
-}
-
-TEST(SteadyPlate, GenerationEnergyBalanceWithConvection) {
-    // All edges convect to 0 C with equal h; generation g over the plate
-    // must leave through the edges.  Sum of the convective losses of the edge
-    // cells (half cells along edges, quarter cells... weights 1/2 and corners
-    // 1) equals g times the plate area, with unit depth.
-    Problem_Definition p = Wall(7, 5, 2);
-    p.Y_Grid = 5;
-    p.Left_BC = p.Right_BC = p.Top_BC = p.Bottom_BC = BC_Convection;
-    p.h_BC_Left = p.h_BC_Right = p.h_BC_Top = p.h_BC_Bottom = 40;
-    p.Q_generation = 5000;
-    const Steady_2D_Store s = Solve_2D(p);
-    const double dx = 0.05;
-    const int nx = 7;
-    const int ny = 5;
-    double loss = 0;
-    for (int i = 1; i <= nx; ++i) {
-        const double w = (i == 1 || i == nx) ? 0.5 : 1.0;
-        loss += 40 * w * dx * (s.Temperature_2D(i, 1) + s.Temperature_2D(i, ny));
-    }
-    for (int j = 1; j <= ny; ++j) {
-        const double w = (j == 1 || j == ny) ? 0.5 : 1.0;
-        loss += 40 * w * dx * (s.Temperature_2D(1, j) + s.Temperature_2D(nx, j));
-    }
-    const double generated = 5000 * (nx - 1) * dx * (ny - 1) * dx;
-    EXPECT_NEAR(loss, generated, 1e-3 * generated);
-}
-
-TEST(SteadyPlate, SmallestGridHasOneInteriorNode) {
-    Problem_Definition p = Wall(3, 1, 1);
-    p.Y_Grid = 3;
-    p.Temp_BC_Left = 40;
-    p.Temp_BC_Right = 80;
-    p.Temp_BC_Top = 0;
-    p.Temp_BC_Bottom = 0;
-    const Steady_2D_Store s = Solve_2D(p);
-    // (40 + 80 + 0 + 0)/4
-    EXPECT_NEAR(s.Temperature_2D(2, 2), 30.0, 1e-9);
-    EXPECT_EQ(s.Temperature_2D(1, 1), 40.0);
-    EXPECT_EQ(s.Temperature_2D(3, 3), 80.0);
 }
 
 // Each rule of the node equations on the smallest plate, 3 x 3 with the top
@@ -364,18 +244,6 @@ TEST(SteadySweeps, TheLimitIs32767Sweeps) {
     Dimension_Steady_1D(p, stores);
     EXPECT_THROW(Solve_Steady_State_1D(p, stores.Steady_1D), Run_Error);
     EXPECT_EQ(stores.Steady_1D.Sweeps, 32767);
-}
-
-// The uniform shortcut needs g = 0: with generation the plate held at 100 C
-// all round is swept, and its single interior node is (400 + G1) / 4.
-TEST(SteadyPlate, GenerationDefeatsTheUniformShortcut) {
-    Problem_Definition p = Wall(3, 1, 1);
-    p.Y_Grid = 3;
-    p.Temp_BC_Left = p.Temp_BC_Right = p.Temp_BC_Top = p.Temp_BC_Bottom = 100;
-    p.Q_generation = 4e4;  // G1 = 4
-    const Steady_2D_Store s = Solve_2D(p);
-    EXPECT_EQ(s.Sweeps, 2);
-    EXPECT_EQ(s.Temperature_2D(2, 2), 101.0);
 }
 
 // Every result below 0.01 is reported as 0, negative or not, while 0.01

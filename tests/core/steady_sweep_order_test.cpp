@@ -169,6 +169,16 @@ bool Same_Bits(double a, double b) {
     return std::memcmp(&a, &b, sizeof a) == 0;
 }
 
+template <typename Solve>
+bool Fails(Solve solve) {
+    try {
+        solve();
+    } catch (const Run_Error&) {
+        return true;
+    }
+    return false;
+}
+
 // A random problem with every side's kind, temperature, flux, film and
 // generation drawn independently.
 class Random_Problems : public ::testing::Test {
@@ -217,12 +227,7 @@ TEST_F(Random_Problems, WallMatchesThePlainSweepBitForBit) {
         const Reference want = Plain_1D(p);
         Result_Stores stores;
         Dimension_Steady_1D(p, stores);
-        bool failed = false;
-        try {
-            Solve_Steady_State_1D(p, stores.Steady_1D);
-        } catch (const Run_Error&) {
-            failed = true;
-        }
+        const bool failed = Fails([&] { Solve_Steady_State_1D(p, stores.Steady_1D); });
         const Steady_1D_Store& s = stores.Steady_1D;
         ASSERT_EQ(failed, want.failed) << "trial " << trial;
         ASSERT_EQ(s.Sweeps, want.sweeps) << "trial " << trial;
@@ -253,12 +258,7 @@ TEST_F(Random_Problems, PlateMatchesThePlainSweepBitForBit) {
         const Reference want = Plain_2D(p);
         Result_Stores stores;
         Dimension_Steady_2D(p, stores);
-        bool failed = false;
-        try {
-            Solve_Steady_State_2D(p, stores.Steady_2D);
-        } catch (const Run_Error&) {
-            failed = true;
-        }
+        const bool failed = Fails([&] { Solve_Steady_State_2D(p, stores.Steady_2D); });
         const Steady_2D_Store& s = stores.Steady_2D;
         limit_runs += failed;
         ASSERT_EQ(failed, want.failed) << "trial " << trial;

@@ -5,6 +5,7 @@
 // and text rules of the program.
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <string>
 #include <vector>
 
@@ -17,6 +18,21 @@
 using namespace calorix;
 
 namespace {
+
+std::vector<std::string> Row_Of(const Text_Table& t, int row) {
+    std::vector<std::string> l;
+    for (int c = 1; c < t.Cols(); ++c) {
+        l.push_back(t.Cell(row, c));
+    }
+    return l;
+}
+std::vector<std::string> Column_Of(const Text_Table& t, int col) {
+    std::vector<std::string> l;
+    for (int r = 1; r < t.Rows(); ++r) {
+        l.push_back(t.Cell(r, col));
+    }
+    return l;
+}
 
 // A 1-D history of n nodes, dx = dx_m, m steps of dt: T(level, i) =
 // 20 + level + i / 1000 unless overwritten.
@@ -82,16 +98,12 @@ TEST(TransientPresentation1D, TableOfTemperatureAgainstTimeAndLocation) {
     }
     EXPECT_EQ(t.Cell(0, 0), "T(t,x)");
     const std::vector<std::string> x = {"0.", "0.01", "0.02", "0.03", "0.04"};
-    for (int i = 1; i <= 5; ++i) {
-        EXPECT_EQ(t.Cell(0, i), x[static_cast<std::size_t>(i - 1)]);
-    }
-    // Row labels: the times 0, 0.5, ..., 5 with a blank and no zero before
-    // the point.
-    EXPECT_EQ(t.Cell(1, 0), " 0");
-    EXPECT_EQ(t.Cell(2, 0), " .5");
-    EXPECT_EQ(t.Cell(3, 0), " 1");
-    EXPECT_EQ(t.Cell(4, 0), " 1.5");
-    EXPECT_EQ(t.Cell(11, 0), " 5");
+    EXPECT_EQ(Row_Of(t, 0), x);
+    // Row labels and chart labels: the times 0, 0.5, ..., 5 with a blank and
+    // no zero before the point.
+    const std::vector<std::string> times = {" 0", " .5",  " 1", " 1.5", " 2", " 2.5",
+                                            " 3", " 3.5", " 4", " 4.5", " 5"};
+    EXPECT_EQ(Column_Of(t, 0), times);
 
     EXPECT_EQ(t.Cell(1, 1), "25.");
     EXPECT_EQ(t.Cell(3, 2), "62.46");
@@ -102,20 +114,13 @@ TEST(TransientPresentation1D, TableOfTemperatureAgainstTimeAndLocation) {
     EXPECT_EQ(out.Distance_List_Items, x);
     EXPECT_EQ(out.Distance_List_Text, "0.04");
     EXPECT_TRUE(out.X_Input_Frame_Visible);
-}
 
-TEST(TransientPresentation1D, FirstChartFollowsTheRightFace) {
-    Result_Stores stores;
-    Fill_1D(stores, 5, 0.01, 10, 0.5);
-    Output_Model out;
-    Display_Transient_1D_Results(stores, out);
+    // The first chart follows the right face.
     const Chart_Data& c = out.Chart;
     EXPECT_EQ(c.Title, "Temperature Vs Time For x =0.04  m");
     EXPECT_EQ(c.Category_Title, "Time (Sec)");
     ASSERT_EQ(c.Point_Count(), 11);
-    EXPECT_EQ(c.Labels[0], " 0");
-    EXPECT_EQ(c.Labels[1], " .5");
-    EXPECT_EQ(c.Labels[10], " 5");
+    EXPECT_EQ(c.Labels, times);
     // Node 5 at level n: 20 + n + 0.005.
     EXPECT_DOUBLE_EQ(c.Values[0], 21.005);
     EXPECT_DOUBLE_EQ(c.Values[10], 31.005);
@@ -139,69 +144,44 @@ TEST(TransientPresentation1D, NoTimeStepsGiveTheInitialProfileOnly) {
     EXPECT_EQ(out.Chart.Title, "Temperature Vs Time For x =0.5  m");
 }
 
+// The charted node is the typed location over the grid size plus one, halves
+// going to the even node; off the wall it is the nearer face, named by its own
+// location.  Grid 1 cm: 1.4 cm -> 2.4 -> node 2, 0.5 m -> node 51 of 5,
+// -0.02 m -> node -1; grid 2 cm: 0.03 m -> 2.5 -> node 2, 0.05 m -> 3.5 -> 4.
 TEST(TransientPresentation1D, PickedLocationSelectsTheNearestNode) {
     Result_Stores stores;
     Fill_1D(stores, 5, 0.01, 4, 1.0);
     Output_Model out;
     Display_Transient_1D_Results(stores, out);  // 5 levels from here on
     Chart_Data& c = out.Chart;
-
-    // x = 0: the left face, node 1.
-    Chart_Transient_1D_Location(stores, 1.0, "0.", c);
-    EXPECT_EQ(c.Title, "Temperature Vs Time For x = 0. m ");
-    EXPECT_EQ(c.Category_Title, "Time (Sec)");
-    ASSERT_EQ(c.Point_Count(), 5);
-    EXPECT_DOUBLE_EQ(c.Values[0], 21.001);
-    EXPECT_DOUBLE_EQ(c.Values[4], 25.001);
-    EXPECT_EQ(c.Labels[4], " 4");
-
-    // Grid 1 cm, x = 0.04 m: 4 cm / 1 cm + 1 = node 5.
-    Chart_Transient_1D_Location(stores, 1.0, "0.04", c);
-    EXPECT_EQ(c.Title, "Temperature Vs Time For x = 0.04 m ");
-    EXPECT_DOUBLE_EQ(c.Values[2], 23.005);
-
-    // A typed location between nodes: 1.4 cm -> 2.4 -> node 2.
-    Chart_Transient_1D_Location(stores, 1.0, " 0.014", c);
-    EXPECT_EQ(c.Title, "Temperature Vs Time For x = 0.014 m ");
-    EXPECT_DOUBLE_EQ(c.Values[0], 21.002);
-}
-
-TEST(TransientPresentation1D, ExactHalfNodesRoundToEven) {
-    Result_Stores stores;
-    Fill_1D(stores, 5, 0.02, 2, 1.0);
-    Output_Model out;
-    Display_Transient_1D_Results(stores, out);
-    Chart_Data& c = out.Chart;
-    // Grid 2 cm: x = 0.03 m gives 1.5 + 1 = 2.5 -> node 2; x = 0.05 m gives
-    // 2.5 + 1 = 3.5 -> node 4.
-    Chart_Transient_1D_Location(stores, 2.0, "0.03", c);
-    EXPECT_DOUBLE_EQ(c.Values[1], 22.002);
-    Chart_Transient_1D_Location(stores, 2.0, "0.05", c);
-    EXPECT_DOUBLE_EQ(c.Values[1], 22.004);
-}
-
-TEST(TransientPresentation1D, LocationOffTheWallChartsTheNearerFace) {
-    Result_Stores stores;
-    Fill_1D(stores, 5, 0.01, 2, 1.0);
-    Output_Model out;
-    Display_Transient_1D_Results(stores, out);
-    Chart_Data& c = out.Chart;
     struct Case {
+        double grid;
         const char* typed;
         int node;
+        bool off;
         const char* title;
     };
-    // Grid 1 cm, faces at 0 and 0.04 m: 0.5 m is node 51 of 5, -0.02 m node -1.
-    for (const Case& k : {Case{"0.5", 5, "Temperature Vs Time For x = 0.04 m "},
-                          Case{"-0.02", 1, "Temperature Vs Time For x = 0. m "}}) {
-        const Location_Pick pick = Chart_Transient_1D_Location(stores, 1.0, k.typed, c);
+    const Case cases[] = {
+        {1, "0.", 1, false, "Temperature Vs Time For x = 0. m "},
+        {1, "0.04", 5, false, "Temperature Vs Time For x = 0.04 m "},
+        {1, " 0.014", 2, false, "Temperature Vs Time For x = 0.014 m "},
+        {2, "0.03", 2, false, "Temperature Vs Time For x = 0.03 m "},
+        {2, "0.05", 4, false, "Temperature Vs Time For x = 0.05 m "},
+        {1, "0.5", 5, true, "Temperature Vs Time For x = 0.04 m "},
+        {1, "-0.02", 1, true, "Temperature Vs Time For x = 0. m "},
+    };
+    for (const Case& k : cases) {
+        const Location_Pick pick = Chart_Transient_1D_Location(stores, k.grid, k.typed, c);
         EXPECT_EQ(pick.Node, k.node) << k.typed;
-        EXPECT_TRUE(pick.Off_The_Wall);
+        EXPECT_EQ(pick.Off_The_Wall, k.off) << k.typed;
         EXPECT_EQ(c.Title, k.title);
-        ASSERT_EQ(c.Point_Count(), 3);
-        EXPECT_DOUBLE_EQ(c.Values[1], 22.0 + 0.001 * k.node);
+        EXPECT_EQ(c.Category_Title, "Time (Sec)");
+        ASSERT_EQ(c.Point_Count(), 5);
+        EXPECT_EQ(c.Labels[4], " 4");
+        for (int n = 0; n < 5; ++n) {
+            EXPECT_DOUBLE_EQ(c.Values[n], 21.0 + n + 0.001 * k.node) << k.typed;
+        }
     }
-    EXPECT_FALSE(Chart_Transient_1D_Location(stores, 1.0, "0.04", c).Off_The_Wall);
     // A grid size of zero names no node: the chart keeps its curve.
     const Chart_Data before = c;
     EXPECT_EQ(Chart_Transient_1D_Location(stores, 0.0, "0.02", c).Node, 0);
@@ -231,13 +211,8 @@ TEST(TransientPresentation2D, LayoutHeadersAndOrientation) {
         EXPECT_EQ(t.Column_Alignment(c), Cell_Alignment::Centre);
     }
     EXPECT_EQ(t.Cell(0, 0), "T(x,y)");
-    EXPECT_EQ(t.Cell(0, 1), "0.");
-    EXPECT_EQ(t.Cell(0, 2), "0.05");
-    EXPECT_EQ(t.Cell(0, 3), "0.1");
-    EXPECT_EQ(t.Cell(1, 0), "0.");
-    EXPECT_EQ(t.Cell(2, 0), "0.05");
-    EXPECT_EQ(t.Cell(3, 0), "0.1");
-    EXPECT_EQ(t.Cell(4, 0), "0.15");
+    EXPECT_EQ(Row_Of(t, 0), (std::vector<std::string>{"0.", "0.05", "0.1"}));
+    EXPECT_EQ(Column_Of(t, 0), (std::vector<std::string>{"0.", "0.05", "0.1", "0.15"}));
     // Row j is node row j (row 1 the top side), column i node column i.
     EXPECT_EQ(t.Cell(1, 1), "100.");
     EXPECT_EQ(t.Cell(4, 3), "25.46");
@@ -327,13 +302,8 @@ TEST(TransientPresentation2D, HistoryRangeCoversEveryStoredLevel) {
     Find_History_Range(s, lo, hi);
     EXPECT_DOUBLE_EQ(hi, 333.0);  // 300 + 30 + 3
     // A uniform history has an empty range.
-    for (int n = 0; n <= 6; ++n) {
-        for (int i = 1; i <= 3; ++i) {
-            for (int j = 1; j <= 3; ++j) {
-                s.Temperature_History_2D(i, j, n) = 20.0;
-            }
-        }
-    }
+    Level_Planes& h = s.Temperature_History_2D;
+    std::fill(h.Level(0), h.Level(0) + h.Size(), 20.0);
     Find_History_Range(s, lo, hi);
     EXPECT_DOUBLE_EQ(lo, 20.0);
     EXPECT_DOUBLE_EQ(hi, 20.0);
@@ -351,25 +321,6 @@ TEST(TransientPresentation2D, StepsStayInsideTheStoredLevels) {
     EXPECT_EQ(Step_Level(3, -5, 6), 0);
     EXPECT_EQ(Step_Level(6, -5, 6), 1);
 }
-
-namespace {
-
-std::vector<std::string> Row_Of(const Text_Table& t, int row) {
-    std::vector<std::string> l;
-    for (int c = 1; c < t.Cols(); ++c) {
-        l.push_back(t.Cell(row, c));
-    }
-    return l;
-}
-std::vector<std::string> Column_Of(const Text_Table& t, int col) {
-    std::vector<std::string> l;
-    for (int r = 1; r < t.Rows(); ++r) {
-        l.push_back(t.Cell(r, col));
-    }
-    return l;
-}
-
-}  // namespace
 
 // Locations 0.0125 m apart and a temperature with four decimals tell the
 // patterns apart: locations take "0.###" (0.0125 -> 0.013, 0.0375 -> 0.038,
@@ -392,33 +343,22 @@ TEST(PresentationFormats, EveryNumberTakesItsPattern) {
     plate.X_Nodes_2D = plate.Y_Nodes_2D = 4;
     plate.Location_2D.Dimension(4);
     plate.Temperature_2D.Dimension(4, 4);
-    for (int i = 1; i <= 4; ++i) {
-        wall.X_Location_1D(i) = plate.Location_2D(i) = x[static_cast<std::size_t>(i - 1)];
-        wall.Temperature_1D(i) = T;
-        for (int j = 1; j <= 4; ++j) {
-            plate.Temperature_2D(i, j) = T;
-        }
-    }
+    std::copy(x.begin(), x.end(), wall.X_Location_1D.Data());
+    std::copy(x.begin(), x.end(), plate.Location_2D.Data());
+    std::fill_n(wall.Temperature_1D.Data(), 4, T);
+    std::fill_n(plate.Temperature_2D.Data(), 16, T);
     Output_Model steady_wall, steady_plate, transient_wall;
     Display_Steady_State_1D_Results(wall, steady_wall);
     Display_Steady_State_2D_Results(plate, steady_plate);
 
     Fill_1D(stores, 4, 0.0125, 1, 0.5);
-    for (int level = 1; level <= 2; ++level) {
-        for (int i = 1; i <= 4; ++i) {
-            stores.Transient_1D.Temperature_History_1D(level, i) = T;
-        }
-    }
+    std::fill_n(stores.Transient_1D.Temperature_History_1D.Level(1), 8, T);
     Display_Transient_1D_Results(stores, transient_wall);
 
     Transient_2D_Store& s = stores.Transient_2D;
     Fill_2D(s, 4, 4, 0.0125, 1);
     Node_Plane level(s.New_Temperature_T2D);
-    for (int i = 1; i <= 4; ++i) {
-        for (int j = 1; j <= 4; ++j) {
-            level(i, j) = T;
-        }
-    }
+    std::fill_n(level.Data(), 16, T);
     Text_Table transient_plate;
     Display_Transient_2D_Results(s, level, transient_plate);
 
@@ -447,6 +387,7 @@ TEST(PresentationFormats, EveryNumberTakesItsPattern) {
         {"transient wall temperatures", Row_Of(transient_wall.Output_Table, 2), hot},
         {"transient wall times", Column_Of(transient_wall.Output_Table, 0), {" 0", " .5"}},
         {"location list", transient_wall.Distance_List_Items, three},
+        {"location shown", {transient_wall.Distance_List_Text}, {"0.038"}},
         {"chart title", {transient_wall.Chart.Title}, {"Temperature Vs Time For x =0.038  m"}},
         {"transient plate x", Row_Of(transient_plate, 0), three},
         {"transient plate y", Column_Of(transient_plate, 0), three},

@@ -1,7 +1,7 @@
 #pragma once
 // Shared by the transient solver suites: a scripted stand-in for the message
-// boxes, the store dimensioning the run driver does before a solve, and a
-// transient tab to run through the driver.
+// boxes, a transient tab to run through the driver and a solve alone on a
+// store dimensioned the driver's way.
 #include <deque>
 #include <utility>
 
@@ -16,16 +16,6 @@ namespace transient_test {
 namespace {
 
 using Scripted_Dialogs = calorix::fakes::Scripted_Dialogs;
-
-// The 1-D transient store as the run driver dimensions it.
-inline void Dimension_1D(calorix::Result_Stores& stores, const calorix::Problem_Definition& p) {
-    calorix::Dimension_Transient_1D(p, stores);
-}
-
-// The 2-D transient store as the run driver dimensions it.
-inline void Dimension_2D(calorix::Result_Stores& stores, const calorix::Problem_Definition& p) {
-    calorix::Dimension_Transient_2D(p, stores);
-}
 
 // A transient tab with dx = 1 cm, alpha = 1e-4 and k = 10, so that F = dt
 // and Bi = h / 1000; no generation; the body starts at t0 and every side is
@@ -74,9 +64,9 @@ template <typename Solver>
 void Solve_Alone(calorix::Problem_Definition& p, calorix::Result_Stores& stores,
                  Scripted_Dialogs& dialogs, Solver solve) {
     if (p.Kind == calorix::Kind_Transient_1D) {
-        Dimension_1D(stores, p);
+        calorix::Dimension_Transient_1D(p, stores);
     } else {
-        Dimension_2D(stores, p);
+        calorix::Dimension_Transient_2D(p, stores);
     }
     calorix::Clear_Float_Faults();
     solve(p, stores, dialogs);
