@@ -27,13 +27,6 @@ class Input_Form_Test : public QObject {
     bool answer_ = false;
     int modal_windows_ = 0;
 
-    void Install_Hook() {
-        requests_.clear();
-        Set_Message_Hook([this](const Message_Request& r) {
-            requests_.append(r);
-            return answer_;
-        });
-    }
     // Closes the results window as soon as the run shows it modally.
     void Close_Modal_Soon() {
         QTimer::singleShot(0, this, [this] {
@@ -49,6 +42,17 @@ class Input_Form_Test : public QObject {
     }
 
   private slots:
+    // Every message box is recorded and answered with `answer_` (No unless
+    // a test says Yes).
+    void init() {
+        requests_.clear();
+        answer_ = false;
+        modal_windows_ = 0;
+        Set_Message_Hook([this](const Message_Request& r) {
+            requests_.append(r);
+            return answer_;
+        });
+    }
     void cleanup() { Set_Message_Hook({}); }
 
     void opens_on_the_two_dimensional_steady_tab() {
@@ -141,8 +145,6 @@ class Input_Form_Test : public QObject {
     void quitting_asks_first() {
         D12_Input_Form form;
         form.show();
-        Install_Hook();
-        answer_ = false;
         form.Exit_Command->trigger();
         QCOMPARE(requests_.size(), 1);
         QCOMPARE(requests_[0].Text, QStringLiteral("Are you sure you want to quit"));
@@ -154,12 +156,10 @@ class Input_Form_Test : public QObject {
     void enter_in_any_box_runs_calculate_temperature() {
         D12_Input_Form form;
         form.show();
-        Install_Hook();
         QVERIFY(form.OK_Command()->isDefault());
         const QList<QLineEdit*> boxes = {form.Parameters(1).Grid_Size_Text,
                                          form.Parameters(1).Y_Grid_Text, form.Side(7).h_Text,
                                          form.Side(4).T_Text};
-        modal_windows_ = 0;
         for (QLineEdit* box : boxes) {
             Close_Modal_Soon();
             box->setFocus();
@@ -175,9 +175,7 @@ class Input_Form_Test : public QObject {
         form.Case_Tab()->setCurrentIndex(2);
         // 48 s steps on the 1-D transient wall: 2 F0 = 2 * 1.17e-4 * 48 / 0.075^2 = 2.0 > 1.
         form.Parameters(2).Time_Step_Text->setText(QStringLiteral("48"));
-        Install_Hook();
         answer_ = true;
-        modal_windows_ = 0;
         Close_Modal_Soon();
         QTest::mouseClick(form.OK_Command(), Qt::LeftButton);
         QCOMPARE(modal_windows_, 1);
@@ -210,9 +208,7 @@ class Input_Form_Test : public QObject {
     void invalid_input_shows_its_message_and_solves_nothing() {
         D12_Input_Form form;
         form.show();
-        Install_Hook();
         answer_ = true;
-        modal_windows_ = 0;
         form.Parameters(1).X_Grid_Text->setText(QStringLiteral("2"));
         Close_Modal_Soon();
         QTest::mouseClick(form.OK_Command(), Qt::LeftButton);
