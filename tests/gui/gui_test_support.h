@@ -1,0 +1,91 @@
+// Small helpers the window suites share: screenshots for a look by eye,
+// combo-box items, file bytes, the results table as seen, and a run driven
+// through the input window's "Calculate Temperature".
+#pragma once
+
+#include <QApplication>
+#include <QComboBox>
+#include <QFile>
+#include <QLabel>
+#include <QPushButton>
+#include <QTableView>
+#include <QTimer>
+#include <QtTest>
+#include <functional>
+
+#include "input/input_form.h"
+#include "output/output_form.h"
+
+namespace calorix::gui_test {
+
+// Writes a picture of `w` into $CALORIX_SCREENSHOT_DIR when it is set.
+inline void Save_Screenshot(QWidget* w, const QString& name) {
+    const QByteArray dir = qgetenv("CALORIX_SCREENSHOT_DIR");
+    if (!dir.isEmpty()) {
+        QApplication::processEvents();
+        w->grab().save(QString::fromUtf8(dir) + QLatin1Char('/') + name);
+    }
+}
+
+inline QStringList Items(const QComboBox* c) {
+    QStringList l;
+    for (int i = 0; i < c->count(); ++i) {
+        l.append(c->itemText(i));
+    }
+    return l;
+}
+
+inline QByteArray Bytes(const QString& path) {
+    QFile f(path);
+    return f.open(QIODevice::ReadOnly) ? f.readAll() : QByteArray();
+}
+
+// Cell (row, col) of the results table as the student sees it: row 0 is
+// the view's column header row under the corner label, column 0 its row
+// header.
+inline QString Cell(const Output_Form* w, int row, int col) {
+    const QAbstractItemModel* m = w->Table_View()->model();
+    if (row == 0 && col == 0) {
+        return w->Table_Corner()->text();
+    }
+    if (row == 0) {
+        return m->headerData(col - 1, Qt::Horizontal).toString();
+    }
+    if (col == 0) {
+        return m->headerData(row - 1, Qt::Vertical).toString();
+    }
+    return m->data(m->index(row - 1, col - 1)).toString();
+}
+
+inline QStringList Row(const Output_Form* w, int row) {
+    QStringList l;
+    for (int c = 0; c <= w->Table_View()->model()->columnCount(); ++c) {
+        l.append(Cell(w, row, c));
+    }
+    return l;
+}
+
+// Presses "Calculate Temperature" on tab `kind`; `inspect` runs while the
+// results window is up, then the window's own Close button ends it.
+// Returns how many results windows were shown (1 for a run that solved).
+inline int Run_Through_Form(D12_Input_Form& form, int kind,
+                            const std::function<void(Output_Form*)>& inspect) {
+    form.Case_Tab()->setCurrentIndex(kind);
+    int shown = 0;
+    QTimer::singleShot(0, &form, [&] {
+        auto* w = qobject_cast<Output_Form*>(QApplication::activeModalWidget());
+        if (w == nullptr) {
+            return;
+        }
+        ++shown;
+        QVERIFY(QTest::qWaitForWindowExposed(w));
+        inspect(w);
+        if (w->isVisible()) {
+            w->Close_Command()->click();
+        }
+    });
+    QTest::mouseClick(form.OK_Command(), Qt::LeftButton);
+    return shown;
+}
+
+}  // namespace calorix::gui_test
