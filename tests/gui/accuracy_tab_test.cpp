@@ -1,14 +1,16 @@
 // The "Heat Balance and Accuracy" tab of the results window with runs of the
 // start-up problems and of a student's own: the tab after the two specified
 // ones, the iteration error and its view switch (the run's own table stays as
-// it was for the report), a table click explaining a corner node, the
+// it was for the report), a table or picture click explaining a node, the
 // analytic curve of the wall and the note where there is none.
 #include <QComboBox>
 #include <QLabel>
 #include <QLegend>
 #include <QLineSeries>
+#include <QSlider>
 #include <QTabWidget>
 #include <QTableView>
+#include <QToolButton>
 #include <QtTest>
 
 #include "../core/test_dialogs.h"
@@ -17,6 +19,7 @@
 #include "output/accuracy_tab.h"
 #include "output/exact_solution.h"
 #include "output/output_form.h"
+#include "output/shaded_plot_panel.h"
 #include "output/temperature_chart.h"
 #include "output/text_table_model.h"
 
@@ -201,6 +204,21 @@ class Accuracy_Tab_Test : public QObject {
             "T' = F·(2·N_in + N_a + N_b + 2·Bi_T·T∞T + G1) + (1 - 4F - 2·Bi_T·F)·T")));
         w.Output_Tab()->setCurrentIndex(2);
         Save_Screenshot(&w, QStringLiteral("accuracy_transient.png"));
+
+        // A node clicked on the picture is explained at the level the
+        // picture shows (the first level, one step on: t = 2 s), and the
+        // explanation comes to the front.
+        w.Output_Tab()->setCurrentIndex(1);
+        Shaded_Plot_Panel* panel = w.Shaded_Panel();
+        panel->Time_Slider()->setValue(0);
+        panel->Forward_Button_Picture()->click();
+        const Plate_Geometry g = panel->Plate_On_Screen();
+        QTest::mouseClick(panel, Qt::LeftButton, {},
+                          QPointF(g.X_Of_Node(3), g.Y_Of_Node(2)).toPoint());
+        QCOMPARE(w.Output_Tab()->currentIndex(), 2);
+        QCOMPARE(tab->Level_List()->currentText(), QStringLiteral("t = 2 s"));
+        QVERIFY2(tab->Explain_Label()->text().contains(QStringLiteral("Node (3, 2)")),
+                 qPrintable(tab->Explain_Label()->text()));
         w.hide();
     }
 };
