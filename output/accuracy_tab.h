@@ -49,6 +49,9 @@ class Accuracy_Tab : public QWidget {
     int Level() const;
     std::string Level_Text(int level) const;
     void Present_View_Copy();
+    // Solves the steady node equations directly, once per run, and shows
+    // the iteration error (and the wall's analytic profile).
+    void Solve_Exact();
 
     Output_Form* form_;
     Output_Model* model_ = nullptr;
@@ -59,6 +62,7 @@ class Accuracy_Tab : public QWidget {
     int picture_level_ = 0;      // the time level the picture shows (2-D transient)
     std::vector<double> exact_;  // laid out like the steady store
     bool exact_solved_ = false;
+    bool exact_pending_ = false;  // a steady run whose exact solve waits for this page
     // What the table and picture show in the exact and difference views; the
     // run's own store and table stay as they are for the report.
     Steady_1D_Store view_1d_;
