@@ -12,6 +12,7 @@
 #include <string>
 
 #include "bench/bench_figures.h"
+#include "bench/bench_run.h"
 #include "common/user_dialogs.h"
 #include "input/problem_definition.h"
 #include "input/run_driver.h"
@@ -19,7 +20,7 @@
 #include "solvers/presentation.h"
 
 using namespace calorix;
-using calorix::bench::Report;
+using namespace calorix::bench;
 
 namespace {
 
@@ -140,24 +141,6 @@ void BM_Table_Fill_Transient_Level(benchmark::State& state) {
 }
 BENCHMARK(BM_Table_Fill_Transient_Level)->Arg(200)->Unit(benchmark::kMillisecond);
 
-class Yes_Dialogs : public User_Dialogs {
-  public:
-    void Show_Message(const std::string&) override {}
-    bool Ask_Yes_No(const std::string&, bool) override { return true; }
-};
-
-// Kilobytes of one "VmRSS:" / "VmHWM:" line of /proc/self/status.
-double Status_Kb(const std::string& key) {
-    std::ifstream status("/proc/self/status");
-    std::string line;
-    while (std::getline(status, line)) {
-        if (line.rfind(key, 0) == 0) {
-            return std::stod(line.substr(key.size()));
-        }
-    }
-    return 0;
-}
-
 // The widest 1-D transient run the 16-bit node count allows, 999 steps: the
 // run driver solves and presents it, the results window opens on its table.
 // Peak resident memory over the whole sequence against the bytes of the
@@ -173,11 +156,8 @@ void BM_Table_Peak_Memory_1D(benchmark::State& state) {
         auto stores = std::make_unique<Result_Stores>();
         auto out = std::make_unique<Output_Model>();
         Problem_Definition problem;
-        Yes_Dialogs dialogs;
-        {
-            std::ofstream clear("/proc/self/clear_refs");
-            clear << "5";  // high-water mark := current resident size
-        }
+        Silent_Dialogs dialogs;
+        Reset_Peak_Resident();
         const double base_kb = Status_Kb("VmRSS:");
         state.ResumeTiming();
         if (Run_Calculation(form, problem, *stores, *out, dialogs) != Run_Outcome::Solved) {

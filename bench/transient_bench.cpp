@@ -10,6 +10,7 @@
 #include <vector>
 
 #include "bench/bench_figures.h"
+#include "bench/bench_run.h"
 #include "common/number_text.h"
 #include "common/run_error.h"
 #include "common/user_dialogs.h"
@@ -18,16 +19,9 @@
 #include "solvers/transient_state_conduction_2d.h"
 
 using namespace calorix;
-using calorix::bench::Report;
-using calorix::bench::Thread_Seconds;
+using namespace calorix::bench;
 
 namespace {
-
-class Silent_Dialogs : public User_Dialogs {
-  public:
-    void Show_Message(const std::string&) override {}
-    bool Ask_Yes_No(const std::string&, bool) override { return true; }
-};
 
 // A plate with one side held hot, one in air, two with a flux, generation.
 Problem_Definition Bench_Plate(int n, int steps, double f, bool explicit_scheme) {
@@ -73,10 +67,7 @@ void BM_Transient_2D(benchmark::State& state) {
     double seconds = 0, passes = 0;
     for (auto _ : state) {
         const double start = Thread_Seconds();
-        // As the run driver does: flags left by earlier work (Qt painting in
-        // another benchmark) are not this run's overflow.
-        Clear_Float_Faults();
-        Solve_Transient_2D(p, stores, dialogs);
+        Solve_Transient_As_Run(Kind_Transient_2D, p, stores, dialogs);
         seconds += Thread_Seconds() - start;
         passes += explicit_scheme ? Steps : double(stores.Transient_2D.Implicit_Sweeps);
     }
@@ -157,10 +148,7 @@ void BM_Transient_1D(benchmark::State& state) {
     double seconds = 0, passes = 0;
     for (auto _ : state) {
         const double start = Thread_Seconds();
-        // As the run driver does: flags left by earlier work (Qt painting in
-        // another benchmark) are not this run's overflow.
-        Clear_Float_Faults();
-        Solve_Transient_1D(p, stores, dialogs);
+        Solve_Transient_As_Run(Kind_Transient_1D, p, stores, dialogs);
         seconds += Thread_Seconds() - start;
         passes += explicit_scheme ? Steps : double(stores.Transient_1D.Implicit_Sweeps);
     }
@@ -215,37 +203,22 @@ void BM_Transient_1D_Textbook(benchmark::State& state) {
 }
 BENCHMARK(BM_Transient_1D_Textbook)->Arg(1)->Arg(0)->Unit(benchmark::kMillisecond);
 
-// Peak resident memory (VmHWM) of this process, MiB.
-double Peak_Resident_MiB() {
-    std::ifstream status("/proc/self/status");
-    std::string line;
-    while (std::getline(status, line)) {
-        if (line.rfind("VmHWM:", 0) == 0) {
-            return std::stod(line.substr(6)) / 1024.0;
-        }
-    }
-    return 0;
-}
-
 // The largest history a 100 x 100 plate can have, 999 implicit steps: the
 // store holds 1000 levels of 10^4 doubles (76 MiB).  The high-water mark is
 // reset first so that only this run is counted (and what the process already
 // holds).
 void BM_Transient_2D_Peak_Memory(benchmark::State& state) {
     for (auto _ : state) {
-        { std::ofstream("/proc/self/clear_refs") << "5"; }
+        Reset_Peak_Resident();
         Problem_Definition p = Bench_Plate(100, 999, 0.2, false);
         Result_Stores stores;
         Dimension_Transient_2D(p, stores);
         Silent_Dialogs dialogs;
-        // As the run driver does: flags left by earlier work (Qt painting in
-        // another benchmark) are not this run's overflow.
-        Clear_Float_Faults();
-        Solve_Transient_2D(p, stores, dialogs);
+        Solve_Transient_As_Run(Kind_Transient_2D, p, stores, dialogs);
         benchmark::DoNotOptimize(stores.Transient_2D.New_Temperature_T2D.Data());
         const double history =
             double(stores.Transient_2D.Temperature_History_2D.Size()) * 8.0 / (1024.0 * 1024.0);
-        Report(state, {0, 0, history / 8.0 * 1024 * 1024, Peak_Resident_MiB()});
+        Report(state, {0, 0, history / 8.0 * 1024 * 1024, Status_Kb("VmHWM:") / 1024.0});
     }
 }
 BENCHMARK(BM_Transient_2D_Peak_Memory)->Iterations(1)->Unit(benchmark::kMillisecond);

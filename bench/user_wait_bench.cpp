@@ -10,21 +10,16 @@
 #include <string>
 
 #include "bench/bench_figures.h"
+#include "bench/bench_run.h"
 #include "common/user_dialogs.h"
 #include "input/run_driver.h"
 #include "output/output_form.h"
 #include "solvers/transient_state_conduction_2d.h"
 
 using namespace calorix;
-using calorix::bench::Report;
+using namespace calorix::bench;
 
 namespace {
-
-class Silent_Dialogs : public User_Dialogs {
-  public:
-    void Show_Message(const std::string&) override {}
-    bool Ask_Yes_No(const std::string&, bool) override { return true; }
-};
 
 // The start-up texts of the input window with large grids: a 100-node wall
 // (a longer one cannot settle to 1e-6 within 32767 sweeps), a 100 x 100
@@ -55,7 +50,7 @@ void BM_Run_Transient_2D_200x200x999(benchmark::State& state) {
         Result_Stores& stores = reuse ? kept : fresh;
         p.Stability_Message_Flag = 0;
         Dimension_Transient_2D(p, stores);
-        Solve_Transient_2D(p, stores, dialogs);
+        Solve_Transient_As_Run(Kind_Transient_2D, p, stores, dialogs);
         benchmark::DoNotOptimize(stores.Transient_2D.New_Temperature_T2D.Data());
     }
     Report(state, {0, 0, 0, double(kept.Transient_2D.Temperature_History_2D.Size()) * 8 / 1048576});
