@@ -7,7 +7,7 @@
 
 #include "common/run_error.h"
 #include "common/user_dialogs.h"
-#include "input/problem_definition.h"
+#include "common/problem_definition.h"
 #include "solvers/result_stores.h"
 #include "solvers/transient_state_conduction_1d.h"
 #include "solvers/transient_state_conduction_2d.h"

@@ -4,7 +4,7 @@
 #include <benchmark/benchmark.h>
 
 #include "bench/bench_figures.h"
-#include "output/exact_solution.h"
+#include "analysis/exact_solution.h"
 
 using namespace calorix;
 

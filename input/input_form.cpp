@@ -20,7 +20,7 @@
 #include <exception>
 
 #include "common/run_error.h"
-#include "input/message_dialogs.h"
+#include "common/message_dialogs.h"
 #include "input/run_driver.h"
 #include "output/output_form.h"
 

@@ -6,8 +6,8 @@
 #include <array>
 #include <memory>
 
-#include "input/problem_definition.h"
-#include "output/output_model.h"
+#include "common/problem_definition.h"
+#include "common/output_model.h"
 #include "solvers/result_stores.h"
 
 class QAction;

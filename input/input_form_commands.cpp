@@ -3,9 +3,9 @@
 #include <exception>
 
 #include "about/help_about_form.h"
-#include "input/file_dialogs.h"
+#include "common/file_dialogs.h"
 #include "input/input_form.h"
-#include "input/message_dialogs.h"
+#include "common/message_dialogs.h"
 #include "input/problem_file.h"
 #include "input/report_writer.h"
 #include "materials/properties_form.h"

@@ -10,7 +10,7 @@
 //   64         T, q, h, T_infinity of every side control
 #include <string>
 
-#include "input/problem_definition.h"
+#include "common/problem_definition.h"
 
 namespace calorix {
 

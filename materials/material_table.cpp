@@ -3,7 +3,7 @@
 #include <limits>
 
 #include "common/number_text.h"
-#include "input/problem_definition.h"
+#include "common/problem_definition.h"
 
 namespace calorix {
 

@@ -10,7 +10,7 @@
 
 #include "common/number_text.h"
 #include "input/input_form.h"
-#include "input/message_dialogs.h"
+#include "common/message_dialogs.h"
 #include "materials/material_table.h"
 
 namespace calorix {

@@ -13,9 +13,9 @@
 
 #include "common/number_text.h"
 #include "output/analytic_curve.h"
-#include "output/exact_solution.h"
-#include "output/heat_balance.h"
-#include "output/node_equation.h"
+#include "analysis/exact_solution.h"
+#include "analysis/heat_balance.h"
+#include "analysis/node_equation.h"
 #include "output/output_form.h"
 #include "output/shaded_plot_panel.h"
 #include "output/temperature_chart.h"

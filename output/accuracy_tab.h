@@ -8,8 +8,8 @@
 #include <QWidget>
 #include <string>
 
-#include "input/problem_definition.h"
-#include "output/output_model.h"
+#include "common/problem_definition.h"
+#include "common/output_model.h"
 #include "solvers/result_stores.h"
 
 class QComboBox;

@@ -7,7 +7,7 @@
 #include <QValueAxis>
 #include <algorithm>
 
-#include "output/analytic_profile.h"
+#include "analysis/analytic_profile.h"
 #include "output/temperature_chart.h"
 
 namespace calorix {

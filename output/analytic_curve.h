@@ -2,7 +2,7 @@
 // The wall's exact continuous profile drawn on the results chart beside the
 // finite-difference points, with a legend; or a short note where the wall has
 // no unique steady profile.
-#include "output/node_equation.h"
+#include "analysis/node_equation.h"
 
 namespace calorix {
 

@@ -4,7 +4,7 @@
 #include <cmath>
 
 #include "common/number_text.h"
-#include "input/problem_definition.h"
+#include "common/problem_definition.h"
 
 namespace calorix {
 

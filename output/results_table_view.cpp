@@ -12,8 +12,8 @@
 #include <algorithm>
 #include <vector>
 
-#include "input/file_dialogs.h"
-#include "input/message_dialogs.h"
+#include "common/file_dialogs.h"
+#include "common/message_dialogs.h"
 #include "output/table_export.h"
 #include "output/text_table_model.h"
 

@@ -7,7 +7,7 @@
 #include <QTableView>
 #include <vector>
 
-#include "output/text_table.h"
+#include "common/text_table.h"
 
 class QAction;
 

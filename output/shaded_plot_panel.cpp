@@ -16,7 +16,7 @@
 #include <cmath>
 
 #include "common/number_text.h"
-#include "input/problem_definition.h"
+#include "common/problem_definition.h"
 #include "output/animation_schedule.h"
 #include "output/max_min_temp_dialog.h"
 #include "solvers/presentation.h"

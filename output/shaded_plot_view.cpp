@@ -6,7 +6,7 @@
 #include <QMouseEvent>
 #include <QScrollArea>
 
-#include "input/file_dialogs.h"
+#include "common/file_dialogs.h"
 #include "output/shaded_plot_panel.h"
 
 namespace calorix {

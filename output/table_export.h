@@ -6,7 +6,7 @@
 #include <ostream>
 #include <string>
 
-#include "output/text_table.h"
+#include "common/text_table.h"
 
 namespace calorix {
 

@@ -8,8 +8,8 @@
 #include <QValueAxis>
 #include <algorithm>
 
-#include "input/file_dialogs.h"
-#include "input/message_dialogs.h"
+#include "common/file_dialogs.h"
+#include "common/message_dialogs.h"
 
 namespace calorix {
 

@@ -3,7 +3,7 @@
 // category labels of the points along the horizontal axis.
 #include <QChartView>
 
-#include "output/text_table.h"
+#include "common/text_table.h"
 
 class QCategoryAxis;
 class QLineSeries;

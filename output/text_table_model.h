@@ -6,7 +6,7 @@
 // straight from the table on demand, so a table of any size appears at once.
 #include <QAbstractTableModel>
 
-#include "output/text_table.h"
+#include "common/text_table.h"
 
 namespace calorix {
 

@@ -3,7 +3,7 @@
 // results table and chart of the output model.
 #include <string>
 
-#include "output/output_model.h"
+#include "common/output_model.h"
 #include "solvers/result_stores.h"
 
 namespace calorix {

@@ -1,7 +1,7 @@
 #include <memory>
 
 #include "common/number_text.h"
-#include "output/text_table_sources.h"
+#include "common/text_table_sources.h"
 #include "solvers/presentation.h"
 
 namespace calorix {

@@ -1,5 +1,5 @@
 #pragma once
-#include "input/problem_definition.h"
+#include "common/problem_definition.h"
 #include "solvers/result_stores.h"
 
 namespace calorix {

@@ -8,7 +8,7 @@
 
 #include "common/number_text.h"
 #include "common/run_error.h"
-#include "output/text_table_sources.h"
+#include "common/text_table_sources.h"
 #include "solvers/presentation.h"
 
 namespace calorix {

@@ -1,4 +1,4 @@
-#include "output/analytic_profile.h"
+#include "analysis/analytic_profile.h"
 
 #include <gtest/gtest.h>
 

@@ -1,4 +1,4 @@
-#include "output/exact_solution.h"
+#include "analysis/exact_solution.h"
 
 #include <gtest/gtest.h>
 

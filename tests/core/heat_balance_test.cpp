@@ -1,4 +1,4 @@
-#include "output/heat_balance.h"
+#include "analysis/heat_balance.h"
 
 #include <gtest/gtest.h>
 

@@ -5,7 +5,7 @@
 #include <iterator>
 #include <string>
 
-#include "input/problem_definition.h"
+#include "common/problem_definition.h"
 
 using namespace calorix;
 

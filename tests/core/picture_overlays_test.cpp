@@ -6,7 +6,7 @@
 #include <cmath>
 #include <vector>
 
-#include "input/problem_definition.h"
+#include "common/problem_definition.h"
 #include "output/animation_schedule.h"
 #include "output/isotherms.h"
 #include "output/plate_geometry.h"

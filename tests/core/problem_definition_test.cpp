@@ -1,4 +1,4 @@
-#include "input/problem_definition.h"
+#include "common/problem_definition.h"
 
 #include <gtest/gtest.h>
 

@@ -9,9 +9,9 @@
 #include <vector>
 
 #include "common/run_error.h"
-#include "output/output_model.h"
+#include "common/output_model.h"
 #include "output/table_export.h"
-#include "output/text_table_sources.h"
+#include "common/text_table_sources.h"
 #include "solvers/presentation.h"
 
 using namespace calorix;

@@ -3,7 +3,7 @@
 // one of the start-up problems through the run driver, and small grids set up
 // by hand.
 #include "input/run_driver.h"
-#include "output/node_equation.h"
+#include "analysis/node_equation.h"
 #include "test_dialogs.h"
 
 namespace teach_test {

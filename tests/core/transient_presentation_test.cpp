@@ -10,7 +10,7 @@
 #include <vector>
 
 #include "input/run_driver.h"
-#include "output/output_model.h"
+#include "common/output_model.h"
 #include "solvers/presentation.h"
 #include "solvers/result_stores.h"
 #include "test_dialogs.h"

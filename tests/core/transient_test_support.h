@@ -7,7 +7,7 @@
 
 #include "common/number_text.h"
 #include "common/run_error.h"
-#include "input/problem_definition.h"
+#include "common/problem_definition.h"
 #include "input/run_driver.h"
 #include "solvers/result_stores.h"
 #include "test_dialogs.h"

@@ -17,7 +17,7 @@
 #include "gui_test_support.h"
 #include "input/run_driver.h"
 #include "output/accuracy_tab.h"
-#include "output/exact_solution.h"
+#include "analysis/exact_solution.h"
 #include "output/output_form.h"
 #include "output/shaded_plot_panel.h"
 #include "output/temperature_chart.h"

@@ -21,9 +21,9 @@
 #include "about/help_about_form.h"
 #include "gui_test_support.h"
 #include "input/calorix_application.h"
-#include "input/file_dialogs.h"
+#include "common/file_dialogs.h"
 #include "input/input_form.h"
-#include "input/message_dialogs.h"
+#include "common/message_dialogs.h"
 #include "materials/properties_form.h"
 #include "output/output_form.h"
 

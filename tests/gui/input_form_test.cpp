@@ -14,7 +14,7 @@
 
 #include "gui_test_support.h"
 #include "input/input_form.h"
-#include "input/message_dialogs.h"
+#include "common/message_dialogs.h"
 
 using namespace calorix;
 using calorix::gui_test::Save_Screenshot;

@@ -14,9 +14,9 @@
 #include <cstdlib>
 
 #include "gui_test_support.h"
-#include "input/file_dialogs.h"
+#include "common/file_dialogs.h"
 #include "input/input_form.h"
-#include "input/message_dialogs.h"
+#include "common/message_dialogs.h"
 #include "output/output_form.h"
 
 using namespace calorix;

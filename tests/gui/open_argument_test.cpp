@@ -11,7 +11,7 @@
 #include "about/about_form.h"
 #include "app/start_up.h"
 #include "input/input_form.h"
-#include "input/message_dialogs.h"
+#include "common/message_dialogs.h"
 #include "input/problem_file.h"
 
 using namespace calorix;

@@ -18,7 +18,7 @@
 #include <cmath>
 
 #include "gui_test_support.h"
-#include "input/file_dialogs.h"
+#include "common/file_dialogs.h"
 #include "output/output_form.h"
 #include "output/results_table_view.h"
 #include "solvers/presentation.h"

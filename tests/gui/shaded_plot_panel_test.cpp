@@ -19,11 +19,11 @@
 #include <memory>
 #include <vector>
 
-#include "input/file_dialogs.h"
-#include "input/problem_definition.h"
+#include "common/file_dialogs.h"
+#include "common/problem_definition.h"
 #include "output/animation_schedule.h"
 #include "output/max_min_temp_dialog.h"
-#include "output/output_model.h"
+#include "common/output_model.h"
 #include "output/shaded_plot_panel.h"
 #include "solvers/result_stores.h"
 

@@ -1,4 +1,4 @@
-#include "output/node_equation.h"
+#include "analysis/node_equation.h"
 
 #include <charconv>
 #include <cmath>

@@ -1,4 +1,4 @@
-#include "output/text_table.h"
+#include "common/text_table.h"
 
 #include <algorithm>
 #include <utility>

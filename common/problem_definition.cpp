@@ -1,4 +1,4 @@
-#include "input/problem_definition.h"
+#include "common/problem_definition.h"
 
 #include "common/number_text.h"
 #include "common/user_dialogs.h"

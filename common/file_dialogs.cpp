@@ -1,4 +1,4 @@
-#include "input/file_dialogs.h"
+#include "common/file_dialogs.h"
 
 #include <QDir>
 #include <QFileDialog>

@@ -18,7 +18,7 @@
 #include <cstdint>
 #include <string>
 
-#include "input/problem_definition.h"
+#include "common/problem_definition.h"
 #include "solvers/result_stores.h"
 
 namespace calorix {

@@ -8,7 +8,7 @@
 #include <string>
 #include <vector>
 
-#include "output/text_table.h"
+#include "common/text_table.h"
 
 namespace calorix {
 

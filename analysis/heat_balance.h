@@ -9,7 +9,7 @@
 #include <array>
 #include <string>
 
-#include "output/node_equation.h"
+#include "analysis/node_equation.h"
 
 namespace calorix {
 

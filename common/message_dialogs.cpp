@@ -1,4 +1,4 @@
-#include "input/message_dialogs.h"
+#include "common/message_dialogs.h"
 
 #include <QGuiApplication>
 #include <utility>

@@ -1,4 +1,4 @@
-#include "output/text_table_sources.h"
+#include "common/text_table_sources.h"
 
 #include <algorithm>
 #include <cmath>

@@ -7,7 +7,7 @@
 #include <string>
 #include <vector>
 
-#include "output/node_equation.h"
+#include "analysis/node_equation.h"
 
 namespace calorix {
 

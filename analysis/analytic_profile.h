@@ -7,8 +7,8 @@
 #include <utility>
 #include <vector>
 
-#include "output/exact_solution.h"
-#include "output/node_equation.h"
+#include "analysis/exact_solution.h"
+#include "analysis/node_equation.h"
 
 namespace calorix {
 
