@@ -110,6 +110,7 @@ class Output_Form : public QDialog {
     QWidget* Build_Table_Tab();
     QWidget* Build_Graphical_Tab();
     QGroupBox* Build_Input_Copy(int k);
+    void Build_Table_View(QWidget* tab);
     void Output_Tab_Click(int index);
     void Place_Table_Corner();
     void Apply_Model();
