@@ -1,10 +1,32 @@
+# The installed program answers --help and --version.
+add_test(NAME command_line_answers
+         COMMAND ${CMAKE_COMMAND} -DCALORIX=$<TARGET_FILE:calorix>
+                 -P ${CMAKE_CURRENT_SOURCE_DIR}/check_command_line.cmake)
+
 # Install into a scratch DESTDIR, then let the freedesktop validators read
-# what a package would ship.  The validators must be present: a machine
-# without them fails here instead of passing unchecked.
-find_program(DESKTOP_FILE_VALIDATE desktop-file-validate REQUIRED)
-find_program(APPSTREAMCLI appstreamcli REQUIRED)
-find_program(XMLLINT xmllint REQUIRED)
-find_program(UPDATE_MIME_DATABASE update-mime-database REQUIRED)
+# what a package would ship.  A machine without the validators still
+# configures, but its suite fails on one test that names what is missing
+# instead of passing unchecked (./test.sh installs them).
+find_program(DESKTOP_FILE_VALIDATE desktop-file-validate)
+find_program(APPSTREAMCLI appstreamcli)
+find_program(XMLLINT xmllint)
+find_program(UPDATE_MIME_DATABASE update-mime-database)
+set(missing_validators "")
+foreach(tool DESKTOP_FILE_VALIDATE APPSTREAMCLI XMLLINT UPDATE_MIME_DATABASE)
+  if(NOT ${tool})
+    list(APPEND missing_validators ${tool})
+  endif()
+endforeach()
+if(missing_validators)
+  string(REPLACE ";" ", " missing_text "${missing_validators}")
+  message(STATUS "Install validators not found (${missing_text}): the install checks "
+                 "fail until desktop-file-utils, appstream, libxml2-utils and "
+                 "shared-mime-info are installed")
+  add_test(NAME install_validators_present
+           COMMAND ${CMAKE_COMMAND} -E echo "missing install validators: ${missing_text}")
+  set_tests_properties(install_validators_present PROPERTIES FAIL_REGULAR_EXPRESSION "missing")
+  return()
+endif()
 
 set(stage ${CMAKE_BINARY_DIR}/install-check)
 set(root ${stage}/usr)
@@ -30,7 +52,3 @@ add_test(NAME installed_files_agree
                  -P ${CMAKE_CURRENT_SOURCE_DIR}/check_install.cmake)
 set_tests_properties(desktop_file_validate appstream_validate xmllint_mime_and_icon installed_files_agree
                      PROPERTIES FIXTURES_REQUIRED calorix_installed)
-
-add_test(NAME command_line_answers
-         COMMAND ${CMAKE_COMMAND} -DCALORIX=$<TARGET_FILE:calorix>
-                 -P ${CMAKE_CURRENT_SOURCE_DIR}/check_command_line.cmake)
