@@ -11,14 +11,14 @@
 #include <QTimer>
 #include <QVBoxLayout>
 #include <QWindow>
+#include <utility>
 
 #include "about/calorix_icon.h"
-#include "input/input_form.h"
 
 namespace calorix {
 
-About_Form::About_Form(D12_Input_Form* input_form, QWidget* parent)
-    : QDialog(parent), input_form_(input_form) {
+About_Form::About_Form(Start_Up_Steps steps, QWidget* parent)
+    : QDialog(parent), steps_(std::move(steps)) {
     setWindowTitle(QStringLiteral("ABOUT CALORIX Conduction Heat Transfer Software"));
     setAutoFillBackground(true);
     QPalette palette = this->palette();
@@ -67,8 +67,8 @@ About_Form::About_Form(D12_Input_Form* input_form, QWidget* parent)
     row->addWidget(Image2, 0, Qt::AlignVCenter);
 
     // Form_Load: the library list is ready before anyone can open it.
-    if (input_form_ != nullptr) {
-        input_form_->Fill_Properties_In_Combo_Box();
+    if (steps_.Load) {
+        steps_.Load();
     }
 }
 
@@ -105,8 +105,8 @@ void About_Form::Pause_And_Hand_Over() {
             QThread::msleep(10);
         }
     }
-    if (input_form_ != nullptr) {
-        input_form_->show();
+    if (steps_.Hand_Over) {
+        steps_.Hand_Over();
     }
     hide();
 }

@@ -1,21 +1,30 @@
 #pragma once
 // The start-up screen, "ABOUT CALORIX Conduction Heat Transfer Software":
 // shown while the program starts, it fills the material list, pauses a
-// moment, then shows the input window and hides itself.
+// moment, then shows the input window and hides itself.  The program tells
+// it what loading and handing over mean, so the screen knows nothing of the
+// input window.
 #include <QDialog>
 #include <array>
+#include <functional>
 
 class QLabel;
 
 namespace calorix {
 
-class D12_Input_Form;
+// Load runs as the screen is built (the material list is ready before
+// anyone can open it); Hand_Over once the pause is over (the input window
+// takes over).  Either may be empty.
+struct Start_Up_Steps {
+    std::function<void()> Load;
+    std::function<void()> Hand_Over;
+};
 
 class About_Form : public QDialog {
     Q_OBJECT
 
   public:
-    explicit About_Form(D12_Input_Form* input_form, QWidget* parent = nullptr);
+    explicit About_Form(Start_Up_Steps steps, QWidget* parent = nullptr);
 
     // How long the screen stays up before the input window takes over.  The
     // pause blocks the program, as the start-up screen always has; 0 hands
@@ -37,7 +46,7 @@ class About_Form : public QDialog {
     // Form_Activate: paint the screen, pause, then hand over.
     void Pause_And_Hand_Over();
 
-    D12_Input_Form* input_form_;
+    Start_Up_Steps steps_;
     bool started_ = false;
 };
 

@@ -56,7 +56,7 @@ int main(int argc, char* argv[]) {
     // The input window is built first but shown only when the start-up
     // screen hands over to it.
     calorix::D12_Input_Form input;
-    calorix::About_Form about(&input);
+    calorix::About_Form about(calorix::Input_Window_Steps(input));
     calorix::Start_Calorix(about, input, line);
     return QApplication::exec();
 }

@@ -38,6 +38,10 @@ class Open_When_Shown : public QObject {
 
 }  // namespace
 
+Start_Up_Steps Input_Window_Steps(D12_Input_Form& input) {
+    return {[&input] { input.Fill_Properties_In_Combo_Box(); }, [&input] { input.show(); }};
+}
+
 void Start_Calorix(About_Form& about, D12_Input_Form& input, const Command_Line& line) {
     if (line.No_Pause) {
         about.Pause_Milliseconds = 0;

@@ -1,11 +1,13 @@
 // The file, library, help and report commands of the input window.
 #include <QLabel>
+#include <QLineEdit>
 #include <exception>
+#include <utility>
 
 #include "about/help_about_form.h"
 #include "common/file_dialogs.h"
-#include "input/input_form.h"
 #include "common/message_dialogs.h"
+#include "input/input_form.h"
 #include "input/problem_file.h"
 #include "input/report_writer.h"
 #include "materials/properties_form.h"
@@ -101,7 +103,18 @@ void D12_Input_Form::Fill_Properties_In_Combo_Box() {
 
 Properties_Form* D12_Input_Form::Properties_Window() {
     if (properties_form_ == nullptr) {
-        properties_form_ = new Properties_Form(this);
+        // The chosen material goes into the boxes of the selected tab.
+        Material_Target target;
+        target.Selected_Kind = [this] { return Kind(); };
+        target.Write = [this](const Material_Choice& choice) {
+            const Parameter_Controls& boxes = Parameters(Kind());
+            boxes.Thermal_Conductivity_Text->setText(
+                QString::fromStdString(choice.Conductivity_Text));
+            if (choice.Write_Diffusivity && boxes.Diffusivity_Text != nullptr) {
+                boxes.Diffusivity_Text->setText(QString::fromStdString(choice.Diffusivity_Text));
+            }
+        };
+        properties_form_ = new Properties_Form(std::move(target), this);
     }
     return properties_form_;
 }

@@ -7,16 +7,15 @@
 #include <QLineEdit>
 #include <QPushButton>
 #include <QVBoxLayout>
+#include <utility>
 
-#include "common/number_text.h"
-#include "input/input_form.h"
 #include "common/message_dialogs.h"
-#include "materials/material_table.h"
+#include "common/number_text.h"
 
 namespace calorix {
 
-Properties_Form::Properties_Form(D12_Input_Form* input_form)
-    : QDialog(input_form), input_form_(input_form) {
+Properties_Form::Properties_Form(Material_Target target, QWidget* parent)
+    : QDialog(parent), target_(std::move(target)) {
     setWindowTitle(QStringLiteral("CALORIX - Properties"));
     auto* layout = new QVBoxLayout(this);
     auto* caption = new QLabel(QStringLiteral("Choose a material:"), this);
@@ -80,19 +79,14 @@ void Properties_Form::Show_Values(int row) {
 
 void Properties_Form::OKButton_Click() {
     const int row = Properties_Combo_Box->currentIndex();
-    const int kind = input_form_->Kind();
-    const Material_Choice choice = Choose_Material(row, kind);
+    const Material_Choice choice = Choose_Material(row, target_.Selected_Kind());
     if (choice.Conductivity_Only) {
         Properties_Flag = 1;
     }
-    const Parameter_Controls& boxes = input_form_->Parameters(kind);
-    boxes.Thermal_Conductivity_Text->setText(QString::fromStdString(choice.Conductivity_Text));
-    if (choice.Write_Diffusivity && boxes.Diffusivity_Text != nullptr) {
-        boxes.Diffusivity_Text->setText(QString::fromStdString(choice.Diffusivity_Text));
-    }
+    target_.Write(choice);
     hide();
     if (Properties_Flag == 1) {
-        Show_Calorix_Message(input_form_, QString::fromStdString(choice.Message));
+        Show_Calorix_Message(parentWidget(), QString::fromStdString(choice.Message));
     }
     Properties_Flag = 0;
 }

@@ -1,9 +1,14 @@
 #pragma once
 // "CALORIX - Properties": the material library.  Choosing a material and
 // pressing OK writes its conductivity, and on the transient tabs its
-// diffusivity, into the boxes of the tab selected on the input window.
+// diffusivity, into the boxes of the tab selected on the input window.  The
+// window that opens the library says where the values go, so the library
+// knows nothing of that window.
 #include <QDialog>
 #include <cstdint>
+#include <functional>
+
+#include "materials/material_table.h"
 
 class QComboBox;
 class QLabel;
@@ -11,13 +16,18 @@ class QPushButton;
 
 namespace calorix {
 
-class D12_Input_Form;
+// Where a chosen material goes: the kind of problem on the selected tab
+// (which values it takes) and the writer of the chosen texts into its boxes.
+struct Material_Target {
+    std::function<int()> Selected_Kind;
+    std::function<void(const Material_Choice&)> Write;
+};
 
 class Properties_Form : public QDialog {
     Q_OBJECT
 
   public:
-    explicit Properties_Form(D12_Input_Form* input_form);
+    Properties_Form(Material_Target target, QWidget* parent);
 
     // Puts the library names into the list, once however often it runs.
     void Fill_List();
@@ -35,7 +45,7 @@ class Properties_Form : public QDialog {
   private:
     void Show_Values(int row);
 
-    D12_Input_Form* input_form_;
+    Material_Target target_;
     QLabel* values_label_ = nullptr;
 };
 

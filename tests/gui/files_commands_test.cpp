@@ -19,6 +19,7 @@
 
 #include "about/about_form.h"
 #include "about/help_about_form.h"
+#include "app/start_up.h"
 #include "gui_test_support.h"
 #include "input/calorix_application.h"
 #include "common/file_dialogs.h"
@@ -359,7 +360,7 @@ class Files_Commands_Test : public QObject {
 
     void start_up_screen_fills_the_library_then_hands_over() {
         D12_Input_Form form;
-        About_Form about(&form);
+        About_Form about(Input_Window_Steps(form));
         QCOMPARE(about.windowTitle(),
                  QStringLiteral("ABOUT CALORIX Conduction Heat Transfer Software"));
         QCOMPARE(form.Properties_Window()->Properties_Combo_Box->count(), 147);

@@ -79,7 +79,7 @@ class Open_Argument_Test : public QObject {
         line.No_Pause = no_pause;
         line.File_Path = path.toStdString();
         D12_Input_Form input;
-        About_Form about(&input);
+        About_Form about(Input_Window_Steps(input));
         about.Pause_Milliseconds = 100;
         Start_Calorix(about, input, line);
         QCOMPARE(about.Pause_Milliseconds, no_pause ? 0 : 100);

@@ -14,6 +14,7 @@
 #include <thread>
 
 #include "about/about_form.h"
+#include "app/start_up.h"
 #include "input/input_form.h"
 
 using namespace calorix;
@@ -27,7 +28,7 @@ class Start_Up_Screen_Test : public QObject {
         QTemporaryDir dir;
         const QString shot = dir.filePath(QStringLiteral("screen.png"));
         D12_Input_Form form;
-        About_Form about(&form);
+        About_Form about(Input_Window_Steps(form));
         about.Pause_Milliseconds = 3000;
         // The pause blocks this thread; a second one photographs the display
         // in the middle of it.
