@@ -83,32 +83,32 @@ struct Golden {
     int rows, cols;  // of the table, headers included
 };
 
-std::vector<Golden> Goldens() {
-    std::vector<Golden> g;
-    // A wall of five nodes 10 cm apart between 100 C and 0 C without
-    // generation: the steady profile is linear, 100, 75, 50, 25, 0.  The
-    // walk leaves a blank line for each of the missing top and bottom sides.
+// A wall of five nodes 10 cm apart between 100 C and 0 C without
+// generation: the steady profile is linear, 100, 75, 50, 25, 0.  The
+// walk leaves a blank line for each of the missing top and bottom sides.
+Golden Steady_1D_Golden() {
     Input_Form_State f = Empty_Sides(Initial_Form_State());
     f.Kind = Kind_Steady_1D;
     f.Tabs[0] = {"10", "0", "1", "20", "5", "", "", "", "", true};
     f.Sides[0].T_Text = "100";
     f.Sides[1].T_Text = "0";
-    g.push_back(
-        {"1-D steady", f,
-         Report_Text(
-             "1-D Steady State Problem",
-             {"Grid Size = 0.1 m", "Heat Generation = 0 W/m^3", "Thermal Conductivity = 1 W/m.C",
-              "Guess Temperature = 20 C", "Number of Nodes in x Direction = 5"},
-             {Fixed("Left Side", "100"), Fixed("Right Side", "0"), {""}, {""}},
-             "T (Degrees Celsuis) as a function of x (Meters)",
-             {Z("") + Z("00.00") + Z("00.10") + Z("00.20") + Z("00.30") + Z("00.40"),
-              Z("T(x)") + Z("100.00") + Z("75.00") + Z("50.00") + Z("25.00") + Z("00.00")}),
-         2, 6});
+    return {"1-D steady", f,
+            Report_Text(
+                "1-D Steady State Problem",
+                {"Grid Size = 0.1 m", "Heat Generation = 0 W/m^3", "Thermal Conductivity = 1 W/m.C",
+                 "Guess Temperature = 20 C", "Number of Nodes in x Direction = 5"},
+                {Fixed("Left Side", "100"), Fixed("Right Side", "0"), {""}, {""}},
+                "T (Degrees Celsuis) as a function of x (Meters)",
+                {Z("") + Z("00.00") + Z("00.10") + Z("00.20") + Z("00.30") + Z("00.40"),
+                 Z("T(x)") + Z("100.00") + Z("75.00") + Z("50.00") + Z("25.00") + Z("00.00")}),
+            2, 6};
+}
 
-    // A 3 x 3 plate, 50 cm between nodes, 100 C on the left, 0 C on the
-    // right, top and bottom insulated (no flux; convection with h = 0):
-    // linear in x.  A value of a kind not chosen is not reported.
-    f = Empty_Sides(Initial_Form_State());
+// A 3 x 3 plate, 50 cm between nodes, 100 C on the left, 0 C on the right,
+// top and bottom insulated (no flux; convection with h = 0): linear in x.  A
+// value of a kind not chosen is not reported.
+Golden Steady_2D_Golden() {
+    Input_Form_State f = Empty_Sides(Initial_Form_State());
     f.Kind = Kind_Steady_2D;
     f.Tabs[1] = {"50", "0", "2", "10", "3", "3", "", "", "", true};
     f.Sides[4].T_Text = "100";
@@ -119,53 +119,55 @@ std::vector<Golden> Goldens() {
     f.Sides[7].h_Text = "0";
     f.Sides[7].T_Infinity_Text = "500";
     const std::string linear = Z("100.00") + Z("50.00") + Z("00.00");
-    g.push_back(
-        {"2-D steady", f,
-         Report_Text(
-             "2-D Steady State Problem",
-             {"Grid Size = 0.5 m", "Heat Generation = 0 W/m^3", "Thermal Conductivity = 2 W/m.C",
-              "Guess Temperature = 10 C", "Number of Nodes in x Direction = 3",
-              "Number of Nodes in y Direction = 3"},
-             {Fixed("Left Side", "100"), Fixed("Right Side", "0"),
-              Side_Block("Top Side", "Constant Heat Flux", {"     q = 0 W/m^2"}),
-              Side_Block("Bottom Side", "Convection Environment",
-                         {"     h          =           0   W/m^2.C", "     T_Infinity =500 C"})},
-             "T (Degrees Celsuis) as a function of x (Meters) and y (Meters)",
-             {Z("T(x,y)") + Z("00.00") + Z("00.50") + Z("01.00"), Z("00.00") + linear,
-              Z("00.50") + linear, Z("01.00") + linear}),
-         4, 4});
+    return {"2-D steady", f,
+            Report_Text(
+                "2-D Steady State Problem",
+                {"Grid Size = 0.5 m", "Heat Generation = 0 W/m^3", "Thermal Conductivity = 2 W/m.C",
+                 "Guess Temperature = 10 C", "Number of Nodes in x Direction = 3",
+                 "Number of Nodes in y Direction = 3"},
+                {Fixed("Left Side", "100"), Fixed("Right Side", "0"),
+                 Side_Block("Top Side", "Constant Heat Flux", {"     q = 0 W/m^2"}),
+                 Side_Block("Bottom Side", "Convection Environment",
+                            {"     h          =           0   W/m^2.C", "     T_Infinity =500 C"})},
+                "T (Degrees Celsuis) as a function of x (Meters) and y (Meters)",
+                {Z("T(x,y)") + Z("00.00") + Z("00.50") + Z("01.00"), Z("00.00") + linear,
+                 Z("00.50") + linear, Z("01.00") + linear}),
+            4, 4};
+}
 
-    // Three nodes 1 cm apart, F0 = 1e-4 * 0.25 / 0.01^2 = 0.25, left face
-    // held at 100 C, right face insulated, start at 0 C, two explicit steps:
-    //   level 2: node 2 = 0.5*0 + 0.25*(100 + 0) = 25, node 3 = 0
-    //   level 3: node 2 = 0.5*25 + 0.25*(100 + 0) = 37.5, node 3 = 0.5*25 = 12.5
-    // The hidden top and bottom of the 1-D tab are never reported.
-    f = Empty_Sides(Initial_Form_State());
+// Three nodes 1 cm apart, F0 = 1e-4 * 0.25 / 0.01^2 = 0.25, left face held at
+// 100 C, right face insulated, start at 0 C, two explicit steps:
+//   level 2: node 2 = 0.5*0 + 0.25*(100 + 0) = 25, node 3 = 0
+//   level 3: node 2 = 0.5*25 + 0.25*(100 + 0) = 37.5, node 3 = 0.5*25 = 12.5
+// The hidden top and bottom of the 1-D tab are never reported.
+Golden Transient_1D_Golden() {
+    Input_Form_State f = Empty_Sides(Initial_Form_State());
     f.Kind = Kind_Transient_1D;
     f.Tabs[2] = {"1", "0", "10", "0", "3", "", "0.0001", "0.25", "2", true};
     f.Sides[8].T_Text = "100";
     f.Sides[9].Choice = BC_Flux;
     f.Sides[10].Choice = BC_Convection;
-    g.push_back(
-        {"1-D transient", f,
-         Report_Text("1-D Transient Problem",
-                     {"Grid Size = 0.01 m", "Heat Generation = 0 W/m^3",
-                      "Thermal Conductivity = 10 W/m.C", "Initial Temperature = 0 C",
-                      "Number of Nodes in x Direction = 3", "Thermal Diffusivity = 1E-04 m^2/s",
-                      "Time Step = 0.25 sec", "Number of Time Steps = 2", "Explicit Scheme"},
-                     {Fixed("Left Side", "100"),
-                      Side_Block("Right Side", "Constant Heat Flux", {"     q = 0 W/m^2"})},
-                     "T (Degrees Celsuis) as a function of x (Meters) and t (Seconds)",
-                     {Z("T(t,x)") + Z("00.00") + Z("00.01") + Z("00.02"),
-                      Z("00.00") + Z("100.00") + Z("00.00") + Z("00.00"),
-                      Z("00.25") + Z("100.00") + Z("25.00") + Z("00.00"),
-                      Z("00.50") + Z("100.00") + Z("37.50") + Z("12.50")}),
-         4, 4});
+    return {"1-D transient", f,
+            Report_Text("1-D Transient Problem",
+                        {"Grid Size = 0.01 m", "Heat Generation = 0 W/m^3",
+                         "Thermal Conductivity = 10 W/m.C", "Initial Temperature = 0 C",
+                         "Number of Nodes in x Direction = 3", "Thermal Diffusivity = 1E-04 m^2/s",
+                         "Time Step = 0.25 sec", "Number of Time Steps = 2", "Explicit Scheme"},
+                        {Fixed("Left Side", "100"),
+                         Side_Block("Right Side", "Constant Heat Flux", {"     q = 0 W/m^2"})},
+                        "T (Degrees Celsuis) as a function of x (Meters) and t (Seconds)",
+                        {Z("T(t,x)") + Z("00.00") + Z("00.01") + Z("00.02"),
+                         Z("00.00") + Z("100.00") + Z("00.00") + Z("00.00"),
+                         Z("00.25") + Z("100.00") + Z("25.00") + Z("00.00"),
+                         Z("00.50") + Z("100.00") + Z("37.50") + Z("12.50")}),
+            4, 4};
+}
 
-    // A 3 x 3 plate at 100 C whose four sides are held at 0 C, one implicit
-    // step with F = 0.25.  The sides take 0 at once; the single interior node
-    // sees four neighbours at 0: (0.25 * 0 + 100) / (1 + 4 * 0.25) = 50.
-    f = Empty_Sides(Initial_Form_State());
+// A 3 x 3 plate at 100 C whose four sides are held at 0 C, one implicit step
+// with F = 0.25.  The sides take 0 at once; the single interior node sees
+// four neighbours at 0: (0.25 * 0 + 100) / (1 + 4 * 0.25) = 50.
+Golden Transient_2D_Golden() {
+    Input_Form_State f = Empty_Sides(Initial_Form_State());
     f.Kind = Kind_Transient_2D;
     f.Tabs[3] = {"1", "0", "5", "100", "3", "3", "0.0001", "0.25", "1", false};
     for (int j = 12; j < 16; ++j) {
@@ -173,21 +175,24 @@ std::vector<Golden> Goldens() {
     }
     f.Sides[13].T_Text = "-0";
     const std::string zeros = Z("00.00") + Z("00.00") + Z("00.00");
-    g.push_back(
-        {"2-D transient", f,
-         Report_Text(
-             "2-D Transient Problem",
-             {"Grid Size = 0.01 m", "Heat Generation = 0 W/m^3", "Thermal Conductivity = 5 W/m.C",
-              "Initial Temperature = 100 C", "Number of Nodes in x Direction = 3",
-              "Number of Nodes in y Direction = 3", "Thermal Diffusivity = 1E-04 m^2/s",
-              "Time Step = 0.25 sec", "Number of Time Steps = 1", "Implicit Scheme"},
-             {Fixed("Left Side", "0"), Fixed("Right Side", "0"), Fixed("Top Side", "0"),
-              Fixed("Bottom Side", "0")},
-             "T (Degrees Celsuis) as a function of x (Meters) and y (Meters) at Time = 0.25  Sec",
-             {Z("T(x,y)") + Z("00.00") + Z("00.01") + Z("00.02"), Z("00.00") + zeros,
-              Z("00.01") + Z("00.00") + Z("50.00") + Z("00.00"), Z("00.02") + zeros}),
-         4, 4});
-    return g;
+    return {
+        "2-D transient", f,
+        Report_Text(
+            "2-D Transient Problem",
+            {"Grid Size = 0.01 m", "Heat Generation = 0 W/m^3", "Thermal Conductivity = 5 W/m.C",
+             "Initial Temperature = 100 C", "Number of Nodes in x Direction = 3",
+             "Number of Nodes in y Direction = 3", "Thermal Diffusivity = 1E-04 m^2/s",
+             "Time Step = 0.25 sec", "Number of Time Steps = 1", "Implicit Scheme"},
+            {Fixed("Left Side", "0"), Fixed("Right Side", "0"), Fixed("Top Side", "0"),
+             Fixed("Bottom Side", "0")},
+            "T (Degrees Celsuis) as a function of x (Meters) and y (Meters) at Time = 0.25  Sec",
+            {Z("T(x,y)") + Z("00.00") + Z("00.01") + Z("00.02"), Z("00.00") + zeros,
+             Z("00.01") + Z("00.00") + Z("50.00") + Z("00.00"), Z("00.02") + zeros}),
+        4, 4};
+}
+
+std::vector<Golden> Goldens() {
+    return {Steady_1D_Golden(), Steady_2D_Golden(), Transient_1D_Golden(), Transient_2D_Golden()};
 }
 
 }  // namespace
