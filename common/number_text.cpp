@@ -254,91 +254,121 @@ std::string Plain_Number_Text(double value) {
     return (negative ? "-" : " ") + body;
 }
 
-std::string Format_Number(double value, std::string_view pattern) {
-    const auto point = pattern.find('.');
-    const std::string_view int_part = pattern.substr(0, point);
-    const std::string_view dec_part =
-        point == std::string_view::npos ? std::string_view{} : pattern.substr(point + 1);
+namespace {
+
+// What a format pattern asks for: digits always shown ('0') before and after
+// the point, digits shown when significant ('#') after it.
+struct Pattern_Shape {
+    bool has_point = false;
     int min_int = 0;
-    for (char c : int_part) {
-        min_int += c == '0';
-    }
     int min_dec = 0;
     int max_dec = 0;
-    for (char c : dec_part) {
-        if (c == '0') {
-            ++min_dec;
-            ++max_dec;
-        } else if (c == '#') {
-            ++max_dec;
+};
+
+Pattern_Shape Read_Pattern(std::string_view pattern) {
+    Pattern_Shape shape;
+    const auto point = pattern.find('.');
+    shape.has_point = point != std::string_view::npos;
+    for (char c : pattern.substr(0, point)) {
+        shape.min_int += c == '0';
+    }
+    if (shape.has_point) {
+        for (char c : pattern.substr(point + 1)) {
+            shape.min_dec += c == '0';
+            shape.max_dec += c == '0' || c == '#';
         }
     }
+    return shape;
+}
+
+// |value| as a decimal of 15 significant digits, split at the point.
+struct Decimal_Parts {
+    std::string whole = "0";
+    std::string frac;
+};
+
+Decimal_Parts Split_At_Point(double value) {
+    Decimal_Parts parts;
+    if (value == 0.0) {
+        return parts;
+    }
+    const Fifteen_Digits d = Significant_Digits(std::fabs(value));
+    if (d.exponent >= 0) {
+        std::string digits = d.digits;
+        if (static_cast<int>(digits.size()) <= d.exponent) {
+            digits.append(static_cast<std::size_t>(d.exponent) + 1 - digits.size(), '0');
+        }
+        parts.whole = digits.substr(0, static_cast<std::size_t>(d.exponent) + 1);
+        parts.frac = digits.substr(static_cast<std::size_t>(d.exponent) + 1);
+    } else {
+        parts.frac = std::string(static_cast<std::size_t>(-d.exponent - 1), '0') + d.digits;
+    }
+    return parts;
+}
+
+// Rounds the decimal to max_dec places, a half away from zero (0.075 -> 0.08
+// although its binary value lies just below 0.075).
+void Round_To_Places(Decimal_Parts& d, int max_dec) {
+    if (static_cast<int>(d.frac.size()) <= max_dec) {
+        return;
+    }
+    const bool up = d.frac[static_cast<std::size_t>(max_dec)] >= '5';
+    d.frac.resize(static_cast<std::size_t>(max_dec));
+    for (std::size_t k = d.frac.size(); up; --k) {
+        if (k == 0) {
+            // The carry runs on into the whole part.
+            std::size_t w = d.whole.size();
+            while (w > 0 && d.whole[w - 1] == '9') {
+                d.whole[--w] = '0';
+            }
+            if (w == 0) {
+                d.whole.insert(0, "1");
+            } else {
+                ++d.whole[w - 1];
+            }
+            break;
+        }
+        if (d.frac[k - 1] == '9') {
+            d.frac[k - 1] = '0';
+        } else {
+            ++d.frac[k - 1];
+            break;
+        }
+    }
+}
+
+}  // namespace
+
+std::string Format_Number(double value, std::string_view pattern) {
     if (!std::isfinite(value)) {
         return General_Text(value);
     }
-    // The value as a decimal of 15 significant digits, split at the point.
-    std::string whole = "0";
-    std::string frac;
-    if (value != 0.0) {
-        const Fifteen_Digits d = Significant_Digits(std::fabs(value));
-        if (d.exponent >= 0) {
-            std::string digits = d.digits;
-            if (static_cast<int>(digits.size()) <= d.exponent) {
-                digits.append(static_cast<std::size_t>(d.exponent) + 1 - digits.size(), '0');
-            }
-            whole = digits.substr(0, static_cast<std::size_t>(d.exponent) + 1);
-            frac = digits.substr(static_cast<std::size_t>(d.exponent) + 1);
-        } else {
-            frac = std::string(static_cast<std::size_t>(-d.exponent - 1), '0') + d.digits;
-        }
-    }
-    // Round that decimal to the places the pattern allows, a half away from
-    // zero (0.075 -> 0.08 although its binary value lies just below 0.075).
-    if (static_cast<int>(frac.size()) > max_dec) {
-        const bool up = frac[static_cast<std::size_t>(max_dec)] >= '5';
-        frac.resize(static_cast<std::size_t>(max_dec));
-        for (std::size_t k = frac.size(); up; --k) {
-            if (k == 0) {
-                // The carry runs on into the whole part.
-                std::size_t w = whole.size();
-                while (w > 0 && whole[w - 1] == '9') {
-                    whole[--w] = '0';
-                }
-                if (w == 0) {
-                    whole.insert(0, "1");
-                } else {
-                    ++whole[w - 1];
-                }
-                break;
-            }
-            if (frac[k - 1] == '9') {
-                frac[k - 1] = '0';
-            } else {
-                ++frac[k - 1];
-                break;
-            }
-        }
-    }
-    while (static_cast<int>(frac.size()) > min_dec && frac.back() == '0') {
+    const Pattern_Shape shape = Read_Pattern(pattern);
+    Decimal_Parts d = Split_At_Point(value);
+    Round_To_Places(d, shape.max_dec);
+    std::string& whole = d.whole;
+    std::string& frac = d.frac;
+    while (static_cast<int>(frac.size()) > shape.min_dec && frac.back() == '0') {
         frac.pop_back();
     }
-    frac.append(static_cast<std::size_t>(std::max(0, min_dec - static_cast<int>(frac.size()))),
-                '0');
+    frac.append(
+        static_cast<std::size_t>(std::max(0, shape.min_dec - static_cast<int>(frac.size()))), '0');
     // Leading zeros of the integer part only as far as the pattern asks.
-    while (whole.size() > 1 && whole.front() == '0' && static_cast<int>(whole.size()) > min_int) {
+    while (whole.size() > 1 && whole.front() == '0' &&
+           static_cast<int>(whole.size()) > shape.min_int) {
         whole.erase(0, 1);
     }
-    if (whole == "0" && min_int == 0) {
+    if (whole == "0" && shape.min_int == 0) {
         whole.clear();
     }
-    while (static_cast<int>(whole.size()) < min_int) {
+    while (static_cast<int>(whole.size()) < shape.min_int) {
         whole.insert(0, "0");
     }
     const bool all_zero = whole.find_first_not_of('0') == std::string::npos &&
                           frac.find_first_not_of('0') == std::string::npos;
     std::string out = (value < 0 && !all_zero) ? "-" : "";
     out += whole;
-    if (point != std::string_view::npos) {
+    if (shape.has_point) {
         out += '.';
         out += frac;
     }
