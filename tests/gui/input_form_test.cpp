@@ -145,15 +145,41 @@ class Input_Form_Test : public QObject {
         QCOMPARE(form.Side(7).BC_Frame->title(), QStringLiteral("Bottom BC"));
     }
 
+    // The Exit command and a close of the window (title bar, Alt+F4) ask
+    // the same question; No leaves the window and what is typed in it, Yes
+    // ends the application's event loop.
+    void quitting_asks_first_data() {
+        QTest::addColumn<bool>("by_menu");
+        QTest::addColumn<bool>("yes");
+        QTest::newRow("Exit, No") << true << false;
+        QTest::newRow("close, No") << false << false;
+        QTest::newRow("Exit, Yes") << true << true;
+        QTest::newRow("close, Yes") << false << true;
+    }
     void quitting_asks_first() {
+        QFETCH(bool, by_menu);
+        QFETCH(bool, yes);
+        answer_ = yes;
         D12_Input_Form form;
         form.show();
-        form.Exit_Command->trigger();
+        form.Parameters(1).Grid_Size_Text->setText(QStringLiteral("12.5"));
+        const auto quit = [&] { by_menu ? form.Exit_Command->trigger() : (void)form.close(); };
+        if (yes) {
+            // Inside the application's own loop, which Yes must end (exit
+            // code 0; the later timer's 1 means that nothing ended it).
+            QTimer::singleShot(0, &form, quit);
+            QTimer::singleShot(3000, &form, [] { QCoreApplication::exit(1); });
+            QCOMPARE(QCoreApplication::exec(), 0);
+        } else {
+            quit();
+        }
         QCOMPARE(requests_.size(), 1);
         QCOMPARE(requests_[0].Text, QStringLiteral("Are you sure you want to quit"));
         QVERIFY(requests_[0].Question);
+        QVERIFY(!requests_[0].Yes_Default);
         QCOMPARE(requests_[0].Icon, QMessageBox::Question);
-        QVERIFY(form.isVisible());  // No leaves everything as it was
+        QCOMPARE(form.isVisible(), !yes);
+        QCOMPARE(form.Parameters(1).Grid_Size_Text->text(), QStringLiteral("12.5"));
     }
 
     void enter_in_any_box_runs_calculate_temperature() {
