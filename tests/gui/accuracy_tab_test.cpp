@@ -3,6 +3,7 @@
 // ones, the iteration error and its view switch (the run's own table stays as
 // it was for the report), a table or picture click explaining a node, the
 // analytic curve of the wall and the note where there is none.
+#include <QCheckBox>
 #include <QComboBox>
 #include <QLabel>
 #include <QLegend>
@@ -10,14 +11,16 @@
 #include <QSlider>
 #include <QTabWidget>
 #include <QTableView>
+#include <QTimer>
 #include <QToolButton>
+#include <QToolTip>
 #include <QtTest>
 
 #include "../core/test_dialogs.h"
+#include "analysis/exact_solution.h"
 #include "gui_test_support.h"
 #include "input/run_driver.h"
 #include "output/accuracy_tab.h"
-#include "analysis/exact_solution.h"
 #include "output/output_form.h"
 #include "output/shaded_plot_panel.h"
 #include "output/temperature_chart.h"
@@ -209,19 +212,38 @@ class Accuracy_Tab_Test : public QObject {
         Save_Screenshot(&w, QStringLiteral("accuracy_transient.png"));
 
         // A node clicked on the picture is explained at the level the
-        // picture shows (the first level, one step on: t = 2 s), and the
-        // explanation comes to the front.
+        // picture shows (one step on: t = 2 s), not at the table's 12 s, and
+        // the explanation comes to the front.
         w.Output_Tab()->setCurrentIndex(1);
         Shaded_Plot_Panel* panel = w.Shaded_Panel();
         panel->Time_Slider()->setValue(0);
         panel->Forward_Button_Picture()->click();
         const Plate_Geometry g = panel->Plate_On_Screen();
-        QTest::mouseClick(panel, Qt::LeftButton, {},
-                          QPointF(g.X_Of_Node(3), g.Y_Of_Node(2)).toPoint());
+        const QPoint node = QPointF(g.X_Of_Node(3), g.Y_Of_Node(2)).toPoint();
+        QTest::mouseClick(panel, Qt::LeftButton, {}, node);
         QCOMPARE(w.Output_Tab()->currentIndex(), 2);
         QCOMPARE(tab->Level_List()->currentText(), QStringLiteral("t = 2 s"));
-        QVERIFY2(tab->Explain_Label()->text().contains(QStringLiteral("Node (3, 2)")),
+        QVERIFY2(tab->Explain_Label()->text().contains(QStringLiteral("T(3,2) at t = 2 s")),
                  qPrintable(tab->Explain_Label()->text()));
+
+        // While the picture plays, a click neither stops the play nor leaves
+        // its tab: the level on the screen then is explained beside it.
+        w.Output_Tab()->setCurrentIndex(1);
+        panel->Loop_Box()->setChecked(true);
+        QString seen;
+        QTimer::singleShot(300, panel, [&] {
+            QTest::mouseClick(panel, Qt::LeftButton, {}, node);
+            const QString at =
+                QStringLiteral("T(3,2) at t = %1 s").arg(2 * panel->Time_Slider()->value());
+            seen = QStringLiteral("%1 %2 %3 %4")
+                       .arg(panel->Playing())
+                       .arg(w.Output_Tab()->currentIndex())
+                       .arg(tab->Explain_Label()->text().contains(at))
+                       .arg(QToolTip::isVisible() && QToolTip::text().contains(at));
+            panel->Stop_Button_Picture()->click();
+        });
+        panel->Play_Button_Picture()->click();
+        QCOMPARE(seen, QStringLiteral("1 1 1 1"));
         w.hide();
     }
 };
