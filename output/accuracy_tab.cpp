@@ -1,5 +1,6 @@
 #include "output/accuracy_tab.h"
 
+#include <QCheckBox>
 #include <QComboBox>
 #include <QGroupBox>
 #include <QHBoxLayout>
@@ -99,6 +100,7 @@ Accuracy_Tab::Accuracy_Tab(Output_Form* form) : QWidget(form), form_(form) {
     outer->addWidget(scroll);
 
     connect(view_switch_, &QComboBox::currentIndexChanged, this, &Accuracy_Tab::Set_View);
+    connect(form_->Exact_Profile_Box(), &QCheckBox::toggled, this, &Accuracy_Tab::Redraw_Profile);
     connect(level_list_, &QComboBox::currentIndexChanged, this, [this] { Show_Balance(); });
     connect(form_->Table_View(), &QTableView::clicked, this,
             [this](const QModelIndex& i) { Explain_Cell(i.row() + 1, i.column() + 1); });
@@ -207,6 +209,17 @@ void Accuracy_Tab::Solve_Exact() {
     }
     error_->setText(Html(text).replace(QLatin1Char('\n'), QStringLiteral("<br>")));
     view_row_->setVisible(exact_solved_);
+}
+
+void Accuracy_Tab::Redraw_Profile() {
+    // The curve goes with the run's result and with the exact view; the
+    // difference view has none.
+    if (kind_ != Kind_Steady_1D || stores_ == nullptr || view_ == Difference_View) {
+        return;
+    }
+    const double* field =
+        view_ == Exact_View ? view_1d_.Temperature_1D.Data() : Steady_Field(*stores_, kind_);
+    Show_Analytic_Profile(form_->Chart_View(), Run_Grid(*problem_, *stores_, kind_), field);
 }
 
 std::string Accuracy_Tab::Level_Text(int level) const {

@@ -49,6 +49,8 @@ class Accuracy_Tab : public QWidget {
 
   private:
     void Show_Balance();
+    // The wall's exact profile on the chart, as "Exact profile" asks.
+    void Redraw_Profile();
     // Node (i, j) at time level `level` (read for the transient kinds only).
     void Explain_Node_At(int i, int j, int level);
     void Follow_Time_List();

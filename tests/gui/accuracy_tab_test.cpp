@@ -8,6 +8,7 @@
 #include <QLabel>
 #include <QLegend>
 #include <QLineSeries>
+#include <QSignalSpy>
 #include <QSlider>
 #include <QTabWidget>
 #include <QTableView>
@@ -130,6 +131,14 @@ class Accuracy_Tab_Test : public QObject {
         Solve(Start_Up(Kind_Steady_1D), r);
         Output_Form w;
         w.Load_Results(r.out, r.stores, r.p);
+        // The nodes alone until "Exact profile" is ticked; a later results
+        // window starts as it was left.
+        QVERIFY(!gui_test::Choices_Kept_Apart.path.empty());
+        QVERIFY(!w.Exact_Profile_Box()->isChecked());
+        QCOMPARE(w.Chart_View()->chart()->series().size(), 1);
+        QVERIFY(!w.Chart_View()->chart()->legend()->isVisible());
+        w.Exact_Profile_Box()->setChecked(true);
+        QVERIFY(Output_Form().Exact_Profile_Box()->isChecked());
         const QList<QAbstractSeries*> series = w.Chart_View()->chart()->series();
         QCOMPARE(series.size(), 2);
         QVERIFY(series[1]->name().startsWith(
@@ -165,6 +174,8 @@ class Accuracy_Tab_Test : public QObject {
                                               "steady profile, so no analytic curve is drawn."));
         QVERIFY(w.Accuracy_Page()->Error_Label()->text().contains(
             QStringLiteral("no unique solution")));
+        w.Exact_Profile_Box()->setChecked(false);
+        QVERIFY(note->isHidden());
     }
 
     void Transient_Wall_Row_Picks_The_Level() {
@@ -230,11 +241,12 @@ class Accuracy_Tab_Test : public QObject {
         // its tab: the level on the screen then is explained beside it.
         w.Output_Tab()->setCurrentIndex(1);
         panel->Loop_Box()->setChecked(true);
+        QSignalSpy drawn(panel, &Shaded_Plot_Panel::Frame_Drawn);
         QString seen;
         QTimer::singleShot(300, panel, [&] {
             QTest::mouseClick(panel, Qt::LeftButton, {}, node);
             const QString at =
-                QStringLiteral("T(3,2) at t = %1 s").arg(2 * panel->Time_Slider()->value());
+                QStringLiteral("T(3,2) at t = %1 s").arg(2 * drawn.last().at(0).toInt());
             seen = QStringLiteral("%1 %2 %3 %4")
                        .arg(panel->Playing())
                        .arg(w.Output_Tab()->currentIndex())
