@@ -13,10 +13,11 @@
 
 #include "bench/bench_figures.h"
 #include "bench/bench_run.h"
-#include "common/user_dialogs.h"
 #include "common/problem_definition.h"
+#include "common/user_dialogs.h"
 #include "input/run_driver.h"
 #include "output/output_form.h"
+#include "output/temperature_chart.h"
 #include "solvers/presentation.h"
 
 using namespace calorix;
@@ -179,5 +180,43 @@ void BM_Table_Peak_Memory_1D(benchmark::State& state) {
     }
 }
 BENCHMARK(BM_Table_Peak_Memory_1D)->Arg(32766)->Iterations(1)->Unit(benchmark::kMillisecond);
+
+// The graphical tab of a steady wall of `nodes` nodes painted: its chart, with
+// the exact profile (argument 1) or without it (0).  The store holds the
+// start-up wall's parabola, as a converged run would.
+void BM_Wall_Chart_Paint(benchmark::State& state) {
+    const int nodes = static_cast<int>(state.range(0));
+    Input_Form_State form = Initial_Form_State();
+    form.Kind = Kind_Steady_1D;
+    form.Tabs[0].X_Grid_Text = std::to_string(nodes);
+    Problem_Definition problem;
+    Initialize_Inputs(form, problem);
+    Initialize_Boundary_Conditions(form, problem);
+    Result_Stores stores;
+    Steady_1D_Store& s = stores.Steady_1D;
+    Dimension_Steady_1D(problem, stores);
+    s.Nodes_1D = static_cast<std::int16_t>(nodes);
+    for (int i = 1; i <= nodes; ++i) {
+        const double x = (i - 1) * 0.1;
+        s.X_Location_1D(i) = x;
+        s.Temperature_1D(i) = 200.0 + x * (0.5 - 0.002 * x);
+    }
+    Output_Form window;
+    // Set on the chart itself, so that the user's remembered choice stays.
+    window.Chart_View()->Set_Exact_Profile_Shown(state.range(1) == 1);
+    window.resize(1100, 720);
+    for (auto _ : state) {
+        Output_Model model;
+        model.Kind = Kind_Steady_1D;
+        Display_Steady_State_1D_Results(s, model);
+        model.Selected_Tab = 1;
+        window.Load_Results(model, stores, problem);
+        window.show();
+        QApplication::processEvents();
+        benchmark::DoNotOptimize(window.Chart_View()->grab());
+    }
+    Report(state, {.cells = static_cast<double>(nodes)});
+}
+BENCHMARK(BM_Wall_Chart_Paint)->Args({32767, 0})->Args({32767, 1})->Unit(benchmark::kMillisecond);
 
 }  // namespace

@@ -5,6 +5,8 @@
 #include <QFileInfo>
 #include <utility>
 
+#include "common/run_error.h"
+
 namespace calorix {
 
 namespace {
@@ -63,7 +65,12 @@ QString Ask_File_Name(QWidget* parent, const File_Dialog_Request& request) {
     if (shown.Initial_Directory.isEmpty()) {
         shown.Initial_Directory = Last_Folder();
     }
-    QString path = Hook() ? Hook()(shown) : Show_Dialog(parent, shown);
+    QString path;
+    {
+        // The dialog runs the event loop; whatever it raises stays its own.
+        const Float_Flags_Set_Aside caller_flags;
+        path = Hook() ? Hook()(shown) : Show_Dialog(parent, shown);
+    }
     if (path.isEmpty()) {
         return path;  // cancelled: the folder is not remembered either
     }

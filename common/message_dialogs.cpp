@@ -3,6 +3,8 @@
 #include <QGuiApplication>
 #include <utility>
 
+#include "common/run_error.h"
+
 namespace calorix {
 
 namespace {
@@ -13,6 +15,8 @@ Message_Hook& Hook() {
 }
 
 bool Show(QWidget* parent, const Message_Request& request) {
+    // A box is a return to the event loop, possibly in the middle of a run.
+    const Float_Flags_Set_Aside run_flags;
     if (Hook()) {
         return Hook()(request);
     }

@@ -19,4 +19,13 @@ void Check_Float_Faults() {
     }
 }
 
+Float_Flags_Set_Aside::Float_Flags_Set_Aside() {
+    std::fegetenv(&saved_);
+    std::feclearexcept(FE_ALL_EXCEPT);
+}
+
+Float_Flags_Set_Aside::~Float_Flags_Set_Aside() {
+    std::fesetenv(&saved_);
+}
+
 }  // namespace calorix

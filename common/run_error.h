@@ -3,6 +3,7 @@
 // conversion that leaves its range, an index outside a store, or floating-point
 // overflow.  Everything between the start of a kind's branch of the run and the
 // end of the run unwinds to the run driver, which reports a single message.
+#include <cfenv>
 #include <stdexcept>
 #include <string>
 
@@ -24,5 +25,22 @@ void Clear_Float_Faults();
 // Throws Run_Error when an overflow, a division by zero or an invalid operation
 // has happened since the flags were last cleared.
 void Check_Float_Faults();
+
+// Keeps the floating-point flags of a run away from code that runs while the
+// run waits for the user: a question box runs the event loop, and painting,
+// styles and timers there may raise the invalid or overflow flag of their
+// own.  On creation the environment is saved and the flags cleared; on
+// destruction the saved environment comes back, so that Check_Float_Faults
+// after the answer sees only what the run's own arithmetic raised.
+class Float_Flags_Set_Aside {
+  public:
+    Float_Flags_Set_Aside();
+    ~Float_Flags_Set_Aside();
+    Float_Flags_Set_Aside(const Float_Flags_Set_Aside&) = delete;
+    Float_Flags_Set_Aside& operator=(const Float_Flags_Set_Aside&) = delete;
+
+  private:
+    std::fenv_t saved_;
+};
 
 }  // namespace calorix

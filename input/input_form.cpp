@@ -2,6 +2,7 @@
 
 #include <QAction>
 #include <QApplication>
+#include <QCloseEvent>
 #include <QFormLayout>
 #include <QGridLayout>
 #include <QGroupBox>
@@ -19,8 +20,8 @@
 #include <QVBoxLayout>
 #include <exception>
 
-#include "common/run_error.h"
 #include "common/message_dialogs.h"
+#include "common/run_error.h"
 #include "input/run_driver.h"
 #include "output/output_form.h"
 
@@ -405,10 +406,20 @@ void D12_Input_Form::OK_Command_Click() {
 }
 
 void D12_Input_Form::Exit_Command_Click() {
-    if (Ask_Calorix_Question(this, QStringLiteral("Are you sure you want to quit"),
-                             QMessageBox::Question, false)) {
-        QApplication::exit(0);
+    // Through the close event, so that the title bar's close button and
+    // Alt+F4 ask the same question as the menu.
+    close();
+}
+
+void D12_Input_Form::closeEvent(QCloseEvent* e) {
+    if (!Ask_Calorix_Question(this, QStringLiteral("Are you sure you want to quit"),
+                              QMessageBox::Question, false)) {
+        e->ignore();  // No: the typed problem stays as it is
+        return;
     }
+    e->accept();
+    // Yes ends the application at once, whatever other window is open.
+    QApplication::exit(0);
 }
 
 bool D12_Input_Form::event(QEvent* e) {

@@ -6,8 +6,8 @@
 #include <array>
 #include <memory>
 
-#include "common/problem_definition.h"
 #include "common/output_model.h"
+#include "common/problem_definition.h"
 #include "solvers/result_stores.h"
 
 class QAction;
@@ -111,6 +111,8 @@ class D12_Input_Form : public QMainWindow {
 
   protected:
     bool event(QEvent* e) override;
+    // Closing the window is quitting: it asks as the Exit command does.
+    void closeEvent(QCloseEvent* e) override;
 
   private:
     void Build_Menus();

@@ -1,5 +1,6 @@
 #include "output/accuracy_tab.h"
 
+#include <QCheckBox>
 #include <QComboBox>
 #include <QGroupBox>
 #include <QHBoxLayout>
@@ -8,14 +9,15 @@
 #include <QScrollArea>
 #include <QTabWidget>
 #include <QTableView>
+#include <QToolTip>
 #include <QVBoxLayout>
 #include <cmath>
 
-#include "common/number_text.h"
-#include "output/analytic_curve.h"
 #include "analysis/exact_solution.h"
 #include "analysis/heat_balance.h"
 #include "analysis/node_equation.h"
+#include "common/number_text.h"
+#include "output/analytic_curve.h"
 #include "output/output_form.h"
 #include "output/shaded_plot_panel.h"
 #include "output/temperature_chart.h"
@@ -98,23 +100,16 @@ Accuracy_Tab::Accuracy_Tab(Output_Form* form) : QWidget(form), form_(form) {
     outer->addWidget(scroll);
 
     connect(view_switch_, &QComboBox::currentIndexChanged, this, &Accuracy_Tab::Set_View);
+    connect(form_->Exact_Profile_Box(), &QCheckBox::toggled, this, &Accuracy_Tab::Redraw_Profile);
     connect(level_list_, &QComboBox::currentIndexChanged, this, [this] { Show_Balance(); });
     connect(form_->Table_View(), &QTableView::clicked, this,
             [this](const QModelIndex& i) { Explain_Cell(i.row() + 1, i.column() + 1); });
     // A node clicked on the picture is explained at the level the picture
-    // shows, and the explanation is brought forward.
+    // shows.
     connect(form_->Shaded_Panel(), &Shaded_Plot_Panel::Frame_Drawn, this,
             [this](int level) { picture_level_ = level; });
-    connect(form_->Shaded_Panel(), &Shaded_Plot_Panel::Node_Clicked, this, [this](int i, int j) {
-        if (kind_ == Kind_Transient_2D) {
-            const int k = level_list_->findData(picture_level_);
-            if (k >= 0) {
-                level_list_->setCurrentIndex(k);
-            }
-        }
-        Explain_Cell(j, i);
-        form_->Output_Tab()->setCurrentWidget(this);
-    });
+    connect(form_->Shaded_Panel(), &Shaded_Plot_Panel::Node_Clicked, this,
+            &Accuracy_Tab::Explain_Picture_Node);
     connect(form_->Output_Tab(), &QTabWidget::currentChanged, this, [this] {
         if (form_->Output_Tab()->currentWidget() == this) {
             Solve_Exact();
@@ -216,6 +211,17 @@ void Accuracy_Tab::Solve_Exact() {
     view_row_->setVisible(exact_solved_);
 }
 
+void Accuracy_Tab::Redraw_Profile() {
+    // The curve goes with the run's result and with the exact view; the
+    // difference view has none.
+    if (kind_ != Kind_Steady_1D || stores_ == nullptr || view_ == Difference_View) {
+        return;
+    }
+    const double* field =
+        view_ == Exact_View ? view_1d_.Temperature_1D.Data() : Steady_Field(*stores_, kind_);
+    Show_Analytic_Profile(form_->Chart_View(), Run_Grid(*problem_, *stores_, kind_), field);
+}
+
 std::string Accuracy_Tab::Level_Text(int level) const {
     return "t = " + General_Text((level - First_Level(kind_)) * problem_->Time_Step) + " s";
 }
@@ -299,28 +305,53 @@ void Accuracy_Tab::Explain_Cell(int row, int col) {
     if (stores_ == nullptr) {
         return;
     }
+    const bool plate = kind_ == Kind_Steady_2D || kind_ == Kind_Transient_2D;
+    int level = 0;
+    if (kind_ == Kind_Transient_1D) {
+        level = row;  // row n holds level n
+        const QSignalBlocker b(level_list_);
+        level_list_->setCurrentIndex(level_list_->findData(level));
+        Show_Balance();
+    } else if (kind_ == Kind_Transient_2D) {
+        // The table shows the level of its time list.
+        level = Time_Text_Level(stores_->Transient_2D, problem_->Time_Step,
+                                form_->Time_List()->currentText().toStdString());
+    }
+    Explain_Node_At(col, plate ? row : 1, level);
+}
+
+void Accuracy_Tab::Explain_Picture_Node(int i, int j) {
+    if (stores_ == nullptr) {
+        return;
+    }
+    // The level the picture shows, which a play moves on and the table's
+    // time list does not follow.
+    const int k = level_list_->findData(picture_level_);
+    if (kind_ == Kind_Transient_2D && k >= 0) {
+        level_list_->setCurrentIndex(k);
+    }
+    Explain_Node_At(i, j, picture_level_);
+    Shaded_Plot_Panel* panel = form_->Shaded_Panel();
+    if (panel->Playing()) {
+        // Leaving the picture's tab would end the play: the explanation
+        // shows in place, beside the click.
+        const Plate_Geometry g = panel->Plate_On_Screen();
+        const QPoint at = QPointF(g.X_Of_Node(i), g.Y_Of_Node(j)).toPoint();
+        QToolTip::showText(panel->mapToGlobal(at), explain_->text(), panel);
+    } else {
+        form_->Output_Tab()->setCurrentWidget(this);
+    }
+}
+
+void Accuracy_Tab::Explain_Node_At(int i, int j, int level) {
     const Fd_Grid g = Run_Grid(*problem_, *stores_, kind_);
-    int i = col;
-    int j = kind_ == Kind_Steady_2D || kind_ == Kind_Transient_2D ? row : 1;
     const double* field = nullptr;
     const double* old = nullptr;
     std::string level_text;
     if (g.Transient()) {
-        int level = Level();
-        if (kind_ == Kind_Transient_1D) {
-            level = row;  // row n holds level n
-        } else {
-            level = Time_Text_Level(stores_->Transient_2D, problem_->Time_Step,
-                                    form_->Time_List()->currentText().toStdString());
-        }
         field = Level_Field(*stores_, kind_, level);
         old = level > First_Level(kind_) ? Level_Field(*stores_, kind_, level - 1) : nullptr;
         level_text = "at " + Level_Text(level);
-        if (kind_ == Kind_Transient_1D) {
-            const QSignalBlocker b(level_list_);
-            level_list_->setCurrentIndex(level_list_->findData(level));
-            Show_Balance();
-        }
     } else {
         field = Steady_Field(*stores_, kind_);
     }

@@ -8,8 +8,8 @@
 #include <QWidget>
 #include <string>
 
-#include "common/problem_definition.h"
 #include "common/output_model.h"
+#include "common/problem_definition.h"
 #include "solvers/result_stores.h"
 
 class QComboBox;
@@ -33,6 +33,10 @@ class Accuracy_Tab : public QWidget {
     // The node behind a cell of the results table (row, column of the table,
     // headers counted).
     void Explain_Cell(int row, int col);
+    // The node clicked on the picture, at the level the picture shows: the
+    // explanation comes to the front, or, while the picture plays, shows
+    // beside the click on the picture's own tab.
+    void Explain_Picture_Node(int i, int j);
     // Table and picture (or chart) show the Gauss-Seidel result, the exact
     // solution of the node equations or their difference.
     void Set_View(int view);
@@ -45,6 +49,10 @@ class Accuracy_Tab : public QWidget {
 
   private:
     void Show_Balance();
+    // The wall's exact profile on the chart, as "Exact profile" asks.
+    void Redraw_Profile();
+    // Node (i, j) at time level `level` (read for the transient kinds only).
+    void Explain_Node_At(int i, int j, int level);
     void Follow_Time_List();
     int Level() const;
     std::string Level_Text(int level) const;

@@ -34,6 +34,10 @@ void Clear_Analytic_Profile(Temperature_Chart* chart) {
 std::string Show_Analytic_Profile(Temperature_Chart* chart, const Fd_Grid& g, const double* field) {
     Clear_Analytic_Profile(chart);
     const Analytic_Profile a = Wall_Profile(g);
+    if (!chart->Exact_Profile_Shown()) {
+        // Not asked for on the chart: only its words are wanted.
+        return a.unique ? Profile_Legend(Profile_Difference(g, a, field)) : a.note;
+    }
     if (!a.unique) {
         auto* note = chart->findChild<QLabel*>(Note_Name);
         if (note == nullptr) {
@@ -62,7 +66,9 @@ std::string Show_Analytic_Profile(Temperature_Chart* chart, const Fd_Grid& g, co
     QList<QPointF> points;
     double lo = chart->Value_Axis()->min();
     double hi = chart->Value_Axis()->max();
-    for (const auto& [x, t] : Profile_Curve(a, 40 * (g.nx - 1))) {
+    // A smooth parabola: two samples a pixel column draw it exactly.
+    const int samples = std::min(40 * (g.nx - 1), 2 * chart->Drawn_Columns());
+    for (const auto& [x, t] : Profile_Curve(a, samples)) {
         points.append(QPointF(1.0 + x / g.dx, t));
         lo = std::min(lo, t);
         hi = std::max(hi, t);

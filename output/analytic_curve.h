@@ -8,8 +8,9 @@ namespace calorix {
 
 class Temperature_Chart;
 
-// Draws the curve for the steady wall of `g` whose stored nodes are `field`.
-// Returns the text shown: the curve's legend, or the note.
+// Draws the curve for the steady wall of `g` whose stored nodes are `field`,
+// when the chart is to show it.  Returns the text of the curve's legend, or
+// the note, either way.
 std::string Show_Analytic_Profile(Temperature_Chart* chart, const Fd_Grid& g, const double* field);
 // Takes the curve, the note and the legend off the chart.
 void Clear_Analytic_Profile(Temperature_Chart* chart);

@@ -3,6 +3,7 @@
 #include "output/input_sketch.h"
 #include "output/shaded_plot_panel.h"
 
+#include <QCheckBox>
 #include <QComboBox>
 #include <QEvent>
 #include <QFormLayout>
@@ -183,6 +184,7 @@ void Output_Form::Apply_Model() {
     }
     const bool chart_kind = kind == Kind_Steady_1D || kind == Kind_Transient_1D;
     plot_frame_->setVisible(chart_kind);
+    exact_profile_box_->setVisible(kind == Kind_Steady_1D);
     shaded_host_->setVisible(!chart_kind);
     {
         const QSignalBlocker block(output_tab_);

@@ -7,10 +7,11 @@
 #include <array>
 #include <cstdint>
 
-#include "common/problem_definition.h"
 #include "common/output_model.h"
+#include "common/problem_definition.h"
 #include "solvers/result_stores.h"
 
+class QCheckBox;
 class QComboBox;
 class QGroupBox;
 class QLabel;
@@ -73,6 +74,8 @@ class Output_Form : public QDialog {
     QLabel* Table_Corner() const { return table_corner_; }
     Temperature_Chart* Chart_View() const { return chart_; }
     QPushButton* Save_Chart_Command() const { return save_chart_command_; }
+    // "Exact profile", on the chart of a steady wall only.
+    QCheckBox* Exact_Profile_Box() const { return exact_profile_box_; }
     QComboBox* Time_List() const { return time_list_; }
     QComboBox* Distance_List() const { return distance_list_; }
     QPushButton* Close_Command() const { return close_command_; }
@@ -139,6 +142,7 @@ class Output_Form : public QDialog {
     QComboBox* distance_list_ = nullptr;
     Temperature_Chart* chart_ = nullptr;
     QPushButton* save_chart_command_ = nullptr;
+    QCheckBox* exact_profile_box_ = nullptr;
     QWidget* shaded_host_ = nullptr;
     Shaded_Plot_Panel* shaded_panel_ = nullptr;
 

@@ -1,5 +1,6 @@
 #include "output/output_form.h"
 
+#include <QCheckBox>
 #include <QComboBox>
 #include <QEvent>
 #include <QFormLayout>
@@ -21,6 +22,7 @@
 
 #include "common/number_text.h"
 #include "output/input_sketch.h"
+#include "output/remembered_choices.h"
 #include "output/results_table_view.h"
 #include "output/shaded_plot_panel.h"
 #include "output/temperature_chart.h"
@@ -205,11 +207,24 @@ QWidget* Output_Form::Build_Graphical_Tab() {
     chart_ = new Temperature_Chart(plot_frame_);
     chart_->setMinimumHeight(300);
     pv->addWidget(chart_, 1);
+    auto* chart_row = new QHBoxLayout;
+    // The wall's exact continuous profile over the nodes, for a steady wall:
+    // off at first, as the chart is the nodes' curve.
+    exact_profile_box_ = new QCheckBox(QStringLiteral("Exact profile"), plot_frame_);
+    exact_profile_box_->setToolTip(
+        QStringLiteral("Draw the exact continuous temperature profile of the wall"));
+    Remember_Check_Box(exact_profile_box_, QStringLiteral("chart/exact_profile"));
+    chart_->Set_Exact_Profile_Shown(exact_profile_box_->isChecked());
+    connect(exact_profile_box_, &QCheckBox::toggled, chart_,
+            &Temperature_Chart::Set_Exact_Profile_Shown);
+    chart_row->addWidget(exact_profile_box_);
+    chart_row->addStretch(1);
     save_chart_command_ = new QPushButton(QStringLiteral("Save Chart…"), plot_frame_);
     save_chart_command_->setAutoDefault(false);
     connect(save_chart_command_, &QPushButton::clicked, chart_,
             &Temperature_Chart::Save_Chart_Command_Click);
-    pv->addWidget(save_chart_command_, 0, Qt::AlignRight);
+    chart_row->addWidget(save_chart_command_);
+    pv->addLayout(chart_row);
     v->addWidget(plot_frame_, 1);
 
     // The shaded picture goes into this host; the second input copy waits

@@ -19,6 +19,7 @@
 #include "common/problem_definition.h"
 #include "output/animation_schedule.h"
 #include "output/max_min_temp_dialog.h"
+#include "output/remembered_choices.h"
 #include "solvers/presentation.h"
 
 namespace calorix {
@@ -72,7 +73,9 @@ Shaded_Plot_Panel::Shaded_Plot_Panel(QWidget* parent)
     host_layout->setContentsMargins(0, 0, 0, 0);
     host_layout->addStretch(1);
     fit_box_ = new QCheckBox(QStringLiteral("Fit to window"), input_host_);
-    fit_box_->setChecked(true);
+    // Off at first: a picture cell is Resolution pixels until the user
+    // asks for more.
+    Remember_Check_Box(fit_box_, QStringLiteral("picture/fit_to_window"));
     fit_box_->setToolTip(QStringLiteral("Enlarge the picture by whole factors to fill the window"));
     isotherms_box_ = new QCheckBox(QStringLiteral("Isotherms"), input_host_);
     isotherms_box_->setToolTip(

@@ -96,17 +96,21 @@ void Shaded_Plot_Panel::mouseMoveEvent(QMouseEvent* event) {
     QWidget::mouseMoveEvent(event);
 }
 
-void Shaded_Plot_Panel::mousePressEvent(QMouseEvent* event) {
+void Shaded_Plot_Panel::mouseReleaseEvent(QMouseEvent* event) {
+    // On release, as a click ends, and kept from the windows around: what
+    // the click brings up (a tip over the picture) stays up.
     if (event->button() == Qt::LeftButton) {
         if (const Node_Plane* t = Field_On_Display()) {
             const QPointF at = event->position();
             const Probe_Reading r = Probe_At(Plate_On_Screen(), at.x(), at.y(), *t);
             if (r.Inside) {
+                event->accept();
                 emit Node_Clicked(r.I, r.J);
+                return;
             }
         }
     }
-    QWidget::mousePressEvent(event);
+    QWidget::mouseReleaseEvent(event);
 }
 
 void Shaded_Plot_Panel::leaveEvent(QEvent* event) {

@@ -4,12 +4,14 @@
 #include <QLineSeries>
 #include <QList>
 #include <QPointF>
+#include <QScreen>
 #include <QSet>
 #include <QValueAxis>
 #include <algorithm>
 
 #include "common/file_dialogs.h"
 #include "common/message_dialogs.h"
+#include "output/curve_thinning.h"
 
 namespace calorix {
 
@@ -57,6 +59,12 @@ void Temperature_Chart::Save_Chart_Command_Click() {
     }
 }
 
+int Temperature_Chart::Drawn_Columns() const {
+    // The plot is never wider than the screen it is on.
+    const QScreen* s = screen();
+    return s != nullptr ? s->size().width() : 1920;
+}
+
 bool Temperature_Chart::Save_Png(const QString& path) {
     return grab().save(path, "PNG");
 }
@@ -67,16 +75,17 @@ void Temperature_Chart::Draw(const Chart_Data& data) {
     axis_x_->setTitleText(QString::fromStdString(data.Category_Title));
 
     const int n = data.Point_Count();
-    // Point k (1-based) sits at x = k; the labels say what k stands for.
+    // Point k (1-based) sits at x = k; the labels say what k stands for.  A
+    // curve of more points than the screen has columns is drawn from a few
+    // points a column, its extremes among them.
     QList<QPointF> points;
-    points.reserve(n);
     double lo = 0;
     double hi = 0;
-    for (int k = 1; k <= n; ++k) {
-        const double v = data.Values[static_cast<std::size_t>(k - 1)];
-        points.append(QPointF(k, v));
-        lo = k == 1 ? v : std::min(lo, v);
-        hi = k == 1 ? v : std::max(hi, v);
+    for (int index : Thinned_Points(data.Values, Drawn_Columns())) {
+        const double v = data.Values[static_cast<std::size_t>(index)];
+        points.append(QPointF(index + 1, v));
+        lo = points.size() == 1 ? v : std::min(lo, v);
+        hi = points.size() == 1 ? v : std::max(hi, v);
     }
     series_->replace(points);
     // Markers help on a short curve and only clutter a long one.

@@ -28,6 +28,14 @@ class Temperature_Chart : public QChartView {
     // Writes the chart as a PNG picture; false when the file cannot be written.
     bool Save_Png(const QString& path);
 
+    // How many columns a curve is drawn over: one point or a few per pixel
+    // are all the eye can see.
+    int Drawn_Columns() const;
+
+    // Whether the wall's exact profile is drawn over the nodes' curve.
+    void Set_Exact_Profile_Shown(bool shown) { exact_profile_shown_ = shown; }
+    bool Exact_Profile_Shown() const { return exact_profile_shown_; }
+
     QLineSeries* Series() const { return series_; }
     QCategoryAxis* Category_Axis() const { return axis_x_; }
     QValueAxis* Value_Axis() const { return axis_y_; }
@@ -36,6 +44,7 @@ class Temperature_Chart : public QChartView {
     QLineSeries* series_ = nullptr;
     QCategoryAxis* axis_x_ = nullptr;
     QValueAxis* axis_y_ = nullptr;
+    bool exact_profile_shown_ = false;
 };
 
 }  // namespace calorix

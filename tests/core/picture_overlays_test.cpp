@@ -1,13 +1,15 @@
 // What is drawn over the shaded picture and when its frames are shown:
 // isotherms, the frame schedule of the animation, the zoom, the axes, the
-// sides' conditions and the probe.
+// sides' conditions and the probe; and the points a long chart curve keeps.
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <cmath>
 #include <vector>
 
 #include "common/problem_definition.h"
 #include "output/animation_schedule.h"
+#include "output/curve_thinning.h"
 #include "output/isotherms.h"
 #include "output/plate_geometry.h"
 #include "plane_support.h"
@@ -252,4 +254,42 @@ TEST(PlateGeometry, ProbeReadsTheNearestNodeUnderTheMouse) {
     EXPECT_EQ(Probe_At(g, 302 + 8.5 * 6, 107 + 20.5 * 6, t).Text,
               "x = 0.02 m   y = 0.05 m   node (3, 6)   T = 306.00 C");
     EXPECT_DOUBLE_EQ(g.X_Of_Node(3), 302 + 8.5 * 6);
+}
+
+// -- Chart curve thinning ------------------------------------------------------
+
+TEST(Chart_Thinning, KeepsFirstExtremesAndLastOfEachColumn) {
+    struct Case {
+        std::vector<double> values;
+        int columns;
+        std::vector<int> kept;
+    };
+    const Case cases[] = {
+        // Four points a column or fewer: all of them.
+        {{1, 2, 3, 4, 5, 6, 7, 8}, 2, {0, 1, 2, 3, 4, 5, 6, 7}},
+        // One column: first, highest 9, lowest -4, last.
+        {{3, 9, -4, 2, 6}, 1, {0, 1, 2, 4}},
+        // Columns 0..3 and 4..8: the second keeps its first lowest 1 (index
+        // 5) and its highest 8, not the other 1s.
+        {{0, 5, -3, 2, 7, 1, 1, 8, 1}, 2, {0, 1, 2, 3, 4, 5, 7, 8}},
+    };
+    for (const Case& c : cases) {
+        EXPECT_EQ(Thinned_Points(c.values, c.columns), c.kept) << c.values.size();
+    }
+    // A 32767-node wall on a 1366-pixel screen: at most four points a
+    // column, and a one-node spike and dip are still drawn.
+    std::vector<double> wall(32767);
+    for (std::size_t k = 0; k < wall.size(); ++k) {
+        wall[k] = std::sin(0.001 * static_cast<double>(k));
+    }
+    wall[12345] = 1000;
+    wall[20001] = -1000;
+    const std::vector<int> kept = Thinned_Points(wall, 1366);
+    EXPECT_LE(kept.size(), 4u * 1366u);
+    EXPECT_EQ(kept.front(), 0);
+    EXPECT_EQ(kept.back(), 32766);
+    EXPECT_TRUE(std::is_sorted(kept.begin(), kept.end()));
+    for (int extreme : {12345, 20001}) {
+        EXPECT_TRUE(std::count(kept.begin(), kept.end(), extreme) == 1) << extreme;
+    }
 }

@@ -3,21 +3,25 @@
 // ones, the iteration error and its view switch (the run's own table stays as
 // it was for the report), a table or picture click explaining a node, the
 // analytic curve of the wall and the note where there is none.
+#include <QCheckBox>
 #include <QComboBox>
 #include <QLabel>
 #include <QLegend>
 #include <QLineSeries>
+#include <QSignalSpy>
 #include <QSlider>
 #include <QTabWidget>
 #include <QTableView>
+#include <QTimer>
 #include <QToolButton>
+#include <QToolTip>
 #include <QtTest>
 
 #include "../core/test_dialogs.h"
+#include "analysis/exact_solution.h"
 #include "gui_test_support.h"
 #include "input/run_driver.h"
 #include "output/accuracy_tab.h"
-#include "analysis/exact_solution.h"
 #include "output/output_form.h"
 #include "output/shaded_plot_panel.h"
 #include "output/temperature_chart.h"
@@ -127,6 +131,14 @@ class Accuracy_Tab_Test : public QObject {
         Solve(Start_Up(Kind_Steady_1D), r);
         Output_Form w;
         w.Load_Results(r.out, r.stores, r.p);
+        // The nodes alone until "Exact profile" is ticked; a later results
+        // window starts as it was left.
+        QVERIFY(!gui_test::Choices_Kept_Apart.path.empty());
+        QVERIFY(!w.Exact_Profile_Box()->isChecked());
+        QCOMPARE(w.Chart_View()->chart()->series().size(), 1);
+        QVERIFY(!w.Chart_View()->chart()->legend()->isVisible());
+        w.Exact_Profile_Box()->setChecked(true);
+        QVERIFY(Output_Form().Exact_Profile_Box()->isChecked());
         const QList<QAbstractSeries*> series = w.Chart_View()->chart()->series();
         QCOMPARE(series.size(), 2);
         QVERIFY(series[1]->name().startsWith(
@@ -162,6 +174,8 @@ class Accuracy_Tab_Test : public QObject {
                                               "steady profile, so no analytic curve is drawn."));
         QVERIFY(w.Accuracy_Page()->Error_Label()->text().contains(
             QStringLiteral("no unique solution")));
+        w.Exact_Profile_Box()->setChecked(false);
+        QVERIFY(note->isHidden());
     }
 
     void Transient_Wall_Row_Picks_The_Level() {
@@ -209,19 +223,39 @@ class Accuracy_Tab_Test : public QObject {
         Save_Screenshot(&w, QStringLiteral("accuracy_transient.png"));
 
         // A node clicked on the picture is explained at the level the
-        // picture shows (the first level, one step on: t = 2 s), and the
-        // explanation comes to the front.
+        // picture shows (one step on: t = 2 s), not at the table's 12 s, and
+        // the explanation comes to the front.
         w.Output_Tab()->setCurrentIndex(1);
         Shaded_Plot_Panel* panel = w.Shaded_Panel();
         panel->Time_Slider()->setValue(0);
         panel->Forward_Button_Picture()->click();
         const Plate_Geometry g = panel->Plate_On_Screen();
-        QTest::mouseClick(panel, Qt::LeftButton, {},
-                          QPointF(g.X_Of_Node(3), g.Y_Of_Node(2)).toPoint());
+        const QPoint node = QPointF(g.X_Of_Node(3), g.Y_Of_Node(2)).toPoint();
+        QTest::mouseClick(panel, Qt::LeftButton, {}, node);
         QCOMPARE(w.Output_Tab()->currentIndex(), 2);
         QCOMPARE(tab->Level_List()->currentText(), QStringLiteral("t = 2 s"));
-        QVERIFY2(tab->Explain_Label()->text().contains(QStringLiteral("Node (3, 2)")),
+        QVERIFY2(tab->Explain_Label()->text().contains(QStringLiteral("T(3,2) at t = 2 s")),
                  qPrintable(tab->Explain_Label()->text()));
+
+        // While the picture plays, a click neither stops the play nor leaves
+        // its tab: the level on the screen then is explained beside it.
+        w.Output_Tab()->setCurrentIndex(1);
+        panel->Loop_Box()->setChecked(true);
+        QSignalSpy drawn(panel, &Shaded_Plot_Panel::Frame_Drawn);
+        QString seen;
+        QTimer::singleShot(300, panel, [&] {
+            QTest::mouseClick(panel, Qt::LeftButton, {}, node);
+            const QString at =
+                QStringLiteral("T(3,2) at t = %1 s").arg(2 * drawn.last().at(0).toInt());
+            seen = QStringLiteral("%1 %2 %3 %4")
+                       .arg(panel->Playing())
+                       .arg(w.Output_Tab()->currentIndex())
+                       .arg(tab->Explain_Label()->text().contains(at))
+                       .arg(QToolTip::isVisible() && QToolTip::text().contains(at));
+            panel->Stop_Button_Picture()->click();
+        });
+        panel->Play_Button_Picture()->click();
+        QCOMPARE(seen, QStringLiteral("1 1 1 1"));
         w.hide();
     }
 };

@@ -1,6 +1,7 @@
 // Small helpers the window suites share: screenshots for a look by eye,
-// combo-box items, file bytes, the results table as seen, and a run driven
-// through the input window's "Calculate Temperature".
+// combo-box items, file bytes, the results table as seen, a run driven
+// through the input window's "Calculate Temperature", and remembered window
+// choices kept away from the user's own.
 #pragma once
 
 #include <QApplication>
@@ -11,12 +12,35 @@
 #include <QTableView>
 #include <QTimer>
 #include <QtTest>
+#include <cstdlib>
+#include <filesystem>
 #include <functional>
+#include <string>
 
 #include "input/input_form.h"
 #include "output/output_form.h"
 
 namespace calorix::gui_test {
+
+// Every suite remembers the windows' choices (fit to window, exact profile)
+// in an empty configuration folder of its own: it starts from the defaults
+// and leaves the user's choices alone.  Set before main with no call into Qt,
+// which must not read the locale before a suite sets it.
+struct Choices_Folder {
+    std::string path;
+    Choices_Folder() {
+        std::string name = (std::filesystem::temp_directory_path() / "calorix-choices-XXXXXX");
+        if (::mkdtemp(name.data()) != nullptr) {
+            path = name;
+            ::setenv("XDG_CONFIG_HOME", path.c_str(), 1);
+        }
+    }
+    ~Choices_Folder() {
+        std::error_code ignored;
+        std::filesystem::remove_all(path, ignored);
+    }
+};
+inline const Choices_Folder Choices_Kept_Apart;
 
 // Writes a picture of `w` into $CALORIX_SCREENSHOT_DIR when it is set.
 inline void Save_Screenshot(QWidget* w, const QString& name) {

@@ -5,16 +5,19 @@
 #include <QGuiApplication>
 #include <QLineEdit>
 #include <QMenuBar>
+#include <QMessageBox>
 #include <QPushButton>
 #include <QRadioButton>
 #include <QTabWidget>
 #include <QTimer>
 #include <QtTest>
+#include <cfenv>
 #include <stdexcept>
 
+#include "common/file_dialogs.h"
+#include "common/message_dialogs.h"
 #include "gui_test_support.h"
 #include "input/input_form.h"
-#include "common/message_dialogs.h"
 
 using namespace calorix;
 using calorix::gui_test::Save_Screenshot;
@@ -35,6 +38,12 @@ class Input_Form_Test : public QObject {
                 w->close();
             }
         });
+    }
+    // 0/0, as painting or a style inside a dialog's event loop may compute.
+    static void Raise_Invalid() {
+        volatile double zero = 0.0;
+        volatile double invalid = zero / zero;
+        (void)invalid;
     }
     // Clicks a radio button on its indicator, as a user would.
     static void Click(QRadioButton* b) {
@@ -142,15 +151,41 @@ class Input_Form_Test : public QObject {
         QCOMPARE(form.Side(7).BC_Frame->title(), QStringLiteral("Bottom BC"));
     }
 
+    // The Exit command and a close of the window (title bar, Alt+F4) ask
+    // the same question; No leaves the window and what is typed in it, Yes
+    // ends the application's event loop.
+    void quitting_asks_first_data() {
+        QTest::addColumn<bool>("by_menu");
+        QTest::addColumn<bool>("yes");
+        QTest::newRow("Exit, No") << true << false;
+        QTest::newRow("close, No") << false << false;
+        QTest::newRow("Exit, Yes") << true << true;
+        QTest::newRow("close, Yes") << false << true;
+    }
     void quitting_asks_first() {
+        QFETCH(bool, by_menu);
+        QFETCH(bool, yes);
+        answer_ = yes;
         D12_Input_Form form;
         form.show();
-        form.Exit_Command->trigger();
+        form.Parameters(1).Grid_Size_Text->setText(QStringLiteral("12.5"));
+        const auto quit = [&] { by_menu ? form.Exit_Command->trigger() : (void)form.close(); };
+        if (yes) {
+            // Inside the application's own loop, which Yes must end (exit
+            // code 0; the later timer's 1 means that nothing ended it).
+            QTimer::singleShot(0, &form, quit);
+            QTimer::singleShot(3000, &form, [] { QCoreApplication::exit(1); });
+            QCOMPARE(QCoreApplication::exec(), 0);
+        } else {
+            quit();
+        }
         QCOMPARE(requests_.size(), 1);
         QCOMPARE(requests_[0].Text, QStringLiteral("Are you sure you want to quit"));
         QVERIFY(requests_[0].Question);
+        QVERIFY(!requests_[0].Yes_Default);
         QCOMPARE(requests_[0].Icon, QMessageBox::Question);
-        QVERIFY(form.isVisible());  // No leaves everything as it was
+        QCOMPARE(form.isVisible(), !yes);
+        QCOMPARE(form.Parameters(1).Grid_Size_Text->text(), QStringLiteral("12.5"));
     }
 
     void enter_in_any_box_runs_calculate_temperature() {
@@ -169,25 +204,127 @@ class Input_Form_Test : public QObject {
         QVERIFY(requests_.isEmpty());
     }
 
-    void stability_questions_default_to_yes_and_any_failure_ends_the_run() {
+    // The questions of both transient kinds while the box itself raises the
+    // invalid flag (as painting and styles in its event loop may): No ends
+    // the run at once with nothing more shown and no results window; Yes
+    // goes on to the next question and then runs.  The 1-D wall (0.5 cm,
+    // 9 nodes, k 43, alpha 1.172e-5, 2 s, convection h 200 both sides) has
+    // F0 = 1.172e-5 * 2 / 0.005^2 = 0.9376 and Bi = 200 * 0.005 / 43 =
+    // 0.0233, so all three conditions fail (1.875, 1.919, 1.919).  The 2-D
+    // plate (1 cm, 10 s, k 3, top h 200) has F = 0.2344, 4F = 0.9376 and
+    // Bi_Top = 0.667: only condition 7 fails (1.25).
+    void stability_answers_are_kept_whatever_the_box_raises_data() {
+        QTest::addColumn<int>("kind");
+        QTest::addColumn<QList<bool>>("answers");
+        QTest::addColumn<bool>("real_box");
+        using Answers = QList<bool>;
+        QTest::newRow("1-D No") << 2 << Answers{false} << false;
+        QTest::newRow("1-D Yes No") << 2 << Answers{true, false} << false;
+        QTest::newRow("1-D Yes Yes Yes") << 2 << Answers{true, true, true} << false;
+        QTest::newRow("2-D No") << 3 << Answers{false} << false;
+        QTest::newRow("2-D Yes") << 3 << Answers{true} << false;
+        QTest::newRow("real box 1-D No") << 2 << Answers{false} << true;
+        QTest::newRow("real box 1-D Yes Yes Yes") << 2 << Answers{true, true, true} << true;
+        QTest::newRow("real box 2-D Yes") << 3 << Answers{true} << true;
+    }
+    void stability_answers_are_kept_whatever_the_box_raises() {
+        QFETCH(int, kind);
+        QFETCH(QList<bool>, answers);
+        QFETCH(bool, real_box);
+        D12_Input_Form form;
+        form.show();
+        Input_Form_State st = form.Read_Form_State();
+        st.Kind = kind;
+        if (kind == 2) {
+            st.Tabs[2] = {"0.5", "0", "43", "20", "9", "", "1.172E-05", "2", "5", true};
+            for (int side : {8, 9}) {
+                st.Sides[side] = {BC_Convection, "", "", "25", "200"};
+            }
+        } else {
+            st.Tabs[3].Grid_Size_Text = "1";
+            st.Tabs[3].X_Grid_Text = st.Tabs[3].Y_Grid_Text = "21";
+            st.Tabs[3].Time_Step_Text = "10";
+        }
+        form.Apply_Form_State(st);
+        // Each question named by its condition (the text before " must").
+        const QString head = QStringLiteral("Stability condition violated.... ");
+        const QStringList all_questions =
+            kind == 2 ? QStringList{head + "2xF0", head + "2xF0 + 2xBi_RightxF0",
+                                    head + "2xF0 + 2xBi_LeftxF0"}
+                      : QStringList{head + "4 x F0 + 2 x Bi_Top x F0"};
+        QList<bool> script = answers;
+        QStringList shown;
+        bool yes_defaults = true;
+        const auto answer = [&] {
+            Raise_Invalid();
+            return script.isEmpty() ? true : script.takeFirst();
+        };
+        const auto condition = [](const QString& text) { return text.section(" must", 0, 0); };
+        if (real_box) {
+            Set_Message_Hook({});
+        } else {
+            Set_Message_Hook([&](const Message_Request& r) {
+                shown << condition(r.Text);
+                yes_defaults = yes_defaults && r.Question && r.Yes_Default;
+                return answer();
+            });
+        }
+        // Answers the real boxes by their buttons and closes the results.
+        QTimer answerer;
+        connect(&answerer, &QTimer::timeout, this, [&] {
+            QWidget* w = QApplication::activeModalWidget();
+            if (auto* box = qobject_cast<QMessageBox*>(w)) {
+                shown << condition(box->text());
+                QAbstractButton* b = box->button(QMessageBox::Ok);
+                if (b == nullptr) {
+                    b = box->button(answer() ? QMessageBox::Yes : QMessageBox::No);
+                }
+                QTest::mouseClick(b, Qt::LeftButton);
+            } else if (w != nullptr) {
+                ++modal_windows_;
+                w->close();
+            }
+        });
+        answerer.start(5);
+        QTest::mouseClick(form.OK_Command(), Qt::LeftButton);
+        answerer.stop();
+        QCOMPARE(shown, all_questions.first(answers.size()));
+        QVERIFY(yes_defaults);
+        QCOMPARE(modal_windows_, answers.last() ? 1 : 0);
+        QCOMPARE(form.Definition().Stability_Message_Flag, answers.last() ? 0 : 1);
+        QVERIFY(!form.Results_Window()->isVisible());
+        QVERIFY(QGuiApplication::overrideCursor() == nullptr);
+    }
+
+    // A message box and a file dialog hand back the flags the caller had,
+    // neither what they raise nor less.
+    void dialogs_hand_back_the_callers_float_flags() {
+        Set_Message_Hook([](const Message_Request&) {
+            Raise_Invalid();
+            return true;
+        });
+        Set_File_Dialog_Hook([](const File_Dialog_Request&) {
+            Raise_Invalid();
+            return QString();
+        });
+        std::feclearexcept(FE_ALL_EXCEPT);
+        std::feraiseexcept(FE_OVERFLOW);
+        Show_Calorix_Message(nullptr, QStringLiteral("x"));
+        Ask_File_Name(nullptr, File_Dialog_Request{});
+        const int flags = std::fetestexcept(FE_ALL_EXCEPT);
+        std::feclearexcept(FE_ALL_EXCEPT);
+        Set_File_Dialog_Hook({});
+        QCOMPARE(flags & (FE_OVERFLOW | FE_INVALID), FE_OVERFLOW);
+    }
+
+    void a_failure_inside_a_question_ends_the_run() {
         D12_Input_Form form;
         form.show();
         form.Case_Tab()->setCurrentIndex(2);
         // 48 s steps on the 1-D transient wall: 2 F0 = 2 * 1.17e-4 * 48 / 0.075^2 = 2.0 > 1.
         form.Parameters(2).Time_Step_Text->setText(QStringLiteral("48"));
-        answer_ = true;
-        Close_Modal_Soon();
-        QTest::mouseClick(form.OK_Command(), Qt::LeftButton);
-        QCOMPARE(modal_windows_, 1);
-        QVERIFY(!requests_.isEmpty());
-        for (const Message_Request& r : requests_) {
-            QVERIFY(r.Question);
-            QVERIFY(r.Yes_Default);
-        }
-
         // A failure the run does not expect (here from inside its question)
         // still ends it with the one memory message and no results window.
-        requests_.clear();
         Set_Message_Hook([this](const Message_Request& r) -> bool {
             requests_.append(r);
             if (r.Question) {
@@ -198,7 +335,7 @@ class Input_Form_Test : public QObject {
         Close_Modal_Soon();
         QTest::mouseClick(form.OK_Command(), Qt::LeftButton);
         QCoreApplication::processEvents();
-        QCOMPARE(modal_windows_, 1);
+        QCOMPARE(modal_windows_, 0);
         QCOMPARE(requests_.size(), 2);
         QCOMPARE(requests_[1].Text,
                  QStringLiteral("There is not enough memory for the number of grids chosen...!!!"));

@@ -2,6 +2,7 @@
 // a run of each kind with the start-up values, the table and its headings,
 // the chart and a picked location, a picked time, the tabs, Close and a rerun.
 #include <QCategoryAxis>
+#include <QCheckBox>
 #include <QComboBox>
 #include <QGroupBox>
 #include <QHeaderView>
@@ -19,11 +20,11 @@
 #include <QtTest>
 #include <functional>
 
+#include "common/file_dialogs.h"
+#include "common/message_dialogs.h"
 #include "common/number_text.h"
 #include "gui_test_support.h"
-#include "common/file_dialogs.h"
 #include "input/input_form.h"
-#include "common/message_dialogs.h"
 #include "output/output_form.h"
 #include "output/shaded_plot_panel.h"
 #include "output/temperature_chart.h"
@@ -187,14 +188,16 @@ class Output_Form_Test : public QObject {
                 return dir.filePath(QStringLiteral("bar"));
             });
             QCOMPARE(w->Save_Chart_Command()->text(), QStringLiteral("Save Chart…"));
+            w->Exact_Profile_Box()->setChecked(true);
             w->Save_Chart_Command()->click();
+            w->Exact_Profile_Box()->setChecked(false);
             Set_File_Dialog_Hook({});
             QVERIFY(asked.Save);
             QCOMPARE(asked.Filters, QStringList{QStringLiteral("PNG Image (*.png)")});
             const QImage png(dir.filePath(QStringLiteral("bar.png")), "PNG");
             QCOMPARE(png.size(), chart->size() * chart->devicePixelRatio());
             // The finite-difference curve (red) and the dashed analytic
-            // profile drawn over it (blue) are both in the file.
+            // profile asked for over it (blue) are both in the file.
             int red = 0;
             int blue = 0;
             for (int y = 0; y < png.height(); ++y) {

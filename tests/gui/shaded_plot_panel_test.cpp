@@ -20,10 +20,11 @@
 #include <vector>
 
 #include "common/file_dialogs.h"
+#include "common/output_model.h"
 #include "common/problem_definition.h"
+#include "gui_test_support.h"
 #include "output/animation_schedule.h"
 #include "output/max_min_temp_dialog.h"
-#include "common/output_model.h"
 #include "output/shaded_plot_panel.h"
 #include "solvers/result_stores.h"
 
@@ -642,7 +643,12 @@ class Shaded_Plot_Panel_Test : public QObject {
     void fit_to_window_scales_by_whole_factors_and_keeps_every_colour() {
         Steady_View v;
         Shaded_Plot_Panel& p = v.p;
-        QVERIFY(p.Fit_Box()->isChecked());
+        // Off at first (a cell is Resolution pixels); once ticked, the next
+        // picture starts ticked.
+        QVERIFY(!gui_test::Choices_Kept_Apart.path.empty());
+        QVERIFY(!p.Fit_Box()->isChecked());
+        p.Fit_Box()->setChecked(true);
+        QVERIFY(Steady_View().p.Fit_Box()->isChecked());
         p.show();
         QVERIFY(QTest::qWaitForWindowExposed(&p));
         p.resize(p.minimumSize());

@@ -1,7 +1,9 @@
-// The start-up screen on a real X server (run under xvfb-run): while its
-// blocking pause runs, the screen must show the painted window, not a black
-// box.  The offscreen platform paints whatever happens, so only a display
-// with its own mapping and exposure can catch a screen left unpainted.
+// The start-up screen on a real X server with a window manager (xvfb-run
+// and openbox): while its blocking pause runs, the screen must show the
+// painted window, not a black box.  The offscreen platform paints whatever
+// happens, and a bare X server exposes a window at once; only a display whose
+// window manager maps the window in its own time catches a screen painted
+// too early.
 #include <QApplication>
 #include <QColor>
 #include <QDir>
