@@ -4,8 +4,8 @@
 
 #include "about/help_about_form.h"
 #include "common/file_dialogs.h"
-#include "input/input_form.h"
 #include "common/message_dialogs.h"
+#include "input/input_form.h"
 #include "input/problem_file.h"
 #include "input/report_writer.h"
 #include "materials/properties_form.h"
@@ -81,11 +81,18 @@ void D12_Input_Form::Print_Results_Command() {
     }
     problem_.File_Name = path.toStdString();
     Show_File_Name();
-    // Failures end the command silently.  The row and column counts of the
-    // report are not kept: every picture routine counts again before it draws.
+    // The row and column counts of the report are not kept: every picture
+    // routine counts again before it draws.  A report that cannot be written
+    // is reported as a problem file that cannot be saved is: the user would
+    // otherwise look for a file that is not there.
+    bool written = false;
     try {
-        Print_To_File(problem_.File_Name, Read_Form_State(), problem_, output_);
+        written = Print_To_File(problem_.File_Name, Read_Form_State(), problem_, output_).Written;
     } catch (const std::exception&) {
+    }
+    if (!written) {
+        Show_Calorix_Message(this, QStringLiteral("CALORIX could not write the report file ") +
+                                       QString::fromStdString(problem_.File_Name));
     }
 }
 

@@ -19,11 +19,11 @@
 
 #include "about/about_form.h"
 #include "about/help_about_form.h"
+#include "common/file_dialogs.h"
+#include "common/message_dialogs.h"
 #include "gui_test_support.h"
 #include "input/calorix_application.h"
-#include "common/file_dialogs.h"
 #include "input/input_form.h"
-#include "common/message_dialogs.h"
 #include "materials/properties_form.h"
 #include "output/output_form.h"
 
@@ -329,15 +329,23 @@ class Files_Commands_Test : public QObject {
         answer_ = report;  // the start-up 1-D steady wall
         // While the results window is up, its print button asks the input
         // window for the report and leaves the window open.
+        const QString nowhere = dir.filePath(QStringLiteral("no/results.out"));
         const int shown = Run_Through_Form(form, 0, [&](Output_Form* results) {
+            answer_ = nowhere;  // a folder that is not there: the user is told
+            results->Print_Command()->click();
+            QCOMPARE(messages_.size(), 1);
+            QCOMPARE(messages_[0].Text,
+                     QStringLiteral("CALORIX could not write the report file ") + nowhere);
+            messages_.clear();
+            answer_ = report;
             results->Print_Command()->click();
             QVERIFY(results->isVisible());
             answer_.clear();  // a second print, cancelled: nothing changes
             results->Print_Command()->click();
         });
         QCOMPARE(shown, 1);
-        QCOMPARE(dialogs_.size(), 2);
-        Check_Request(dialogs_[0], true, "out");
+        QCOMPARE(dialogs_.size(), 3);
+        Check_Request(dialogs_[1], true, "out");
         QCOMPARE(QString::fromStdString(form.Definition().File_Name), report);
         const QByteArray text = Bytes(report);
         QVERIFY(
