@@ -10,6 +10,7 @@
 
 #include "common/file_dialogs.h"
 #include "common/message_dialogs.h"
+#include "output/png_file.h"
 
 namespace calorix {
 
@@ -58,7 +59,7 @@ void Temperature_Chart::Save_Chart_Command_Click() {
 }
 
 bool Temperature_Chart::Save_Png(const QString& path) {
-    return grab().save(path, "PNG");
+    return Save_Png_File(grab().toImage(), path);
 }
 
 void Temperature_Chart::Draw(const Chart_Data& data) {
