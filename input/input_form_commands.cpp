@@ -27,10 +27,7 @@ void D12_Input_Form::Open_Named_File(const QString& path) {
     // the command silently; whatever was restored before the fault stays on
     // the window.
     Input_Form_State state = Read_Form_State();
-    try {
-        Open_File(problem_.File_Name, state, &problem_);
-    } catch (const std::exception&) {
-    }
+    Open_File(problem_.File_Name, state, &problem_);
     Apply_Form_State(state);
 }
 

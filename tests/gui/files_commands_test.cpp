@@ -11,6 +11,7 @@
 #include <QLineEdit>
 #include <QPushButton>
 #include <QRadioButton>
+#include <QRegularExpression>
 #include <QTabWidget>
 #include <QTemporaryDir>
 #include <QTimer>
@@ -158,7 +159,7 @@ class Files_Commands_Test : public QObject {
             f.write("0\r\n44\r\nrubbish\r\n");
         }
         // A file read up to its fault (the tab comes first), and a folder,
-        // which opens but fails the read with an exception.
+        // which is refused before anything is read.
         for (const auto& [path, tab] : {std::pair{bad, 0}, std::pair{dir.path(), 1}}) {
             D12_Input_Form form;
             form.Parameters(0).Grid_Size_Text->setText(QStringLiteral("typed"));
@@ -174,7 +175,11 @@ class Files_Commands_Test : public QObject {
         }
         QCOMPARE(Bytes(bad), QByteArray("0\r\n44\r\nrubbish\r\n"));
 
-        // Any other handler that fails ends its own event, not the program.
+        // Any other handler that fails ends its own event, not the program;
+        // a debug build says so on the error output.
+#ifndef NDEBUG
+        QTest::ignoreMessage(QtWarningMsg, QRegularExpression("failed: a failing handler$"));
+#endif
         bool after = false;
         QTimer::singleShot(0, this, [] { throw std::runtime_error("a failing handler"); });
         QTimer::singleShot(0, this, [&after] { after = true; });
