@@ -2,16 +2,20 @@
 // screen hands over, then the file is opened on the input window exactly as
 // File > Open opens it.
 #include <QGroupBox>
+#include <QLabel>
 #include <QLineEdit>
 #include <QRadioButton>
 #include <QTabWidget>
 #include <QTemporaryDir>
 #include <QtTest>
+#include <filesystem>
+#include <iterator>
 
 #include "about/about_form.h"
 #include "app/start_up.h"
-#include "input/input_form.h"
+#include "common/file_dialogs.h"
 #include "common/message_dialogs.h"
+#include "input/input_form.h"
 #include "input/problem_file.h"
 
 using namespace calorix;
@@ -100,6 +104,47 @@ class Open_Argument_Test : public QObject {
         QCOMPARE(right.BC2_Frame->isVisibleTo(right.BC_Frame), !flux_side13.isEmpty());
         QCOMPARE(messages, 0);
         Set_Message_Hook({});
+    }
+
+    // A file named in Latin-1 ("caf\xe9.clx", no valid UTF-8) opens from the
+    // command line, whose bytes are kept, and from the Open dialog, where the
+    // name is typed as "café.clx"; the window shows the name as best it can
+    // and Save writes the same file, not a second one.
+    void a_name_that_is_not_text_opens_from_the_command_line_and_the_dialog() {
+        QTemporaryDir dir;
+        const std::string folder = QFile::encodeName(dir.path()).toStdString();
+        const std::string path = folder + "/caf\xe9.clx";
+        Input_Form_State state = Initial_Form_State();
+        state.Kind = 3;
+        state.Tabs[0].Grid_Size_Text = "12";
+        QVERIFY(Save_File(path, state));
+        Set_Message_Hook([](const Message_Request&) { return true; });
+        Set_File_Dialog_Hook([&](const File_Dialog_Request&) {
+            return dir.path() + QStringLiteral("/caf\u00e9.clx");
+        });
+        for (const bool dialog : {false, true}) {
+            Command_Line line;
+            line.No_Pause = true;
+            line.File_Path = dialog ? "" : path;
+            D12_Input_Form input;
+            About_Form about(&input);
+            Start_Calorix(about, input, line);
+            QTRY_VERIFY_WITH_TIMEOUT(input.isVisible(), 5000);
+            if (dialog) {
+                input.Open_Command->trigger();
+            }
+            QTRY_COMPARE_WITH_TIMEOUT(input.Definition().File_Name, path, 5000);
+            QCOMPARE(input.Case_Tab()->currentIndex(), 3);
+            QCOMPARE(input.Parameters(0).Grid_Size_Text->text(), QStringLiteral(" 12"));
+            QCOMPARE(input.File_Name_Label()->text(),
+                     QStringLiteral("File: ") + QFile::decodeName(QByteArray::fromStdString(path)));
+            input.Save_Command->trigger();
+        }
+        Set_File_Dialog_Hook({});
+        Set_Message_Hook({});
+        QCOMPARE(std::distance(std::filesystem::directory_iterator(folder),
+                               std::filesystem::directory_iterator()),
+                 1);
     }
 };
 
