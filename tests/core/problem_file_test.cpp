@@ -371,6 +371,9 @@ TEST_F(Problem_File, FailedSaveLeavesTheOldFileAsItWas) {
     ASSERT_TRUE(Save_File(File(), Initial_Form_State()));
     const std::string old = Bytes(File());
     ::chmod(File().c_str(), 0604);
+    // Run as root, the suite gives the file to another user, who keeps it.
+    const uid_t owner = ::geteuid() == 0 ? 1234 : ::geteuid();
+    ASSERT_EQ(::chown(File().c_str(), owner, ::geteuid() == 0 ? 1234 : ::getegid()), 0);
     // The disk fills up after 100 bytes, well inside the record; no
     // half-written temporary is left behind either.
     EXPECT_FALSE(With_Size_Limit(100, [&] { return Save_File(File(), Busy_State()); }));
@@ -383,8 +386,8 @@ TEST_F(Problem_File, FailedSaveLeavesTheOldFileAsItWas) {
     EXPECT_FALSE(Save_File(Path("folder.clx"), Busy_State()));
     EXPECT_TRUE(std::filesystem::is_directory(Path("folder.clx")));
 
-    // A good save replaces the contents and keeps the file's permissions; a
-    // link is followed, not replaced.
+    // A good save replaces the contents and keeps the file's permissions and
+    // owner; a link is followed, not replaced.
     ASSERT_TRUE(Save_File(Path("busy.clx"), Busy_State()));
     std::filesystem::create_symlink(File(), Path("link.clx"));
     ASSERT_TRUE(Save_File(Path("link.clx"), Busy_State()));
@@ -393,6 +396,7 @@ TEST_F(Problem_File, FailedSaveLeavesTheOldFileAsItWas) {
     struct stat st {};
     ::stat(File().c_str(), &st);
     EXPECT_EQ(st.st_mode & 0777, 0604u);
+    EXPECT_EQ(st.st_uid, owner);
 
     // A new file gets the usual permissions, not those of a private temporary.
     const mode_t mask = ::umask(022);
