@@ -19,11 +19,11 @@
 #include <QtTest>
 #include <functional>
 
-#include "common/file_dialogs.h"
-#include "common/message_dialogs.h"
 #include "common/number_text.h"
 #include "gui_test_support.h"
+#include "common/file_dialogs.h"
 #include "input/input_form.h"
+#include "common/message_dialogs.h"
 #include "output/output_form.h"
 #include "output/shaded_plot_panel.h"
 #include "output/temperature_chart.h"

@@ -20,11 +20,11 @@
 #include <vector>
 
 #include "common/file_dialogs.h"
-#include "common/output_model.h"
 #include "common/problem_definition.h"
 #include "gui_test_support.h"
 #include "output/animation_schedule.h"
 #include "output/max_min_temp_dialog.h"
+#include "common/output_model.h"
 #include "output/shaded_plot_panel.h"
 #include "solvers/result_stores.h"
 
