@@ -1,5 +1,6 @@
 #include <QApplication>
 #include <QIcon>
+#include <cstdlib>
 #include <iostream>
 #include <string>
 #include <vector>
@@ -34,13 +35,11 @@ bool Answered(const calorix::Command_Line& line) {
 }  // namespace
 
 int main(int argc, char* argv[]) {
-    // --help and --version are answered before any window system is opened,
-    // so they work on a text console.  Anything else is read again once Qt has
-    // taken out its own options (-platform, -style ...).
-    if (Answered(calorix::Parse_Command_Line(Arguments(argc, argv)))) {
-        return 0;
-    }
-    calorix::Calorix_Application app(argc, argv);
+    // Everything on the command line is answered before any window system is
+    // opened, so that help, version and mistakes get their text on a text
+    // console instead of an abort inside the toolkit.  The toolkit's own
+    // options (-platform, -style ...) are passed over here and taken out by
+    // the application object.
     const calorix::Command_Line line = calorix::Parse_Command_Line(Arguments(argc, argv));
     if (Answered(line)) {
         return 0;
@@ -49,6 +48,14 @@ int main(int argc, char* argv[]) {
         std::cerr << "calorix: " << line.Message << "\nTry 'calorix --help'.\n";
         return 2;
     }
+    const std::string no_display =
+        calorix::Missing_Display(line, std::getenv("QT_QPA_PLATFORM"), std::getenv("DISPLAY"),
+                                 std::getenv("WAYLAND_DISPLAY"));
+    if (!no_display.empty()) {
+        std::cerr << "calorix: " << no_display << "\n";
+        return 2;
+    }
+    calorix::Calorix_Application app(argc, argv);
     QApplication::setApplicationName(QStringLiteral("CALORIX"));
     // Ties the windows to the installed menu entry and its icon.
     QGuiApplication::setDesktopFileName(QStringLiteral("org.calorix.Calorix"));

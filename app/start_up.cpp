@@ -2,8 +2,8 @@
 
 #include <QEvent>
 #include <QObject>
-#include <QString>
 #include <QTimer>
+#include <string>
 #include <utility>
 
 #include "about/about_form.h"
@@ -17,14 +17,14 @@ namespace {
 // draw it before the file is read into its boxes.
 class Open_When_Shown : public QObject {
   public:
-    Open_When_Shown(D12_Input_Form* input, QString path)
+    Open_When_Shown(D12_Input_Form* input, std::string path)
         : QObject(input), input_(input), path_(std::move(path)) {}
 
     bool eventFilter(QObject* watched, QEvent* e) override {
         if (watched == input_ && e->type() == QEvent::Show) {
             input_->removeEventFilter(this);
             D12_Input_Form* input = input_;
-            const QString path = path_;
+            const std::string path = path_;
             QTimer::singleShot(0, input, [input, path] { input->Open_Named_File(path); });
             deleteLater();
         }
@@ -33,7 +33,7 @@ class Open_When_Shown : public QObject {
 
   private:
     D12_Input_Form* input_;
-    QString path_;
+    std::string path_;  // the bytes of the command line, which need not be UTF-8
 };
 
 }  // namespace
@@ -47,8 +47,7 @@ void Start_Calorix(About_Form& about, D12_Input_Form& input, const Command_Line&
         about.Pause_Milliseconds = 0;
     }
     if (!line.File_Path.empty()) {
-        input.installEventFilter(
-            new Open_When_Shown(&input, QString::fromLocal8Bit(line.File_Path.c_str())));
+        input.installEventFilter(new Open_When_Shown(&input, line.File_Path));
     }
     about.show();
 }

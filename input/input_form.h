@@ -97,9 +97,10 @@ class D12_Input_Form : public QMainWindow {
     void OK_Command_Click();
     void Exit_Command_Click();
     void Open_Command_Click();
-    // Opens the problem file at `path` as Open does once its dialog has
-    // answered (a file named on the command line comes in here).
-    void Open_Named_File(const QString& path);
+    // Opens the problem file at `path` (its bytes as the file system spells
+    // them) as Open does once its dialog has answered; a file named on the
+    // command line comes in here.
+    void Open_Named_File(const std::string& path);
     void Save_Command_Click();
     void Save_As_Command_Click();
     void Thermal_Conductivity_Command_Click();

@@ -6,8 +6,9 @@
 
 #include "about/help_about_form.h"
 #include "common/file_dialogs.h"
-#include "common/message_dialogs.h"
+#include "common/file_names.h"
 #include "input/input_form.h"
+#include "common/message_dialogs.h"
 #include "input/problem_file.h"
 #include "input/report_writer.h"
 #include "materials/properties_form.h"
@@ -19,20 +20,17 @@ void D12_Input_Form::Open_Command_Click() {
     if (path.isEmpty()) {
         return;  // cancelled: nothing changes
     }
-    Open_Named_File(path);
+    Open_Named_File(File_System_Path(path, true));
 }
 
-void D12_Input_Form::Open_Named_File(const QString& path) {
-    problem_.File_Name = path.toStdString();
+void D12_Input_Form::Open_Named_File(const std::string& path) {
+    problem_.File_Name = path;
     Show_File_Name();
     // A file that cannot be read (a folder, a read error, a bad value) ends
     // the command silently; whatever was restored before the fault stays on
     // the window.
     Input_Form_State state = Read_Form_State();
-    try {
-        Open_File(problem_.File_Name, state, &problem_);
-    } catch (const std::exception&) {
-    }
+    Open_File(problem_.File_Name, state, &problem_);
     Apply_Form_State(state);
 }
 
@@ -44,7 +42,7 @@ void D12_Input_Form::Save_Command_Click() {
     }
     if (!saved) {
         Show_Calorix_Message(this, QStringLiteral("CALORIX could not write the problem file ") +
-                                       QString::fromStdString(problem_.File_Name));
+                                       Shown_Path(problem_.File_Name));
     }
 }
 
@@ -53,7 +51,7 @@ void D12_Input_Form::Save_As_Command_Click() {
     if (path.isEmpty()) {
         return;
     }
-    problem_.File_Name = path.toStdString();
+    problem_.File_Name = File_System_Path(path, false);
     Show_File_Name();
     try {
         Save_File(problem_.File_Name, Read_Form_State());  // a failure ends silently
@@ -81,20 +79,26 @@ void D12_Input_Form::Print_Results_Command() {
     if (path.isEmpty()) {
         return;  // cancelled: no file, no message
     }
-    problem_.File_Name = path.toStdString();
+    problem_.File_Name = File_System_Path(path, false);
     Show_File_Name();
-    // Failures end the command silently.  The row and column counts of the
-    // report are not kept: every picture routine counts again before it draws.
+    // The row and column counts of the report are not kept: every picture
+    // routine counts again before it draws.  A report that cannot be written
+    // is reported as a problem file that cannot be saved is: the user would
+    // otherwise look for a file that is not there.
+    bool written = false;
     try {
-        Print_To_File(problem_.File_Name, Read_Form_State(), problem_, output_);
+        written = Print_To_File(problem_.File_Name, Read_Form_State(), problem_, output_).Written;
     } catch (const std::exception&) {
+    }
+    if (!written) {
+        Show_Calorix_Message(this, QStringLiteral("CALORIX could not write the report file ") +
+                                       Shown_Path(problem_.File_Name));
     }
 }
 
 void D12_Input_Form::Show_File_Name() {
     // The whole path: the same name can sit in several folders.
-    file_name_label_->setText(QStringLiteral("File: ") +
-                              QString::fromStdString(problem_.File_Name));
+    file_name_label_->setText(QStringLiteral("File: ") + Shown_Path(problem_.File_Name));
 }
 
 void D12_Input_Form::Fill_Properties_In_Combo_Box() {

@@ -1,9 +1,12 @@
 #include "input/problem_file.h"
 
+#include <fcntl.h>
+#include <sys/stat.h>
+#include <unistd.h>
+
+#include <cerrno>
 #include <cmath>
 #include <cstdint>
-#include <fstream>
-#include <iterator>
 #include <optional>
 #include <string_view>
 #include <utility>
@@ -133,6 +136,123 @@ class Record_Reader {
     std::size_t pos_ = 0;
 };
 
+// At most the first Max_Problem_File_Bytes of a regular file.  The file is
+// opened without waiting, so that a FIFO or a device named in its place is
+// refused at once instead of blocking the window or filling the memory.  A
+// file that goes on is cut after its last line end within the bound, so no
+// field is read cut short.  False for anything but a regular file and for a
+// failed read.
+bool Read_Problem_Text(const std::string& path, std::string& text) {
+    const int fd = ::open(path.c_str(), O_RDONLY | O_NONBLOCK | O_NOCTTY | O_CLOEXEC);
+    if (fd < 0) {
+        return false;
+    }
+    struct stat st {};
+    bool ok = ::fstat(fd, &st) == 0 && S_ISREG(st.st_mode);
+    text.assign(Max_Problem_File_Bytes + 1, '\0');
+    std::size_t filled = 0;
+    while (ok && filled < text.size()) {
+        const ssize_t n = ::read(fd, text.data() + filled, text.size() - filled);
+        if (n == 0) {
+            break;
+        }
+        if (n < 0 && errno != EINTR) {
+            ok = false;
+        }
+        filled += n > 0 ? static_cast<std::size_t>(n) : 0;
+    }
+    ::close(fd);
+    if (filled > Max_Problem_File_Bytes) {
+        const std::size_t end = text.rfind('\n', Max_Problem_File_Bytes - 1);
+        filled = end == std::string::npos ? 0 : end + 1;
+    }
+    text.resize(filled);
+    return ok;
+}
+
+// Lines a to k of tab t, written back into the tab's boxes as they are read.
+bool Read_Tab(Record_Reader& r, int t, Problem_Definition& f, Parameter_Texts& p) {
+    std::optional<double> v[6];
+    for (auto& value : v) {
+        if (!(value = r.Real())) {
+            return false;
+        }
+    }
+    f.Grid_Size = *v[0];
+    f.Q_generation = *v[1];
+    f.Conductivity = *v[2];
+    f.Guess_Temp = *v[3];
+    f.Initial_Temp = *v[4];  // read, but the box shows the guess
+    f.X_Grid = *v[5];
+    if (Has_Y_Grid(t)) {
+        const std::optional<std::int16_t> y = r.Integer();
+        if (!y) {
+            return false;
+        }
+        f.Y_Grid = *y;
+    }
+    if (Is_Transient(t)) {
+        const std::optional<double> alpha = r.Real();
+        const std::optional<double> dt = alpha ? r.Real() : std::nullopt;
+        const std::optional<double> steps = dt ? r.Real() : std::nullopt;
+        if (!steps) {
+            return false;
+        }
+        f.Diffusivity = *alpha;
+        f.Time_Step = *dt;
+        f.Number_Of_Time_Steps = *steps;
+    }
+
+    p.Grid_Size_Text = Box_Text(f.Grid_Size);
+    p.Heat_Generation_Text = Box_Text(f.Q_generation, false);
+    p.Thermal_Conductivity_Text = Box_Text(f.Conductivity);
+    p.Guess_Initial_Temperature_Text = Box_Text(f.Guess_Temp);
+    p.X_Grid_Text = Box_Text(f.X_Grid);
+    if (Has_Y_Grid(t)) {
+        p.Y_Grid_Text = Plain_Number_Text(f.Y_Grid);
+    }
+    if (Is_Transient(t)) {
+        p.Diffusivity_Text = Box_Text(f.Diffusivity);
+        p.Time_Step_Text = Box_Text(f.Time_Step);
+        p.Number_Of_Time_Steps_Text = Box_Text(f.Number_Of_Time_Steps);
+        const std::optional<std::int16_t> scheme = r.Integer();
+        if (!scheme) {
+            return false;
+        }
+        if (*scheme == 0 || *scheme == 1) {
+            p.Explicit_Option = *scheme == 0;  // any other code changes nothing
+        }
+    }
+    return true;
+}
+
+// The sixteen choices, then the four values of every side.
+bool Read_Sides(Record_Reader& r, Input_Form_State& state) {
+    for (Side_Inputs& s : state.Sides) {
+        const std::optional<std::int16_t> code = r.Integer();
+        if (!code) {
+            return false;
+        }
+        if (*code == BC_Temperature || *code == BC_Flux || *code == BC_Convection) {
+            s.Choice = *code;
+        }
+    }
+    for (Side_Inputs& s : state.Sides) {
+        const std::optional<double> t = r.Real();
+        const std::optional<double> q = t ? r.Real() : std::nullopt;
+        const std::optional<double> h = q ? r.Real() : std::nullopt;
+        const std::optional<double> t_inf = h ? r.Real() : std::nullopt;
+        if (!t_inf) {
+            return false;
+        }
+        s.T_Text = Box_Text(*t);
+        s.q_Text = Box_Text(*q);
+        s.h_Text = Box_Text(*h);
+        s.T_Infinity_Text = Box_Text(*t_inf);
+    }
+    return true;
+}
+
 }  // namespace
 
 bool Save_File(const std::string& path, const Input_Form_State& state) {
@@ -173,15 +293,8 @@ bool Save_File(const std::string& path, const Input_Form_State& state) {
 
 bool Open_File(const std::string& path, Input_Form_State& state, Problem_Definition* fields) {
     std::string text;
-    {
-        std::ifstream file(path, std::ios::binary);
-        if (!file) {
-            return false;
-        }
-        text.assign(std::istreambuf_iterator<char>(file), std::istreambuf_iterator<char>());
-        if (file.bad()) {
-            return false;
-        }
+    if (!Read_Problem_Text(path, text)) {
+        return false;
     }
     Record_Reader r(std::move(text));
     Problem_Definition scratch;
@@ -192,88 +305,12 @@ bool Open_File(const std::string& path, Input_Form_State& state, Problem_Definit
         return false;  // there is no such tab to select
     }
     state.Kind = *kind;
-
     for (int t = 0; t < 4; ++t) {
-        std::optional<double> v[6];
-        for (auto& value : v) {
-            if (!(value = r.Real())) {
-                return false;
-            }
-        }
-        f.Grid_Size = *v[0];
-        f.Q_generation = *v[1];
-        f.Conductivity = *v[2];
-        f.Guess_Temp = *v[3];
-        f.Initial_Temp = *v[4];  // read, but the box shows the guess
-        f.X_Grid = *v[5];
-        if (Has_Y_Grid(t)) {
-            const std::optional<std::int16_t> y = r.Integer();
-            if (!y) {
-                return false;
-            }
-            f.Y_Grid = *y;
-        }
-        if (Is_Transient(t)) {
-            const std::optional<double> alpha = r.Real();
-            const std::optional<double> dt = alpha ? r.Real() : std::nullopt;
-            const std::optional<double> steps = dt ? r.Real() : std::nullopt;
-            if (!steps) {
-                return false;
-            }
-            f.Diffusivity = *alpha;
-            f.Time_Step = *dt;
-            f.Number_Of_Time_Steps = *steps;
-        }
-
-        Parameter_Texts& p = state.Tabs[static_cast<std::size_t>(t)];
-        p.Grid_Size_Text = Box_Text(f.Grid_Size);
-        p.Heat_Generation_Text = Box_Text(f.Q_generation, false);
-        p.Thermal_Conductivity_Text = Box_Text(f.Conductivity);
-        p.Guess_Initial_Temperature_Text = Box_Text(f.Guess_Temp);
-        p.X_Grid_Text = Box_Text(f.X_Grid);
-        if (Has_Y_Grid(t)) {
-            p.Y_Grid_Text = Plain_Number_Text(f.Y_Grid);
-        }
-        if (Is_Transient(t)) {
-            p.Diffusivity_Text = Box_Text(f.Diffusivity);
-            p.Time_Step_Text = Box_Text(f.Time_Step);
-            p.Number_Of_Time_Steps_Text = Box_Text(f.Number_Of_Time_Steps);
-            const std::optional<std::int16_t> scheme = r.Integer();
-            if (!scheme) {
-                return false;
-            }
-            if (*scheme == 0) {
-                p.Explicit_Option = true;
-            } else if (*scheme == 1) {
-                p.Explicit_Option = false;
-            }
-        }
-    }
-
-    for (Side_Inputs& s : state.Sides) {
-        const std::optional<std::int16_t> code = r.Integer();
-        if (!code) {
+        if (!Read_Tab(r, t, f, state.Tabs[static_cast<std::size_t>(t)])) {
             return false;
         }
-        if (*code == BC_Temperature || *code == BC_Flux || *code == BC_Convection) {
-            s.Choice = *code;
-        }
     }
-
-    for (Side_Inputs& s : state.Sides) {
-        const std::optional<double> t = r.Real();
-        const std::optional<double> q = t ? r.Real() : std::nullopt;
-        const std::optional<double> h = q ? r.Real() : std::nullopt;
-        const std::optional<double> t_inf = h ? r.Real() : std::nullopt;
-        if (!t_inf) {
-            return false;
-        }
-        s.T_Text = Box_Text(*t);
-        s.q_Text = Box_Text(*q);
-        s.h_Text = Box_Text(*h);
-        s.T_Infinity_Text = Box_Text(*t_inf);
-    }
-    return true;
+    return Read_Sides(r, state);
 }
 
 }  // namespace calorix

@@ -6,9 +6,12 @@
 #include <cmath>
 #include <iterator>
 #include <new>
+#include <optional>
+#include <string>
 
 #include "common/number_text.h"
 #include "common/run_error.h"
+#include "input/memory_budget.h"
 #include "solvers/presentation.h"
 #include "solvers/steady_state_conduction_1d.h"
 #include "solvers/steady_state_conduction_2d.h"
@@ -29,15 +32,20 @@ std::int16_t Upper_Bound_Y(std::int16_t y_grid) {
     return static_cast<std::int16_t>(bound);
 }
 
-void Require_Memory(double doubles) {
-    // Half of the physical memory: beyond that the machine would start to
-    // swap or the kernel would end the program, where the student should
-    // instead be told to choose fewer nodes.
+void Require_Memory(double doubles, const std::string& root) {
+    // The stores may take three quarters of what the process may still use
+    // (the table and the pictures built from them need room too), and never
+    // more than half of the physical memory, beyond which the machine would
+    // start to swap.  Past that the kernel would end the program; the
+    // student should instead be told to choose fewer nodes.
     const long pages = sysconf(_SC_PHYS_PAGES);
     const long page_size = sysconf(_SC_PAGESIZE);
-    const double limit = pages > 0 && page_size > 0
-                             ? 0.5 * static_cast<double>(pages) * static_cast<double>(page_size)
-                             : 4.0e9;
+    double limit = pages > 0 && page_size > 0
+                       ? 0.5 * static_cast<double>(pages) * static_cast<double>(page_size)
+                       : 4.0e9;
+    if (const std::optional<double> available = Available_Memory_Bytes(root)) {
+        limit = std::min(limit, 0.75 * *available);
+    }
     if (doubles * sizeof(double) > limit) {
         throw Run_Error("not enough memory");
     }

@@ -4,6 +4,8 @@
 // present the results in the output model and fill the display copies of the
 // inputs.  Messages and questions go through the dialogs; the caller shows the
 // results window when the outcome is Solved.
+#include <string>
+
 #include "common/user_dialogs.h"
 #include "common/problem_definition.h"
 #include "common/output_model.h"
@@ -27,9 +29,10 @@ Run_Outcome Run_Calculation(const Input_Form_State& form, Problem_Definition& p,
 std::int32_t Upper_Bound_X(double x_grid);
 std::int16_t Upper_Bound_Y(std::int16_t y_grid);
 
-// Throws Run_Error when a run would need more memory than this machine can
-// give it (the allocation failure of the original program).
-void Require_Memory(double doubles);
+// Throws Run_Error when stores of this many doubles would take more memory
+// than the process may still use (Available_Memory_Bytes under root) or than
+// the machine can hold without swapping.
+void Require_Memory(double doubles, const std::string& root = "/");
 
 // Dimension the store of a kind for the problem: the original bounds are
 // computed and checked (Run_Error when they overflow or cannot hold the

@@ -13,6 +13,7 @@
 #include <vector>
 
 #include "common/file_dialogs.h"
+#include "common/file_names.h"
 #include "common/message_dialogs.h"
 #include "output/table_export.h"
 #include "output/text_table_model.h"
@@ -224,13 +225,13 @@ void Results_Table_View::Export_Csv() {
     if (typed.isEmpty()) {
         return;
     }
-    const std::string path = Csv_Path(typed.toStdString());
+    const std::string path = Csv_Path(File_System_Path(typed, false));
     QApplication::setOverrideCursor(Qt::WaitCursor);
     const bool written = Export_Table_Csv(*table, path);
     QApplication::restoreOverrideCursor();
     if (!written) {
-        Show_Calorix_Message(this, QStringLiteral("The table could not be written to %1.")
-                                       .arg(QString::fromStdString(path)));
+        Show_Calorix_Message(
+            this, QStringLiteral("The table could not be written to %1.").arg(Shown_Path(path)));
     }
 }
 

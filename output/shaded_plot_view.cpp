@@ -7,6 +7,8 @@
 #include <QScrollArea>
 
 #include "common/file_dialogs.h"
+#include "common/message_dialogs.h"
+#include "output/png_file.h"
 #include "output/shaded_plot_panel.h"
 
 namespace calorix {
@@ -136,7 +138,7 @@ QImage Shaded_Plot_Panel::Figure() {
 }
 
 bool Shaded_Plot_Panel::Save_Picture(const QString& path) {
-    return Figure().save(path, "PNG");
+    return Save_Png_File(Figure(), path);
 }
 
 void Shaded_Plot_Panel::Save_Picture_Click() {
@@ -150,7 +152,10 @@ void Shaded_Plot_Panel::Save_Picture_Click() {
     if (QFileInfo(path).suffix().isEmpty()) {
         path += QStringLiteral(".png");
     }
-    Save_Picture(path);
+    if (!Save_Picture(path)) {
+        Show_Calorix_Message(this,
+                             QStringLiteral("CALORIX could not write the picture file ") + path);
+    }
 }
 
 }  // namespace calorix

@@ -3,8 +3,9 @@
 #include <algorithm>
 #include <charconv>
 #include <filesystem>
-#include <fstream>
 #include <sstream>
+
+#include "common/atomic_file.h"
 
 namespace calorix {
 
@@ -85,13 +86,8 @@ std::string Table_Csv_Text(const Text_Table& table) {
 }
 
 bool Export_Table_Csv(const Text_Table& table, const std::string& path) {
-    std::ofstream file(path, std::ios::binary | std::ios::trunc);
-    if (!file) {
-        return false;
-    }
-    Write_Table_Csv(table, file);
-    file.close();
-    return !file.fail();
+    // Whole or not at all: a full disk keeps an older export as it was.
+    return Replace_File_Contents(path, Table_Csv_Text(table));
 }
 
 std::string Csv_Path(const std::string& typed) {

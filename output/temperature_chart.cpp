@@ -12,6 +12,7 @@
 #include "common/file_dialogs.h"
 #include "common/message_dialogs.h"
 #include "output/curve_thinning.h"
+#include "output/png_file.h"
 
 namespace calorix {
 
@@ -66,7 +67,7 @@ int Temperature_Chart::Drawn_Columns() const {
 }
 
 bool Temperature_Chart::Save_Png(const QString& path) {
-    return grab().save(path, "PNG");
+    return Save_Png_File(grab().toImage(), path);
 }
 
 void Temperature_Chart::Draw(const Chart_Data& data) {

@@ -1,7 +1,9 @@
 #include "input/problem_file.h"
 
+#include <fcntl.h>
 #include <gtest/gtest.h>
 #include <sys/stat.h>
+#include <unistd.h>
 
 #include <limits>
 #include <string>
@@ -278,6 +280,41 @@ TEST_F(Problem_File, BadFilesStopAtTheBadField) {
     }
 }
 
+// Only a regular file is read, and only as far as a problem file can reach:
+// a folder, a FIFO that holds a whole record (a writer left it there), a
+// device, a record behind 64 kB of blank lines, and one pushed just so far
+// that the bound falls inside its last value (12345, which must not be read
+// as 123) all fail, at once and without an exception.
+TEST_F(Problem_File, OnlyTheHeadOfARegularFileIsRead) {
+    const std::string record = Record({{0, "2"}, {114, "12345"}});
+    std::filesystem::create_directory(Path("folder.clx"));
+    ASSERT_EQ(::mkfifo(Path("pipe.clx").c_str(), 0600), 0);
+    const int both = ::open(Path("pipe.clx").c_str(), O_RDWR);
+    ASSERT_EQ(::write(both, record.data(), record.size()), static_cast<ssize_t>(record.size()));
+    const int keeps = ::open(Path("pipe.clx").c_str(), O_RDONLY | O_NONBLOCK);
+    ::close(both);  // no writer is left: a reader would find the record, then its end
+    Write(Path("padded.clx"),
+          std::string(Max_Problem_File_Bytes + 4 - record.size(), '\n') + record);
+    Write(Path("far.clx"), std::string(65536, '\n') + record);
+    // The padded record has given its kind before the bound ends it.
+    for (const auto& [path, kind] : {std::pair{Path("folder.clx"), 1},
+                                     {Path("pipe.clx"), 1},
+                                     {std::string("/dev/zero"), 1},
+                                     {Path("padded.clx"), 2},
+                                     {Path("far.clx"), 1}}) {
+        Input_Form_State f = Initial_Form_State();
+        EXPECT_FALSE(Open_File(path, f)) << path;
+        EXPECT_EQ(f.Kind, kind) << path;
+        EXPECT_EQ(f.Sides[15].T_Infinity_Text, Initial_Form_State().Sides[15].T_Infinity_Text);
+    }
+    ::close(keeps);
+    // Behind a whole record, anything may follow.
+    Write(File(), record + std::string(16384, 'x'));
+    Input_Form_State f = Initial_Form_State();
+    EXPECT_TRUE(Open_File(File(), f));
+    EXPECT_EQ(f.Kind, 2);
+}
+
 // A box may hold any value a double can take, an infinity included (a box
 // holding 1e400): every one of them, in every position of the file, must be
 // saved in a form that reopens the whole file, and saving what was reopened
@@ -334,6 +371,9 @@ TEST_F(Problem_File, FailedSaveLeavesTheOldFileAsItWas) {
     ASSERT_TRUE(Save_File(File(), Initial_Form_State()));
     const std::string old = Bytes(File());
     ::chmod(File().c_str(), 0604);
+    // Run as root, the suite gives the file to another user, who keeps it.
+    const uid_t owner = ::geteuid() == 0 ? 1234 : ::geteuid();
+    ASSERT_EQ(::chown(File().c_str(), owner, ::geteuid() == 0 ? 1234 : ::getegid()), 0);
     // The disk fills up after 100 bytes, well inside the record; no
     // half-written temporary is left behind either.
     EXPECT_FALSE(With_Size_Limit(100, [&] { return Save_File(File(), Busy_State()); }));
@@ -346,8 +386,8 @@ TEST_F(Problem_File, FailedSaveLeavesTheOldFileAsItWas) {
     EXPECT_FALSE(Save_File(Path("folder.clx"), Busy_State()));
     EXPECT_TRUE(std::filesystem::is_directory(Path("folder.clx")));
 
-    // A good save replaces the contents and keeps the file's permissions; a
-    // link is followed, not replaced.
+    // A good save replaces the contents and keeps the file's permissions and
+    // owner; a link is followed, not replaced.
     ASSERT_TRUE(Save_File(Path("busy.clx"), Busy_State()));
     std::filesystem::create_symlink(File(), Path("link.clx"));
     ASSERT_TRUE(Save_File(Path("link.clx"), Busy_State()));
@@ -356,6 +396,7 @@ TEST_F(Problem_File, FailedSaveLeavesTheOldFileAsItWas) {
     struct stat st {};
     ::stat(File().c_str(), &st);
     EXPECT_EQ(st.st_mode & 0777, 0604u);
+    EXPECT_EQ(st.st_uid, owner);
 
     // A new file gets the usual permissions, not those of a private temporary.
     const mode_t mask = ::umask(022);

@@ -12,6 +12,7 @@
 #include "common/output_model.h"
 #include "output/table_export.h"
 #include "common/text_table_sources.h"
+#include "file_support.h"
 #include "solvers/presentation.h"
 
 using namespace calorix;
@@ -82,6 +83,18 @@ TEST_F(Plate_Table, CsvHoldsTheStoredNumbersAtFullPrecision) {
               "\"T(x,y)\",0,0.1,0.2,0.30000000000000004\n"
               "0,100,62.456,-3.14159,0.3333333333333333\n"
               "0.1,25,99.994,0.004,-1234.5\n");
+}
+
+// A disk that fills up after 50 bytes of the 108: the older export survives.
+TEST_F(Plate_Table, FailedExportKeepsTheOldFile) {
+    const std::string path =
+        (std::filesystem::temp_directory_path() / "calorix_export.csv").string();
+    file_test::Write(path, "old,1\n");
+    EXPECT_FALSE(file_test::With_Size_Limit(50, [&] { return Export_Table_Csv(Table(), path); }));
+    EXPECT_EQ(file_test::Bytes(path), "old,1\n");
+    ASSERT_TRUE(Export_Table_Csv(Table(), path));
+    EXPECT_EQ(file_test::Bytes(path), Table_Csv_Text(Table()));
+    std::filesystem::remove(path);
 }
 
 TEST(TableExport, TextsAreQuotedOnlyWhenTheyMustBe) {

@@ -4,6 +4,7 @@
 // choices kept away from the user's own.
 #pragma once
 
+#include <sys/resource.h>
 #include <QApplication>
 #include <QComboBox>
 #include <QFile>
@@ -14,9 +15,12 @@
 #include <QtTest>
 #include <cstdlib>
 #include <filesystem>
+#include <csignal>
 #include <functional>
 #include <string>
 
+#include "common/file_dialogs.h"
+#include "common/message_dialogs.h"
 #include "input/input_form.h"
 #include "output/output_form.h"
 
@@ -62,6 +66,30 @@ inline QStringList Items(const QComboBox* c) {
 inline QByteArray Bytes(const QString& path) {
     QFile f(path);
     return f.open(QIODevice::ReadOnly) ? f.readAll() : QByteArray();
+}
+
+// Clicks a save button whose dialog answers `path` while no file may grow
+// past `limit` bytes, as a disk that fills up part-way; returns the texts of
+// the messages the click showed.
+inline QStringList Messages_Of_Save(QAbstractButton* button, const QString& path,
+                                    rlim_t limit = RLIM_INFINITY) {
+    QStringList said;
+    Set_Message_Hook([&said](const Message_Request& r) {
+        said.append(r.Text);
+        return true;
+    });
+    Set_File_Dialog_Hook([&path](const File_Dialog_Request&) { return path; });
+    std::signal(SIGXFSZ, SIG_IGN);
+    rlimit saved{};
+    ::getrlimit(RLIMIT_FSIZE, &saved);
+    rlimit small = saved;
+    small.rlim_cur = limit;
+    ::setrlimit(RLIMIT_FSIZE, &small);
+    button->click();
+    ::setrlimit(RLIMIT_FSIZE, &saved);
+    Set_File_Dialog_Hook({});
+    Set_Message_Hook({});
+    return said;
 }
 
 // Cell (row, col) of the results table as the student sees it: row 0 is

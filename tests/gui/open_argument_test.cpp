@@ -2,15 +2,19 @@
 // screen hands over, then the file is opened on the input window exactly as
 // File > Open opens it.
 #include <QGroupBox>
+#include <QLabel>
 #include <QLineEdit>
 #include <QRadioButton>
 #include <QTabWidget>
 #include <QTemporaryDir>
 #include <QtTest>
+#include <filesystem>
+#include <iterator>
 
 #include "about/about_form.h"
 #include "app/start_up.h"
 #include "input/input_form.h"
+#include "common/file_dialogs.h"
 #include "common/message_dialogs.h"
 #include "input/problem_file.h"
 
@@ -100,6 +104,44 @@ class Open_Argument_Test : public QObject {
         QCOMPARE(right.BC2_Frame->isVisibleTo(right.BC_Frame), !flux_side13.isEmpty());
         QCOMPARE(messages, 0);
         Set_Message_Hook({});
+    }
+
+    // A Latin-1 name ("caf\xe9.clx") opens from the command line and as
+    // "café.clx" typed in the Open dialog; Save writes that file, no other.
+    void a_name_that_is_not_text_opens_from_the_command_line_and_the_dialog() {
+        QTemporaryDir dir;
+        const std::string path = QFile::encodeName(dir.path()).toStdString() + "/caf\xe9.clx";
+        Input_Form_State state = Initial_Form_State();
+        state.Kind = 3;
+        state.Tabs[0].Grid_Size_Text = "12";
+        QVERIFY(Save_File(path, state));
+        Set_Message_Hook([](const Message_Request&) { return true; });
+        Set_File_Dialog_Hook([&](const File_Dialog_Request&) {
+            return dir.path() + QStringLiteral("/caf\u00e9.clx");
+        });
+        for (const bool dialog : {false, true}) {
+            Command_Line line;
+            line.No_Pause = true;
+            line.File_Path = dialog ? "" : path;
+            D12_Input_Form input;
+            About_Form about(&input);
+            Start_Calorix(about, input, line);
+            QTRY_VERIFY_WITH_TIMEOUT(input.isVisible(), 5000);
+            if (dialog) {
+                input.Open_Command->trigger();
+            }
+            QTRY_COMPARE_WITH_TIMEOUT(input.Definition().File_Name, path, 5000);
+            QCOMPARE(input.Case_Tab()->currentIndex(), 3);
+            QCOMPARE(input.Parameters(0).Grid_Size_Text->text(), QStringLiteral(" 12"));
+            QCOMPARE(input.File_Name_Label()->text(),
+                     QStringLiteral("File: ") + QFile::decodeName(QByteArray::fromStdString(path)));
+            input.Save_Command->trigger();
+        }
+        Set_File_Dialog_Hook({});
+        Set_Message_Hook({});
+        QCOMPARE(std::distance(std::filesystem::directory_iterator(dir.path().toStdString()),
+                               std::filesystem::directory_iterator()),
+                 1);
     }
 };
 

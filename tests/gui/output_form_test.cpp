@@ -208,18 +208,15 @@ class Output_Form_Test : public QObject {
             }
             QVERIFY2(red > 40, qPrintable(QString::number(red)));
             QVERIFY2(blue > 40, qPrintable(QString::number(blue)));
-            // A folder that is not there: the user is told, nothing is written.
-            QStringList said;
-            Set_Message_Hook([&](const Message_Request& r) {
-                said.append(r.Text);
-                return true;
-            });
-            Set_File_Dialog_Hook(
-                [&](const File_Dialog_Request&) { return dir.filePath(QStringLiteral("no/bar")); });
-            w->Save_Chart_Command()->click();
-            Set_File_Dialog_Hook({});
-            QCOMPARE(said, QStringList{QStringLiteral("CALORIX could not write the picture file ") +
-                                       dir.filePath(QStringLiteral("no/bar.png"))});
+            // A folder that is not there, and a disk that fills up after 100
+            // bytes: the user is told, and the older picture stays whole.
+            const QString message = QStringLiteral("CALORIX could not write the picture file ");
+            QCOMPARE(Messages_Of_Save(w->Save_Chart_Command(), dir.filePath("no/bar")),
+                     QStringList{message + dir.filePath(QStringLiteral("no/bar.png"))});
+            const QByteArray old = Bytes(dir.filePath(QStringLiteral("bar.png")));
+            QCOMPARE(Messages_Of_Save(w->Save_Chart_Command(), dir.filePath("bar.png"), 100),
+                     QStringList{message + dir.filePath(QStringLiteral("bar.png"))});
+            QCOMPARE(Bytes(dir.filePath(QStringLiteral("bar.png"))), old);
         });
     }
 

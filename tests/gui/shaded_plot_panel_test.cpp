@@ -782,6 +782,17 @@ class Shaded_Plot_Panel_Test : public QObject {
         p.Save_Picture_Command()->click();
         Set_File_Dialog_Hook({});
         QVERIFY(QDir(dir.path()).isEmpty());
+        // A folder that is not there, and a disk that fills up after 100
+        // bytes: the user is told, and the older picture stays whole.
+        const QString old = dir.filePath(QStringLiteral("old.png"));
+        QVERIFY(figure.save(old));
+        const QByteArray old_bytes = gui_test::Bytes(old);
+        const QString message = QStringLiteral("CALORIX could not write the picture file ");
+        for (const QString& path : {dir.filePath(QStringLiteral("no/plate.png")), old}) {
+            QCOMPARE(gui_test::Messages_Of_Save(p.Save_Picture_Command(), path, 100),
+                     QStringList{message + path});
+        }
+        QCOMPARE(gui_test::Bytes(old), old_bytes);
     }
 
     // -- Paced play ------------------------------------------------------------
