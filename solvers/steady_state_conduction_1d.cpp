@@ -93,6 +93,38 @@ bool Scaled_Sweep(const Interior& a, const double* up, const double* down, doubl
     return settled;
 }
 
+// Face nodes: no share of the generation, one conduction step dx to the
+// neighbour, which still holds the previous sweep's value.
+void Update_Faces(const Problem_Definition& p, double* t, int n, double dx, double k, double bi_l,
+                  double bi_r) {
+    switch (p.Left_BC) {
+        case BC_Temperature:
+            t[0] = p.Temp_BC_Left;
+            break;
+        case BC_Flux:
+            t[0] = (dx * p.Q_BC_Left) / k + t[1];
+            break;
+        case BC_Convection:
+            t[0] = (p.T_Infinity_BC_Left * bi_l + t[1]) / (bi_l + 1.0);
+            break;
+        default:
+            break;
+    }
+    switch (p.Right_BC) {
+        case BC_Temperature:
+            t[n - 1] = p.Temp_BC_Right;
+            break;
+        case BC_Flux:
+            t[n - 1] = (dx * p.Q_BC_Right) / k + t[n - 2];
+            break;
+        case BC_Convection:
+            t[n - 1] = (p.T_Infinity_BC_Right * bi_r + t[n - 2]) / (bi_r + 1.0);
+            break;
+        default:
+            break;
+    }
+}
+
 }  // namespace
 
 void Solve_Steady_State_1D(const Problem_Definition& p, Steady_1D_Store& s) {
@@ -133,34 +165,7 @@ void Solve_Steady_State_1D(const Problem_Definition& p, Steady_1D_Store& s) {
         }
         ++sweep;
         s.Sweeps = sweep;
-        // Face nodes: no share of the generation, one conduction step dx to
-        // the neighbour, which still holds the previous sweep's value.
-        switch (p.Left_BC) {
-            case BC_Temperature:
-                t[0] = p.Temp_BC_Left;
-                break;
-            case BC_Flux:
-                t[0] = (dx * p.Q_BC_Left) / k + t[1];
-                break;
-            case BC_Convection:
-                t[0] = (p.T_Infinity_BC_Left * bi_l + t[1]) / (bi_l + 1.0);
-                break;
-            default:
-                break;
-        }
-        switch (p.Right_BC) {
-            case BC_Temperature:
-                t[n - 1] = p.Temp_BC_Right;
-                break;
-            case BC_Flux:
-                t[n - 1] = (dx * p.Q_BC_Right) / k + t[n - 2];
-                break;
-            case BC_Convection:
-                t[n - 1] = (p.T_Infinity_BC_Right * bi_r + t[n - 2]) / (bi_r + 1.0);
-                break;
-            default:
-                break;
-        }
+        Update_Faces(p, t, n, dx, k, bi_l, bi_r);
         // Every interior value of this sweep is at most twice the largest of
         // the previous sweep's values, the faces and G in magnitude.
         const double bound = std::max({largest, std::fabs(t[0]), std::fabs(t[n - 1])});

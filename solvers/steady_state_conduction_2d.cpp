@@ -29,6 +29,20 @@ Edge Make_Edge(std::int16_t kind, double t, double q, double h, double t_inf, do
     return {kind, t, bi * t_inf, bi};
 }
 
+struct Edges {
+    Edge left, right, top, bottom;
+};
+
+Edges Edges_Of(const Problem_Definition& p, double dx, double k) {
+    return {
+        Make_Edge(p.Left_BC, p.Temp_BC_Left, p.Q_BC_Left, p.h_BC_Left, p.T_Infinity_BC_Left, dx, k),
+        Make_Edge(p.Right_BC, p.Temp_BC_Right, p.Q_BC_Right, p.h_BC_Right, p.T_Infinity_BC_Right,
+                  dx, k),
+        Make_Edge(p.Top_BC, p.Temp_BC_Top, p.Q_BC_Top, p.h_BC_Top, p.T_Infinity_BC_Top, dx, k),
+        Make_Edge(p.Bottom_BC, p.Temp_BC_Bottom, p.Q_BC_Bottom, p.h_BC_Bottom,
+                  p.T_Infinity_BC_Bottom, dx, k)};
+}
+
 // Half-cell balance of an edge node between its two neighbours along the
 // edge (a, b) with the inward neighbour n_in.
 inline double Edge_Node(const Edge& e, double n_in, double a, double b, double g1) {
@@ -152,14 +166,9 @@ void Solve_Steady_State_2D(const Problem_Definition& p, Steady_2D_Store& s) {
     const double k = p.Conductivity;
     const double g1 = dx * dx * p.Q_generation / k;
     const double g2 = dx * dx * p.Q_generation / (2.0 * k);
-    const Edge left =
-        Make_Edge(p.Left_BC, p.Temp_BC_Left, p.Q_BC_Left, p.h_BC_Left, p.T_Infinity_BC_Left, dx, k);
-    const Edge right = Make_Edge(p.Right_BC, p.Temp_BC_Right, p.Q_BC_Right, p.h_BC_Right,
-                                 p.T_Infinity_BC_Right, dx, k);
-    const Edge top =
-        Make_Edge(p.Top_BC, p.Temp_BC_Top, p.Q_BC_Top, p.h_BC_Top, p.T_Infinity_BC_Top, dx, k);
-    const Edge bottom = Make_Edge(p.Bottom_BC, p.Temp_BC_Bottom, p.Q_BC_Bottom, p.h_BC_Bottom,
-                                  p.T_Infinity_BC_Bottom, dx, k);
+    const Edges edges = Edges_Of(p, dx, k);
+    const Edge& left = edges.left;
+    const Edge& right = edges.right;
 
     Node_Plane& t = s.Temperature_2D;
     Node_Plane& t_old = s.Old_Temperature_2D;
@@ -215,8 +224,8 @@ void Solve_Steady_State_2D(const Problem_Definition& p, Steady_2D_Store& s) {
         }
         ++sweep;
         s.Sweeps = sweep;
-        horizontal(bottom, ny, ny - 1);
-        horizontal(top, 1, 2);
+        horizontal(edges.bottom, ny, ny - 1);
+        horizontal(edges.top, 1, 2);
         vertical(left, 1, 2);
         vertical(right, nx, nx - 1);
 

@@ -1,6 +1,6 @@
 #pragma once
-#include "common/user_dialogs.h"
 #include "common/problem_definition.h"
+#include "common/user_dialogs.h"
 #include "solvers/result_stores.h"
 
 namespace calorix {

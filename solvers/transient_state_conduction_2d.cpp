@@ -285,6 +285,70 @@ bool Matches(const Node_Plane& plane, int nx, int ny) {
     return plane.Nx() == nx && plane.Ny() == ny;
 }
 
+// Each level n is computed straight into its place in the history from level
+// n-1 there, which saves copying every level through the working planes.
+void Run_Explicit(const Plate& g, Level_Planes& history, int nt) {
+    for (int n = 1; n <= nt; ++n) {
+        Explicit_Step(g, history.Level(n - 1), history.Level(n));
+        // An unstable run the user let go on grows without bound; stop at the
+        // first overflow rather than after the last step.
+        Check_Float_Faults();
+    }
+}
+
+// The implicit levels: Gauss-Seidel sweeps until no interior node moves by
+// more than the tolerance.  `first` is the first iterate of level 1; every
+// later level starts from the previous one.  Sweeps are counted into
+// `sweeps` as they go.
+void Run_Implicit(const Plate& g, Level_Planes& history, int nt, const double* first,
+                  double* t_iterate, std::int64_t& sweeps) {
+    const std::size_t bytes = history.Plane_Size() * sizeof(double);
+    for (int n = 1; n <= nt; ++n) {
+        const double* old_level = history.Level(n - 1);
+        double* next = history.Level(n);
+        std::memcpy(next, n == 1 ? first : old_level, bytes);
+        double lowest_change = HUGE_VAL;
+        int sweeps_without_progress = 0;
+        for (;;) {
+            ++sweeps;
+            std::memcpy(t_iterate, next, bytes);
+            Boundary_Nodes<true>(g, old_level, next);
+            const double interior_change = Implicit_Interior(g, old_level, next, t_iterate);
+            Check_Float_Faults();
+            // Only the interior nodes decide that the level is final.
+            if (interior_change <= Tolerance) {
+                break;
+            }
+            const double change = std::max(interior_change, Boundary_Change(g, next, t_iterate));
+            if (change < lowest_change) {
+                lowest_change = change;
+                sweeps_without_progress = 0;
+            } else if (++sweeps_without_progress == Stall_Sweeps) {
+                throw Run_Error("implicit time step cannot reach the tolerance");
+            }
+        }
+    }
+}
+
+Plate Plate_Of(const Problem_Definition& p, const Transient_2D_Store& s, double f) {
+    const double k = p.Conductivity;
+    const double dx = p.Grid_Size / 100.0;
+    Plate g;
+    g.nx = To_Int16(p.X_Grid);
+    g.ny = p.Y_Grid;
+    g.f = f;
+    g.g1 = p.Q_generation * std::pow(dx, 2) / k;
+    g.g2 = p.Q_generation * std::pow(dx, 2) / (2.0 * k);
+    g.left = Make_Side(p.Left_BC, p.Temp_BC_Left, p.Q_BC_Left, p.T_Infinity_BC_Left, s.Bi_Left, dx,
+                       k, f);
+    g.right = Make_Side(p.Right_BC, p.Temp_BC_Right, p.Q_BC_Right, p.T_Infinity_BC_Right,
+                        s.Bi_Right, dx, k, f);
+    g.top = Make_Side(p.Top_BC, p.Temp_BC_Top, p.Q_BC_Top, p.T_Infinity_BC_Top, s.Bi_Top, dx, k, f);
+    g.bottom = Make_Side(p.Bottom_BC, p.Temp_BC_Bottom, p.Q_BC_Bottom, p.T_Infinity_BC_Bottom,
+                         s.Bi_Bottom, dx, k, f);
+    return g;
+}
+
 }  // namespace
 
 void Check_Stability_2D(Problem_Definition& p, const Result_Stores& stores, User_Dialogs& dialogs) {
@@ -376,19 +440,7 @@ void Solve_Transient_2D(Problem_Definition& p, Result_Stores& stores, User_Dialo
         throw Run_Error("2-D transient store smaller than the run");
     }
 
-    Plate g;
-    g.nx = nx;
-    g.ny = ny;
-    g.f = f;
-    g.g1 = p.Q_generation * std::pow(dx, 2) / k;
-    g.g2 = p.Q_generation * std::pow(dx, 2) / (2.0 * k);
-    g.left = Make_Side(p.Left_BC, p.Temp_BC_Left, p.Q_BC_Left, p.T_Infinity_BC_Left, s.Bi_Left, dx,
-                       k, f);
-    g.right = Make_Side(p.Right_BC, p.Temp_BC_Right, p.Q_BC_Right, p.T_Infinity_BC_Right,
-                        s.Bi_Right, dx, k, f);
-    g.top = Make_Side(p.Top_BC, p.Temp_BC_Top, p.Q_BC_Top, p.T_Infinity_BC_Top, s.Bi_Top, dx, k, f);
-    g.bottom = Make_Side(p.Bottom_BC, p.Temp_BC_Bottom, p.Q_BC_Bottom, p.T_Infinity_BC_Bottom,
-                         s.Bi_Bottom, dx, k, f);
+    const Plate g = Plate_Of(p, s, f);
 
     // Initial field.  Kind-1 sides hold T0 too at level 0; they take their
     // side temperature from level 1 on.
@@ -396,54 +448,18 @@ void Solve_Transient_2D(Problem_Definition& p, Result_Stores& stores, User_Dialo
     const std::size_t bytes = plane * sizeof(double);
     double* const t = s.Temperature_T2D.Data();
     double* const t_new = s.New_Temperature_T2D.Data();
-    double* const t_iterate = s.Iterate_Temperature_T2D.Data();
     std::fill(t, t + plane, p.Initial_Temp);
     std::fill(history.Level(0), history.Level(0) + plane, p.Initial_Temp);
     for (int m = 1; m <= std::max(nx, ny); ++m) {
         s.Location_T2D(m) = (m - 1) * dx;
     }
-
-    // Each level n is computed straight into its place in the history from
-    // level n-1 there, which saves copying every level through the working
-    // planes; at the end both working planes receive the last level.
     if (p.Explicit_Scheme) {
-        for (int n = 1; n <= nt; ++n) {
-            Explicit_Step(g, history.Level(n - 1), history.Level(n));
-            // An unstable run the user let go on grows without bound; stop
-            // at the first overflow rather than after the last step.
-            Check_Float_Faults();
-        }
+        Run_Explicit(g, history, nt);
     } else {
         std::fill(t_new, t_new + plane, p.Initial_Temp + Start_Offset);
-        for (int n = 1; n <= nt; ++n) {
-            const double* old_level = history.Level(n - 1);
-            double* next = history.Level(n);
-            // Each step starts from the previous step's solution (the
-            // offset start for the first step).
-            std::memcpy(next, n == 1 ? t_new : old_level, bytes);
-            double lowest_change = HUGE_VAL;
-            int sweeps_without_progress = 0;
-            for (;;) {
-                ++s.Implicit_Sweeps;
-                std::memcpy(t_iterate, next, bytes);
-                Boundary_Nodes<true>(g, old_level, next);
-                const double interior_change = Implicit_Interior(g, old_level, next, t_iterate);
-                Check_Float_Faults();
-                // Only the interior nodes decide that the level is final.
-                if (interior_change <= Tolerance) {
-                    break;
-                }
-                const double change =
-                    std::max(interior_change, Boundary_Change(g, next, t_iterate));
-                if (change < lowest_change) {
-                    lowest_change = change;
-                    sweeps_without_progress = 0;
-                } else if (++sweeps_without_progress == Stall_Sweeps) {
-                    throw Run_Error("implicit time step cannot reach the tolerance");
-                }
-            }
-        }
+        Run_Implicit(g, history, nt, t_new, s.Iterate_Temperature_T2D.Data(), s.Implicit_Sweeps);
     }
+    // Both working planes receive the last level.
     std::memcpy(t, history.Level(nt), bytes);
     std::memcpy(t_new, history.Level(nt), bytes);
 }
