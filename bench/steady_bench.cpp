@@ -10,6 +10,7 @@
 #include "solvers/reference_sweeps.h"
 #include "solvers/steady_state_conduction_1d.h"
 #include "solvers/steady_state_conduction_2d.h"
+#include "solvers/wavefront.h"
 
 using namespace calorix;
 using calorix::bench::Report;
@@ -75,11 +76,16 @@ void Time_Steady(benchmark::State& state, const Problem_Definition& p, Solve sol
     Report(state, {1e9 * seconds / updates, sweeps, double(n) * (Plate ? n : 1), 0});
 }
 
+// Second argument 1: the baseline (SSE2) build of the sweep even where the
+// processor has AVX2.
 void BM_Steady_2D(benchmark::State& state) {
     const Problem_Definition p = Hot_Top_Plate(static_cast<int>(state.range(0)));
+    wavefront::Force_Baseline(state.range(1) == 1);
     Time_Steady<true>(state, p, [&](Result_Stores& s) { Solve_Steady_State_2D(p, s.Steady_2D); });
+    state.SetLabel(wavefront::Active_Build() == wavefront::Build::AVX2 ? "AVX2" : "baseline");
+    wavefront::Force_Baseline(false);
 }
-BENCHMARK(BM_Steady_2D)->Arg(100)->Unit(benchmark::kMillisecond);
+BENCHMARK(BM_Steady_2D)->Args({100, 0})->Args({100, 1})->Unit(benchmark::kMillisecond);
 
 // The same plate swept node by node in the plain order of the node equations.
 void BM_Steady_2D_Textbook(benchmark::State& state) {

@@ -13,8 +13,8 @@
 
 #include "bench/bench_figures.h"
 #include "bench/bench_run.h"
-#include "common/user_dialogs.h"
 #include "common/problem_definition.h"
+#include "common/user_dialogs.h"
 #include "input/run_driver.h"
 #include "output/output_form.h"
 #include "solvers/presentation.h"
