@@ -5,9 +5,9 @@
 #include <fstream>
 #include <string>
 
+#include "common/problem_definition.h"
 #include "common/run_error.h"
 #include "common/user_dialogs.h"
-#include "common/problem_definition.h"
 #include "solvers/result_stores.h"
 #include "solvers/transient_state_conduction_1d.h"
 #include "solvers/transient_state_conduction_2d.h"

@@ -3,8 +3,8 @@
 // 200 x 200 plate must take well under 100 ms.
 #include <benchmark/benchmark.h>
 
-#include "bench/bench_figures.h"
 #include "analysis/exact_solution.h"
+#include "bench/bench_figures.h"
 
 using namespace calorix;
 

@@ -4,6 +4,7 @@
 #include <benchmark/benchmark.h>
 
 #include <QApplication>
+#include <QCheckBox>
 #include <QSlider>
 #include <QToolButton>
 #include <algorithm>
@@ -11,6 +12,7 @@
 
 #include "bench/bench_figures.h"
 #include "output/shaded_plot_panel.h"
+#include "solvers/presentation.h"
 #include "solvers/result_stores.h"
 
 using namespace calorix;
@@ -63,12 +65,69 @@ void BM_Panel_Show_Steady_2D(benchmark::State& state) {
 }
 BENCHMARK(BM_Panel_Show_Steady_2D)->Arg(3)->Arg(100)->Unit(benchmark::kMillisecond);
 
+// The colour range of a 2-D transient run is the minimum and maximum over
+// every stored level: 200 x 200 nodes x 1000 levels (305 MiB), beside the
+// one-value-at-a-time scan it must equal, and the graphical tab's first
+// display of that run (the scan, then the first level drawn).
+const Transient_2D_Store& Large_History() {
+    static const Transient_2D_Store s = Field_History(200, 200, 999);
+    return s;
+}
+
+void BM_History_Range_200x200x999(benchmark::State& state) {
+    const Transient_2D_Store& s = Large_History();
+    double lo = 0, hi = 0;
+    for (auto _ : state) {
+        Find_History_Range(s, lo, hi);
+        benchmark::DoNotOptimize(lo + hi);
+    }
+    Report(state, {.cells = double(s.Temperature_History_2D.Size()),
+                   .MiB = double(s.Temperature_History_2D.Size()) * 8 / 1048576});
+}
+BENCHMARK(BM_History_Range_200x200x999)->Unit(benchmark::kMillisecond);
+
+void BM_History_Range_200x200x999_One_At_A_Time(benchmark::State& state) {
+    const Level_Planes& h = Large_History().Temperature_History_2D;
+    double lo = 0, hi = 0;
+    for (auto _ : state) {
+        const double* v = h.Level(0);
+        lo = hi = v[0];
+        for (std::size_t k = 0; k < h.Size(); ++k) {
+            lo = std::min(lo, v[k]);
+            hi = std::max(hi, v[k]);
+        }
+        benchmark::DoNotOptimize(lo + hi);
+    }
+    Report(state, {.cells = double(h.Size()), .MiB = double(h.Size()) * 8 / 1048576});
+}
+BENCHMARK(BM_History_Range_200x200x999_One_At_A_Time)->Unit(benchmark::kMillisecond);
+
+void BM_Panel_Show_Transient_2D_200x200x999(benchmark::State& state) {
+    const Transient_2D_Store& s = Large_History();
+    Shaded_Plot_Panel panel;
+    panel.resize(1100, 620);
+    panel.show();
+    QApplication::processEvents();
+    for (auto _ : state) {
+        panel.Show_Transient_2D(s, 1.0, 999, "0");
+        panel.repaint();
+        benchmark::DoNotOptimize(panel.Picture().constBits());
+    }
+    Report(state, {.cells = double(s.Temperature_History_2D.Size())});
+}
+BENCHMARK(BM_Panel_Show_Transient_2D_200x200x999)->Unit(benchmark::kMillisecond);
+
+// Second argument 1: the plate fitted to a full-screen panel (zoomed); 2:
+// fitted to a panel of 3000 x 2400 (zoom 6 and more).
 void BM_Panel_Animation_Frame(benchmark::State& state) {
     const int nodes = static_cast<int>(state.range(0));
     constexpr int steps = 20;
     const Transient_2D_Store s = Field_History(nodes, nodes, steps);
     Shaded_Plot_Panel panel;
-    panel.resize(1100, 620);
+    panel.Fit_Box()->setChecked(state.range(1) != 0);
+    panel.resize(state.range(1) == 1   ? QSize(1900, 1000)
+                 : state.range(1) == 2 ? QSize(3000, 2400)
+                                       : QSize(1100, 620));
     panel.show();
     panel.Show_Transient_2D(s, 1.0, steps, "0");
     QApplication::processEvents();
@@ -81,8 +140,19 @@ void BM_Panel_Animation_Frame(benchmark::State& state) {
         benchmark::DoNotOptimize(panel.Picture().constBits());
     }
     Report(state, {.cells = static_cast<double>(panel.Picture_Data().Pixel_Temperature.Size())});
+    state.SetLabel("zoom " + std::to_string(panel.Zoom()));
 }
-BENCHMARK(BM_Panel_Animation_Frame)->Arg(5)->Arg(100)->Unit(benchmark::kMillisecond);
+BENCHMARK(BM_Panel_Animation_Frame)
+    ->Args({5, 0})
+    ->Args({100, 0})
+    ->Args({3, 1})
+    ->Args({5, 1})
+    ->Args({12, 1})
+    ->Args({40, 1})
+    ->Args({100, 1})
+    ->Args({5, 2})
+    ->Args({100, 2})
+    ->Unit(benchmark::kMillisecond);
 
 }  // namespace
 

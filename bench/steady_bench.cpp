@@ -4,13 +4,13 @@
 // run prints the ratio.
 #include <benchmark/benchmark.h>
 
-#include <cmath>
-#include <vector>
-
 #include "bench/bench_figures.h"
 #include "common/run_error.h"
+#include "input/run_driver.h"
+#include "solvers/reference_sweeps.h"
 #include "solvers/steady_state_conduction_1d.h"
 #include "solvers/steady_state_conduction_2d.h"
+#include "solvers/wavefront.h"
 
 using namespace calorix;
 using calorix::bench::Report;
@@ -18,7 +18,7 @@ using calorix::bench::Thread_Seconds;
 
 namespace {
 
-// A 100 x 100 plate, hot top edge, cooled bottom edge, fixed sides.
+// An n x n plate, hot top edge, cooled bottom edge, fixed sides.
 Problem_Definition Hot_Top_Plate(int n) {
     Problem_Definition p;
     p.X_Grid = n;
@@ -50,131 +50,62 @@ Problem_Definition Generating_Wall(int n) {
     return p;
 }
 
-void BM_Steady_2D(benchmark::State& state) {
+// Times one steady solve (solver or reference) on a store of n x n (or n)
+// nodes and reports ns per node update over every sweep made.
+template <bool Plate, typename Solve>
+void Time_Steady(benchmark::State& state, const Problem_Definition& p, Solve solve) {
     const int n = static_cast<int>(state.range(0));
-    const Problem_Definition p = Hot_Top_Plate(n);
-    Steady_2D_Store s;
-    double updates = 0, seconds = 0;
+    Result_Stores stores;
+    double updates = 0, seconds = 0, sweeps = 0;
     for (auto _ : state) {
-        s.Temperature_2D.Dimension(n, n);
-        s.Old_Temperature_2D.Dimension(n, n);
-        s.Location_2D.Dimension(n);
+        if constexpr (Plate) {
+            Dimension_Steady_2D(p, stores);
+        } else {
+            Dimension_Steady_1D(p, stores);
+        }
         const double start = Thread_Seconds();
-        Solve_Steady_State_2D(p, s);
+        try {
+            solve(stores);
+        } catch (const Run_Error&) {
+            // the sweep limit; the store holds the sweeps made
+        }
         seconds += Thread_Seconds() - start;
-        benchmark::DoNotOptimize(s.Temperature_2D.Data());
-        updates += static_cast<double>(s.Sweeps) * n * n;
+        sweeps = Plate ? stores.Steady_2D.Sweeps : stores.Steady_1D.Sweeps;
+        updates += sweeps * n * (Plate ? n : 1);
     }
-    Report(state, {1e9 * seconds / updates, double(s.Sweeps), double(n) * n, 0});
+    Report(state, {1e9 * seconds / updates, sweeps, double(n) * (Plate ? n : 1), 0});
 }
-BENCHMARK(BM_Steady_2D)->Arg(100)->Unit(benchmark::kMillisecond);
+
+// Second argument 1: the baseline (SSE2) build of the sweep even where the
+// processor has AVX2.
+void BM_Steady_2D(benchmark::State& state) {
+    const Problem_Definition p = Hot_Top_Plate(static_cast<int>(state.range(0)));
+    wavefront::Force_Baseline(state.range(1) == 1);
+    Time_Steady<true>(state, p, [&](Result_Stores& s) { Solve_Steady_State_2D(p, s.Steady_2D); });
+    state.SetLabel(wavefront::Active_Build() == wavefront::Build::AVX2 ? "AVX2" : "baseline");
+    wavefront::Force_Baseline(false);
+}
+BENCHMARK(BM_Steady_2D)->Args({100, 0})->Args({100, 1})->Unit(benchmark::kMillisecond);
 
 // The same plate swept node by node in the plain order of the node equations.
 void BM_Steady_2D_Textbook(benchmark::State& state) {
-    const int n = static_cast<int>(state.range(0));
-    const Problem_Definition p = Hot_Top_Plate(n);
-    const double dx = p.Grid_Size / 100, k = p.Conductivity;
-    const double G1 = dx * dx * p.Q_generation / k, Bi = p.h_BC_Bottom * dx / k;
-    std::vector<double> t, old;
-    auto T = [&](int i, int j) -> double& { return t[(i - 1) * n + (j - 1)]; };
-    auto T_old = [&](int i, int j) -> double& { return old[(i - 1) * n + (j - 1)]; };
-    double updates = 0, seconds = 0, sweeps = 0;
-    for (auto _ : state) {
-        const double start = Thread_Seconds();
-        t.assign(std::size_t(n) * n, p.Guess_Temp);
-        old = t;
-        for (sweeps = 1; sweeps <= 32767; ++sweeps) {
-            T(1, n) = T(n, n) = 0;  // the fixed sides own the corners
-            for (int i = 2; i < n; ++i) {
-                T(i, n) = (2 * T(i, n - 1) + T(i - 1, n) + T(i + 1, n) +
-                           2 * Bi * p.T_Infinity_BC_Bottom + G1) /
-                          (2 * Bi + 4);
-            }
-            for (int i = 1; i <= n; ++i)
-                T(i, 1) = p.Temp_BC_Top;
-            for (int j = 1; j <= n; ++j)
-                T(1, j) = T(n, j) = 0;
-            for (int i = 2; i <= n - 1; ++i) {
-                for (int j = 2; j <= n - 1; ++j) {
-                    T(i, j) = (T(i + 1, j) + T(i - 1, j) + T(i, j + 1) + T(i, j - 1) + G1) / 4;
-                }
-            }
-            bool final = true;
-            for (int i = 2; i <= n - 1; ++i) {
-                for (int j = 2; j <= n - 1; ++j) {
-                    final &= std::fabs(T(i, j) - T_old(i, j)) <= 1e-6;
-                }
-            }
-            if (final)
-                break;
-            for (int i = 2; i <= n - 1; ++i) {
-                for (int j = 2; j <= n - 1; ++j)
-                    T_old(i, j) = T(i, j);
-            }
-        }
-        seconds += Thread_Seconds() - start;
-        benchmark::DoNotOptimize(t.data());
-        updates += sweeps * n * n;
-    }
-    Report(state, {1e9 * seconds / updates, sweeps, double(n) * n, 0});
+    const Problem_Definition p = Hot_Top_Plate(static_cast<int>(state.range(0)));
+    Time_Steady<true>(state, p,
+                      [&](Result_Stores& s) { reference::Solve_Steady_2D(p, s.Steady_2D); });
 }
 BENCHMARK(BM_Steady_2D_Textbook)->Arg(100)->Unit(benchmark::kMillisecond);
 
 void BM_Steady_1D(benchmark::State& state) {
-    const int n = static_cast<int>(state.range(0));
-    const Problem_Definition p = Generating_Wall(n);
-    Steady_1D_Store s;
-    double updates = 0, seconds = 0;
-    for (auto _ : state) {
-        s.Temperature_1D.Dimension(n);
-        s.Old_Temperature_1D.Dimension(n);
-        s.X_Location_1D.Dimension(n);
-        const double start = Thread_Seconds();
-        try {
-            Solve_Steady_State_1D(p, s);
-        } catch (const Run_Error&) {
-            // the sweep limit; s.Sweeps holds the sweeps made
-        }
-        seconds += Thread_Seconds() - start;
-        benchmark::DoNotOptimize(s.Temperature_1D.Data());
-        updates += static_cast<double>(s.Sweeps) * n;
-    }
-    Report(state, {1e9 * seconds / updates, double(s.Sweeps), double(n), 0});
+    const Problem_Definition p = Generating_Wall(static_cast<int>(state.range(0)));
+    Time_Steady<false>(state, p, [&](Result_Stores& s) { Solve_Steady_State_1D(p, s.Steady_1D); });
 }
 BENCHMARK(BM_Steady_1D)->Arg(1000)->Unit(benchmark::kMillisecond);
 
 // The same wall swept node by node in the plain order of the node equations.
 void BM_Steady_1D_Textbook(benchmark::State& state) {
-    const int n = static_cast<int>(state.range(0));
-    const Problem_Definition p = Generating_Wall(n);
-    const double dx = p.Grid_Size / 100, k = p.Conductivity;
-    const double bi_r = (p.h_BC_Right * dx) / k;
-    std::vector<double> T, T_old;
-    double updates = 0, seconds = 0, sweeps = 0;
-    for (auto _ : state) {
-        const double start = Thread_Seconds();
-        T.assign(n + 1, p.Guess_Temp);
-        T_old = T;
-        for (sweeps = 1; sweeps <= 32767; ++sweeps) {
-            T[1] = p.Temp_BC_Left;
-            T[n] = (p.T_Infinity_BC_Right * bi_r + T[n - 1]) / (bi_r + 1);
-            for (int i = 2; i <= n - 1; ++i) {
-                T[i] = ((dx * dx * p.Q_generation) / k + (T[i - 1] + T[i + 1])) / 2;
-            }
-            bool final = true;
-            for (int i = 2; i <= n - 1; ++i)
-                final &= std::fabs(T[i] - T_old[i]) <= 1e-6;
-            if (final)
-                break;
-            for (int i = 2; i <= n - 1; ++i)
-                T_old[i] = T[i];
-        }
-        sweeps = std::min(sweeps, 32767.0);
-        seconds += Thread_Seconds() - start;
-        benchmark::DoNotOptimize(T.data());
-        updates += sweeps * n;
-    }
-    Report(state, {1e9 * seconds / updates, sweeps, double(n), 0});
+    const Problem_Definition p = Generating_Wall(static_cast<int>(state.range(0)));
+    Time_Steady<false>(state, p,
+                       [&](Result_Stores& s) { reference::Solve_Steady_1D(p, s.Steady_1D); });
 }
 BENCHMARK(BM_Steady_1D_Textbook)->Arg(1000)->Unit(benchmark::kMillisecond);
 

@@ -1,5 +1,5 @@
-// Cost of the transient solvers per node update, each beside a textbook loop
-// of the same size written straight from the interior node equation, and the
+// Cost of the transient solvers per node update, each beside the reference
+// steps of the same run written straight from the node equations, and the
 // memory a long 2-D implicit run holds at its peak.
 #include <benchmark/benchmark.h>
 
@@ -15,8 +15,10 @@
 #include "common/run_error.h"
 #include "common/user_dialogs.h"
 #include "input/run_driver.h"
+#include "solvers/reference_sweeps.h"
 #include "solvers/transient_state_conduction_1d.h"
 #include "solvers/transient_state_conduction_2d.h"
+#include "solvers/wavefront.h"
 
 using namespace calorix;
 using namespace calorix::bench;
@@ -57,149 +59,73 @@ Problem_Definition Bench_Wall(int n, int steps, double f0, bool explicit_scheme)
 constexpr int Plate_Nodes = 100, Wall_Nodes = 1000, Steps = 200;
 constexpr double Plate_F = 0.2, Wall_F0 = 0.4;
 
-void BM_Transient_2D(benchmark::State& state) {
-    const bool explicit_scheme = state.range(0) == 1;
-    const int n = Plate_Nodes;
-    Problem_Definition p = Bench_Plate(n, Steps, Plate_F, explicit_scheme);
+// Times whole runs of one kind (solver or reference) on a store dimensioned
+// once, and reports ns per node update over every step or sweep made.
+template <typename Solve>
+void Time_Transient(benchmark::State& state, Problem_Definition& p, Solve solve) {
+    const bool plate = p.Kind == Kind_Transient_2D;
+    const double nodes = plate ? double(Plate_Nodes) * Plate_Nodes : double(Wall_Nodes);
     Result_Stores stores;
-    Dimension_Transient_2D(p, stores);
-    Silent_Dialogs dialogs;
+    if (plate) {
+        Dimension_Transient_2D(p, stores);
+    } else {
+        Dimension_Transient_1D(p, stores);
+    }
     double seconds = 0, passes = 0;
     for (auto _ : state) {
         const double start = Thread_Seconds();
-        Solve_Transient_As_Run(Kind_Transient_2D, p, stores, dialogs);
+        solve(stores);
         seconds += Thread_Seconds() - start;
-        passes += explicit_scheme ? Steps : double(stores.Transient_2D.Implicit_Sweeps);
+        const std::int64_t sweeps =
+            plate ? stores.Transient_2D.Implicit_Sweeps : stores.Transient_1D.Implicit_Sweeps;
+        passes += p.Explicit_Scheme ? Steps : double(sweeps);
     }
     const double per_step = passes / (Steps * double(state.iterations()));
-    Report(state, {1e9 * seconds / (passes * n * n), explicit_scheme ? 0 : per_step, 0, 0});
-    state.SetLabel(explicit_scheme ? "explicit 100x100 200 steps F=0.2"
-                                   : "implicit 100x100 200 steps F=0.2");
+    Report(state, {1e9 * seconds / (passes * nodes), p.Explicit_Scheme ? 0 : per_step, 0, 0});
+    state.SetLabel(std::string(p.Explicit_Scheme ? "explicit " : "implicit ") +
+                   (plate ? "100x100 200 steps F=0.2" : "1000 nodes 200 steps F0=0.4"));
 }
-BENCHMARK(BM_Transient_2D)->Arg(1)->Arg(0)->Unit(benchmark::kMillisecond);
 
-// Textbook plate: the interior equation of each scheme node by node, sides
-// held at their start value.  The implicit loop sweeps until no interior
-// node moves by more than 0.0001.
-void BM_Transient_2D_Textbook(benchmark::State& state) {
-    const bool explicit_scheme = state.range(0) == 1;
-    const int n = Plate_Nodes;
-    const double F = Plate_F, G1 = 1e5 * 1e-4 / 10;
-    std::vector<double> t, t_new, it;
-    auto at = [&](int i, int j) { return std::size_t(i - 1) * n + (j - 1); };
-    double seconds = 0, passes = 0;
-    for (auto _ : state) {
-        const double start = Thread_Seconds();
-        t.assign(std::size_t(n) * n, 20.0);
-        for (int j = 1; j <= n; ++j)
-            t[at(1, j)] = 300;
-        t_new = t;
-        for (int step = 1; step <= Steps; ++step) {
-            if (explicit_scheme) {
-                for (int i = 2; i <= n - 1; ++i) {
-                    for (int j = 2; j <= n - 1; ++j) {
-                        t_new[at(i, j)] = F * (t[at(i - 1, j)] + t[at(i + 1, j)] + t[at(i, j + 1)] +
-                                               t[at(i, j - 1)] + G1) +
-                                          (1 - 4 * F) * t[at(i, j)];
-                    }
-                }
-                ++passes;
-            } else {
-                for (;;) {
-                    it = t_new;
-                    for (int i = 2; i <= n - 1; ++i) {
-                        for (int j = 2; j <= n - 1; ++j) {
-                            t_new[at(i, j)] =
-                                (F * (t_new[at(i - 1, j)] + t_new[at(i + 1, j)] +
-                                      t_new[at(i, j + 1)] + t_new[at(i, j - 1)] + G1) +
-                                 t[at(i, j)]) /
-                                (1 + 4 * F);
-                        }
-                    }
-                    ++passes;
-                    double change = 0;
-                    for (int i = 2; i <= n - 1; ++i) {
-                        for (int j = 2; j <= n - 1; ++j) {
-                            change = std::max(change, std::fabs(t_new[at(i, j)] - it[at(i, j)]));
-                        }
-                    }
-                    if (change <= 1e-4)
-                        break;
-                }
-            }
-            t = t_new;
-        }
-        seconds += Thread_Seconds() - start;
-        benchmark::DoNotOptimize(t.data());
+// Second argument 1: the baseline (SSE2) build of the implicit sweep even
+// where the processor has AVX2.
+void BM_Transient_2D(benchmark::State& state) {
+    Problem_Definition p = Bench_Plate(Plate_Nodes, Steps, Plate_F, state.range(0) == 1);
+    Silent_Dialogs dialogs;
+    wavefront::Force_Baseline(state.range(1) == 1);
+    Time_Transient(state, p, [&](Result_Stores& s) {
+        Solve_Transient_As_Run(Kind_Transient_2D, p, s, dialogs);
+    });
+    if (!p.Explicit_Scheme) {
+        state.SetLabel(state.range(1) == 1 ? "implicit 100x100 200 steps F=0.2 baseline"
+                                           : "implicit 100x100 200 steps F=0.2 AVX2");
     }
-    const double per_step = passes / (Steps * double(state.iterations()));
-    Report(state, {1e9 * seconds / (passes * n * n), explicit_scheme ? 0 : per_step, 0, 0});
-    state.SetLabel(explicit_scheme ? "explicit" : "implicit");
+    wavefront::Force_Baseline(false);
+}
+BENCHMARK(BM_Transient_2D)->Args({1, 0})->Args({0, 0})->Args({0, 1})->Unit(benchmark::kMillisecond);
+
+// The same plate stepped node by node in the plain order of the node
+// equations, every level stored as the solver stores it.
+void BM_Transient_2D_Textbook(benchmark::State& state) {
+    Problem_Definition p = Bench_Plate(Plate_Nodes, Steps, Plate_F, state.range(0) == 1);
+    Time_Transient(state, p,
+                   [&](Result_Stores& s) { reference::Solve_Transient_2D(p, s.Transient_2D); });
 }
 BENCHMARK(BM_Transient_2D_Textbook)->Arg(1)->Arg(0)->Unit(benchmark::kMillisecond);
 
 void BM_Transient_1D(benchmark::State& state) {
-    const bool explicit_scheme = state.range(0) == 1;
-    const int n = Wall_Nodes;
-    Problem_Definition p = Bench_Wall(n, Steps, Wall_F0, explicit_scheme);
-    Result_Stores stores;
-    Dimension_Transient_1D(p, stores);
+    Problem_Definition p = Bench_Wall(Wall_Nodes, Steps, Wall_F0, state.range(0) == 1);
     Silent_Dialogs dialogs;
-    double seconds = 0, passes = 0;
-    for (auto _ : state) {
-        const double start = Thread_Seconds();
-        Solve_Transient_As_Run(Kind_Transient_1D, p, stores, dialogs);
-        seconds += Thread_Seconds() - start;
-        passes += explicit_scheme ? Steps : double(stores.Transient_1D.Implicit_Sweeps);
-    }
-    const double per_step = passes / (Steps * double(state.iterations()));
-    Report(state, {1e9 * seconds / (passes * n), explicit_scheme ? 0 : per_step, 0, 0});
-    state.SetLabel(explicit_scheme ? "explicit 1000 nodes 200 steps F0=0.4"
-                                   : "implicit 1000 nodes 200 steps F0=0.4");
+    Time_Transient(state, p, [&](Result_Stores& s) {
+        Solve_Transient_As_Run(Kind_Transient_1D, p, s, dialogs);
+    });
 }
 BENCHMARK(BM_Transient_1D)->Arg(1)->Arg(0)->Unit(benchmark::kMillisecond);
 
-// Textbook wall, faces held at their start value.
+// The same wall stepped node by node, every level stored.
 void BM_Transient_1D_Textbook(benchmark::State& state) {
-    const bool explicit_scheme = state.range(0) == 1;
-    const int n = Wall_Nodes;
-    const double F0 = Wall_F0, G1 = 1e5 * 1e-4 / 10;
-    std::vector<double> old_t, new_t, it;
-    double seconds = 0, passes = 0;
-    for (auto _ : state) {
-        const double start = Thread_Seconds();
-        old_t.assign(n + 1, 20.0);
-        old_t[1] = 300;
-        new_t = old_t;
-        for (int step = 1; step <= Steps; ++step) {
-            if (explicit_scheme) {
-                for (int i = 2; i <= n - 1; ++i) {
-                    new_t[i] = (1 - 2 * F0) * old_t[i] + F0 * (G1 + old_t[i + 1] + old_t[i - 1]);
-                }
-                ++passes;
-            } else {
-                for (;;) {
-                    it = new_t;
-                    for (int i = 2; i <= n - 1; ++i) {
-                        new_t[i] =
-                            (old_t[i] + F0 * (G1 + new_t[i - 1] + new_t[i + 1])) / (1 + 2 * F0);
-                    }
-                    ++passes;
-                    bool settled = true;
-                    for (int i = 1; i <= n; ++i)
-                        settled &= std::fabs(new_t[i] - it[i]) <= 1e-4;
-                    if (settled)
-                        break;
-                }
-            }
-            old_t = new_t;
-        }
-        seconds += Thread_Seconds() - start;
-        benchmark::DoNotOptimize(old_t.data());
-    }
-    const double per_step = passes / (Steps * double(state.iterations()));
-    Report(state, {1e9 * seconds / (passes * n), explicit_scheme ? 0 : per_step, 0, 0});
-    state.SetLabel(explicit_scheme ? "explicit" : "implicit");
+    Problem_Definition p = Bench_Wall(Wall_Nodes, Steps, Wall_F0, state.range(0) == 1);
+    Time_Transient(state, p,
+                   [&](Result_Stores& s) { reference::Solve_Transient_1D(p, s.Transient_1D); });
 }
 BENCHMARK(BM_Transient_1D_Textbook)->Arg(1)->Arg(0)->Unit(benchmark::kMillisecond);
 

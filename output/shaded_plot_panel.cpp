@@ -237,9 +237,6 @@ void Shaded_Plot_Panel::Generate_Temperature_Picture() {
     Paint_Picture(pic_, Min_Temperature, Max_Temperature, x0, y0, Pixels(picture_),
                   picture_.width(), picture_.height(), Stride(picture_));
     Update_Zoom();
-    if (zoom_ > 1) {
-        shown_ = Shown_Plate();
-    }
 }
 
 void Shaded_Plot_Panel::Format_Screen() {
@@ -272,7 +269,11 @@ void Shaded_Plot_Panel::paintEvent(QPaintEvent*) {
     }
     const Plate_Geometry g = Plate_On_Screen();
     if (zoom_ > 1) {
-        p.drawImage(QPointF(g.Left, g.Top), shown_);
+        // Whole factors, no smoothing: every cell keeps its colour.
+        const QRect area = Plate_Area();
+        p.drawImage(QRect(static_cast<int>(g.Left), static_cast<int>(g.Top), area.width() * zoom_,
+                          area.height() * zoom_),
+                    picture_, area);
     }
     const int bar_x = Scale_X();
     p.drawImage(bar_x, Scale_Top, scale_);
@@ -374,7 +375,12 @@ void Shaded_Plot_Panel::Generate_Temperature_Picture_For_The_Current_Time(std::i
     Generate_Temperature_Picture();
     Format_Screen();
     if (isVisible()) {
-        repaint();
+        // Only the plate changes from frame to frame (with the overlays on
+        // it and their labels just outside); the rest of a large panel is
+        // not painted again.
+        const Plate_Geometry g = Plate_On_Screen();
+        repaint(QRect(static_cast<int>(g.Left), static_cast<int>(g.Top), g.Width(), g.Height())
+                    .adjusted(-Plate_Margin, -Plate_Margin, Plate_Margin, Plate_Margin));
     }
     pic_.Plot_X_Count = transient_->X_Nodes_T2D;
     pic_.Plot_Y_Count = transient_->Y_Nodes_T2D;

@@ -176,6 +176,8 @@ class Shaded_Plot_Panel : public QWidget {
     static constexpr int Right_Room = 40 + Scale_Width + 110;
     static constexpr int Probe_Height = 20;
     static constexpr int Under_Room = Plate_Axes::Bottom_Room + Probe_Height + 8;
+    // Room around the plate repainted with it in an animation frame.
+    static constexpr int Plate_Margin = 40;
 
     void Place_Children();
     void Setup_Screen();
@@ -190,6 +192,8 @@ class Shaded_Plot_Panel : public QWidget {
     void Press(Button_Index pressed);
     void Refresh_Overlays();
     void Update_Zoom();
+    // The drawn cells on the picture surface.
+    QRect Plate_Area() const;
     const Node_Plane* Field_On_Display() const;
     bool Wait_Until(double due);
     bool Let_Events_Run(bool wait);
@@ -216,7 +220,6 @@ class Shaded_Plot_Panel : public QWidget {
 
     Shaded_Picture pic_;
     QImage picture_;
-    QImage shown_;  // the zoomed plate when Zoom() > 1
     QImage scale_;
     QRgb background_ = 0;
 

@@ -13,13 +13,18 @@
 
 namespace calorix {
 
-QImage Shaded_Plot_Panel::Shown_Plate() const {
+QRect Shaded_Plot_Panel::Plate_Area() const {
     const Plate_Geometry g = Plate_On_Screen();
     const int r = pic_.Resolution;
-    const QImage plate = picture_.copy(Picture_Origin_X(kind_) + r, Picture_Origin_Y(kind_) + r,
-                                       g.Cells_X() * r, g.Cells_Y() * r);
+    return QRect(Picture_Origin_X(kind_) + r, Picture_Origin_Y(kind_) + r, g.Cells_X() * r,
+                 g.Cells_Y() * r);
+}
+
+QImage Shaded_Plot_Panel::Shown_Plate() const {
+    const QImage plate = picture_.copy(Plate_Area());
     // Whole factors and no smoothing: every screen pixel is one pixel of
-    // the picture, so every cell keeps its colour.
+    // the picture, so every cell keeps its colour.  (The screen is painted
+    // the same way, straight from the picture: see paintEvent.)
     return zoom_ == 1
                ? plate
                : plate.scaled(plate.size() * zoom_, Qt::IgnoreAspectRatio, Qt::FastTransformation);
@@ -42,7 +47,6 @@ void Shaded_Plot_Panel::Update_Zoom() {
     }
     if (z != zoom_) {
         zoom_ = z;
-        shown_ = zoom_ > 1 ? Shown_Plate() : QImage();
         Place_Children();
     }
 }

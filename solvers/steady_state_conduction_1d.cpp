@@ -1,7 +1,10 @@
 #include "solvers/steady_state_conduction_1d.h"
 
 #include <algorithm>
+#include <array>
+#include <cfenv>
 #include <cmath>
+#include <vector>
 
 #include "common/number_text.h"
 #include "common/run_error.h"
@@ -12,85 +15,173 @@ namespace {
 
 constexpr double Tolerance = 1e-6;
 constexpr int Max_Sweeps = 32767;  // the sweep counter is a 16-bit integer
+constexpr int Fault_Flags = FE_OVERFLOW | FE_DIVBYZERO | FE_INVALID;
 
-// The interior node equation is T(i) = (G + (T(i-1) + T(i+1))) / 2 with
-// G = dx^2 g / k.  Written as it stands, every node waits for its western
-// neighbour through two additions and a halving.  The halving is a pure
-// exponent shift, so it can be carried along instead of done: with
-// z(j) = 2^j T(i0 + j) along a block of nodes starting at node i0,
-//
-//     z(j) = 2^(j-1) G + (z(j-1) + 2^(j-1) T(i0 + j + 1)),
-//
-// and T(i0 + j) = 2^-j z(j).  Scaling by a power of two commutes with
-// rounding to nearest for every normal number, so each z(j) is exactly the
-// value the written equation gives, scaled; the chain from node to node is
-// two additions, and the scalings of the neighbour and of the result are off
-// it.  The block restarts every Block nodes so that the scale stays within
-// 2^63.  Two limits of the argument:
-//  - below the normal range (|T| < 2.2e-308) the scaled sum is rounded more
-//    finely; such values differ from the written ones by less than 5e-324,
-//    which a neighbour of any normal size absorbs exactly, and every result
-//    below 0.01 is reported as 0 anyway, so no reported value, no change
-//    measured against the tolerance and no sweep count can differ;
-//  - near the top of the range the scaled values would overflow first, so a
-//    sweep whose values may exceed 2^900 uses the written form directly.
-constexpr int Block = 64;
-constexpr double Scaled_Limit = 0x1p900;
+// Sweeps in flight.  Sweep k of the wall needs node i - 1 of its own and node
+// i + 1 of sweep k - 1, so sweep k can follow sweep k - 1 two nodes behind.
+// Each sweep alone is one long chain (every node waits for its western
+// neighbour through two additions and a halving); several sweeps in flight
+// are independent chains that overlap.  Every sweep writes a line of its own,
+// so a sweep that turns out final is kept as it is while the sweeps behind it
+// are thrown away: the result, the sweep count and the stopping decision are
+// those of the plain sweep (reference::Steady_Sweep_1D).
+constexpr int In_Flight = 8;
 
-struct Interior {
-    double* __restrict t;
-    double* __restrict t_old;
+struct Wall {
+    const Problem_Definition* p;
     int n;
-    double generation;
+    double dx, k, bi_l, bi_r;
+    double generation;  // dx^2 g / k
 };
 
-// The plain form, node by node; returns true when no interior node moved by
-// more than the tolerance.  The value just written stays in a register as
-// the next node's western neighbour.
-bool Plain_Sweep(const Interior& a, double& largest) {
-    double* __restrict t = a.t;
-    double* __restrict t_old = a.t_old;
-    const double generation = a.generation;
-    bool settled = true;
-    double big = 0.0;
-    double west = t[0];
-    for (int i = 1; i < a.n - 1; ++i) {
-        const double v = (generation + (west + t[i + 1])) / 2.0;
-        t[i] = v;
-        settled &= std::fabs(v - t_old[i]) <= Tolerance;
-        t_old[i] = v;
-        big = std::max(big, std::fabs(v));
-        west = v;
+// A face node from its own value and its one neighbour in the previous sweep:
+// no share of the generation, one conduction step dx to the neighbour.
+double Face(std::int16_t kind, double own, double neighbour, double t, double q, double t_inf,
+            double bi, const Wall& w) {
+    switch (kind) {
+        case BC_Temperature:
+            return t;
+        case BC_Flux:
+            return (w.dx * q) / w.k + neighbour;
+        case BC_Convection:
+            return (t_inf * bi + neighbour) / (bi + 1.0);
+        default:
+            return own;
     }
-    largest = big;
-    return settled;
 }
 
-// The same sweep with the halving carried in the exponent (see above).
-bool Scaled_Sweep(const Interior& a, const double* up, const double* down, double& largest) {
-    double* __restrict t = a.t;
-    double* __restrict t_old = a.t_old;
-    bool settled = true;
-    double big = 0.0;
-    double z = t[0];
-    const int last = a.n - 1;  // element of the right face
-    for (int i0 = 0; i0 < last - 1; i0 += Block) {
-        const int count = std::min(Block, last - 1 - i0);
-        const double* __restrict g = up;              // up[j] = 2^(j-1) G, j >= 1
-        const double* __restrict scale = up + Block;  // 2^(j-1)
-        z = t[i0];
-        for (int j = 1; j <= count; ++j) {
-            const int i = i0 + j;
-            z = g[j] + (z + scale[j] * t[i + 1]);
-            const double v = z * down[j];
-            t[i] = v;
-            settled &= std::fabs(v - t_old[i]) <= Tolerance;
-            t_old[i] = v;
-            big = std::max(big, std::fabs(v));
+// Lines 0..count of a batch: line 0 holds the field before the batch, line k
+// the field after its sweep k; node i is element i.
+struct Batch {
+    std::array<double*, In_Flight + 1> line{};
+    std::array<bool, In_Flight + 1> settled{};
+    int count = 0;
+};
+
+// Sweep k at node i (1 = the left face; n - 1 brings the right face first).
+inline void Slot(const Wall& w, Batch& b, int k, int i) {
+    const double* before = b.line[static_cast<std::size_t>(k - 1)];
+    double* t = b.line[static_cast<std::size_t>(k)];
+    const Problem_Definition& p = *w.p;
+    const int n = w.n;
+    if (i == 1) {
+        t[1] = Face(p.Left_BC, before[1], before[2], p.Temp_BC_Left, p.Q_BC_Left,
+                    p.T_Infinity_BC_Left, w.bi_l, w);
+        return;
+    }
+    double east = before[i + 1];
+    if (i == n - 1) {
+        t[n] = Face(p.Right_BC, before[n], before[n - 1], p.Temp_BC_Right, p.Q_BC_Right,
+                    p.T_Infinity_BC_Right, w.bi_r, w);
+        east = t[n];
+    }
+    const double v = (w.generation + (t[i - 1] + east)) / 2.0;
+    t[i] = v;
+    b.settled[static_cast<std::size_t>(k)] =
+        b.settled[static_cast<std::size_t>(k)] && std::fabs(v - before[i]) <= Tolerance;
+}
+
+// Every sweep of the batch in flight at the interior nodes 2..n-2: sweep k at
+// node step - 2 (k - 1).  The western neighbours stay in registers.
+void Full_Flight(const Wall& w, Batch& b, int first_step, int last_step) {
+    double west[In_Flight + 1];
+    bool settled[In_Flight + 1];
+    for (int k = 1; k <= In_Flight; ++k) {
+        west[k] = b.line[static_cast<std::size_t>(k)][first_step - 2 * (k - 1) - 1];
+        settled[k] = b.settled[static_cast<std::size_t>(k)];
+    }
+    const double generation = w.generation;
+    for (int step = first_step; step <= last_step; ++step) {
+#pragma GCC unroll 8
+        for (int k = 1; k <= In_Flight; ++k) {
+            const int i = step - 2 * (k - 1);
+            const double* before = b.line[static_cast<std::size_t>(k - 1)];
+            const double v = (generation + (west[k] + before[i + 1])) / 2.0;
+            b.line[static_cast<std::size_t>(k)][i] = v;
+            settled[k] = settled[k] & (std::fabs(v - before[i]) <= Tolerance);
+            west[k] = v;
         }
     }
-    largest = big;
-    return settled;
+    for (int k = 1; k <= In_Flight; ++k) {
+        b.settled[static_cast<std::size_t>(k)] = settled[k];
+    }
+}
+
+// Runs the sweeps of the batch; returns the first final one, 0 if none.
+int Run_Batch(const Wall& w, Batch& b) {
+    const int n = w.n;
+    std::fill(b.settled.begin(), b.settled.end(), true);
+    const int last_step = n - 1 + 2 * (b.count - 1);
+    const int full_first = 2 * In_Flight;  // every sweep past its left face
+    const int full_last = n - 2;           // none yet at its right face
+    for (int step = 1; step <= last_step; ++step) {
+        if (b.count == In_Flight && step == full_first && full_first <= full_last) {
+            Full_Flight(w, b, full_first, full_last);
+            step = full_last;
+            continue;
+        }
+        for (int k = 1; k <= b.count; ++k) {
+            const int i = step - 2 * (k - 1);
+            if (i >= 1 && i <= n - 1) {
+                Slot(w, b, k, i);
+            }
+        }
+    }
+    for (int k = 1; k <= b.count; ++k) {
+        if (b.settled[static_cast<std::size_t>(k)]) {
+            return k;
+        }
+    }
+    return 0;
+}
+
+// The same sweeps one after the other, stopping at the first final one.
+int Run_Batch_In_Turn(const Wall& w, Batch& b) {
+    std::fill(b.settled.begin(), b.settled.end(), true);
+    for (int k = 1; k <= b.count; ++k) {
+        for (int i = 1; i <= w.n - 1; ++i) {
+            Slot(w, b, k, i);
+        }
+        if (b.settled[static_cast<std::size_t>(k)]) {
+            return k;
+        }
+    }
+    return 0;
+}
+
+// Sweeps until one is final; returns the line that holds it.  s.Sweeps counts
+// the sweeps as the plain solver counts them.
+const double* Sweep_Until_Final(const Wall& w, std::vector<double>& lines, Steady_1D_Store& s) {
+    const std::size_t size = static_cast<std::size_t>(w.n) + 1;
+    Batch b;
+    for (std::size_t k = 0; k <= In_Flight; ++k) {
+        b.line[k] = lines.data() + k * size;
+    }
+    for (;;) {
+        b.count = std::min(In_Flight, Max_Sweeps - s.Sweeps);
+        if (b.count == 0) {
+            throw Run_Error("no convergence within 32767 sweeps");
+        }
+        // Sweeps behind the final one must not leave an overflow or invalid
+        // flag that the plain solver would not have raised: when they may
+        // have, the batch is run again one sweep after the other.
+        std::fexcept_t flags;
+        std::fegetexceptflag(&flags, FE_ALL_EXCEPT);
+        const bool clean = std::fetestexcept(Fault_Flags) == 0;
+        int final = Run_Batch(w, b);
+        if (final != 0 && final < b.count && clean && std::fetestexcept(Fault_Flags) != 0) {
+            std::fesetexceptflag(&flags, FE_ALL_EXCEPT);
+            final = Run_Batch_In_Turn(w, b);
+        }
+        s.Sweeps += final != 0 ? final : b.count;
+        if (final != 0) {
+            return b.line[static_cast<std::size_t>(final)];
+        }
+        std::swap(b.line[0], b.line[static_cast<std::size_t>(b.count)]);
+        if (s.Sweeps == Max_Sweeps) {
+            std::copy(b.line[0] + 1, b.line[0] + 1 + w.n, s.Temperature_1D.Data());
+        }
+    }
 }
 
 }  // namespace
@@ -98,82 +189,20 @@ bool Scaled_Sweep(const Interior& a, const double* up, const double* down, doubl
 void Solve_Steady_State_1D(const Problem_Definition& p, Steady_1D_Store& s) {
     const int n = To_Int16(p.X_Grid);
     s.Nodes_1D = static_cast<std::int16_t>(n);
-    const double dx = p.Grid_Size / 100.0;
-    const double k = p.Conductivity;
-    const double bi_l = (p.h_BC_Left * dx) / k;
-    const double bi_r = (p.h_BC_Right * dx) / k;
-    const double generation = (dx * dx * p.Q_generation) / k;
-
-    double* t = s.Temperature_1D.Data();  // t[i-1] is node i
-    double* t_old = s.Old_Temperature_1D.Data();
+    Wall w{&p, n, p.Grid_Size / 100.0, p.Conductivity, 0, 0, 0};
+    w.bi_l = (p.h_BC_Left * w.dx) / w.k;
+    w.bi_r = (p.h_BC_Right * w.dx) / w.k;
+    w.generation = (w.dx * w.dx * p.Q_generation) / w.k;
     double* x = s.X_Location_1D.Data();
     for (int i = 0; i < n; ++i) {
-        t_old[i] = p.Guess_Temp;
-        t[i] = p.Guess_Temp;
-        x[i] = i * dx;
+        s.Old_Temperature_1D.Data()[i] = p.Guess_Temp;
+        x[i] = i * w.dx;
     }
-
-    // Scale tables of the carried halving: up[j] = 2^(j-1) G and
-    // up[Block + j] = 2^(j-1), down[j] = 2^-j.
-    double up[2 * Block + 1];
-    double down[Block + 1];
-    for (int j = 1; j <= Block; ++j) {
-        up[Block + j] = std::ldexp(1.0, j - 1);
-        up[j] = generation * up[Block + j];
-        down[j] = std::ldexp(1.0, -j);
-    }
-    up[0] = down[0] = 1.0;
-    const bool generation_scales = std::fabs(generation) < Scaled_Limit;
-    double largest = std::fabs(p.Guess_Temp);
-
-    const Interior interior{t, t_old, n, generation};
-    for (int sweep = 0;;) {
-        if (sweep == Max_Sweeps) {
-            throw Run_Error("no convergence within 32767 sweeps");
-        }
-        ++sweep;
-        s.Sweeps = sweep;
-        // Face nodes: no share of the generation, one conduction step dx to
-        // the neighbour, which still holds the previous sweep's value.
-        switch (p.Left_BC) {
-            case BC_Temperature:
-                t[0] = p.Temp_BC_Left;
-                break;
-            case BC_Flux:
-                t[0] = (dx * p.Q_BC_Left) / k + t[1];
-                break;
-            case BC_Convection:
-                t[0] = (p.T_Infinity_BC_Left * bi_l + t[1]) / (bi_l + 1.0);
-                break;
-            default:
-                break;
-        }
-        switch (p.Right_BC) {
-            case BC_Temperature:
-                t[n - 1] = p.Temp_BC_Right;
-                break;
-            case BC_Flux:
-                t[n - 1] = (dx * p.Q_BC_Right) / k + t[n - 2];
-                break;
-            case BC_Convection:
-                t[n - 1] = (p.T_Infinity_BC_Right * bi_r + t[n - 2]) / (bi_r + 1.0);
-                break;
-            default:
-                break;
-        }
-        // Every interior value of this sweep is at most twice the largest of
-        // the previous sweep's values, the faces and G in magnitude.
-        const double bound = std::max({largest, std::fabs(t[0]), std::fabs(t[n - 1])});
-        const bool settled = generation_scales && bound < Scaled_Limit
-                                 ? Scaled_Sweep(interior, up, down, largest)
-                                 : Plain_Sweep(interior, largest);
-        // The convergence test covers the interior nodes only; t_old has
-        // been refreshed as the sweep went (it is needed again only if the
-        // sweep is not final).
-        if (settled) {
-            break;
-        }
-    }
+    std::vector<double> lines((In_Flight + 1) * (static_cast<std::size_t>(n) + 1), p.Guess_Temp);
+    s.Sweeps = 0;
+    const double* result = Sweep_Until_Final(w, lines, s);
+    double* t = s.Temperature_1D.Data();  // t[i-1] is node i
+    std::copy(result + 1, result + 1 + n, t);
     // Results below 0.01 C, negative ones included, are reported as 0.
     for (int i = 0; i < n; ++i) {
         if (t[i] < 0.01) {

@@ -10,6 +10,7 @@
 #include "common/run_error.h"
 #include "common/text_table_sources.h"
 #include "solvers/presentation.h"
+#include "solvers/value_range.h"
 
 namespace calorix {
 
@@ -170,18 +171,10 @@ int Show_Transient_2D_Time(Transient_2D_Store& s, double time_step, const std::s
 }
 
 void Find_History_Range(const Transient_2D_Store& s, double& min, double& max) {
+    // The stored levels lie one after the other in one block.
     const Level_Planes& h = s.Temperature_History_2D;
-    min = h(1, 1, 0);
-    max = min;
-    const int last = Last_Stored_Level(s);
-    const std::size_t size = h.Plane_Size();
-    for (int t = 0; t <= last; ++t) {
-        const double* level = h.Level(t);
-        for (std::size_t k = 0; k < size; ++k) {
-            min = std::min(min, level[k]);
-            max = std::max(max, level[k]);
-        }
-    }
+    const std::size_t count = h.Plane_Size() * static_cast<std::size_t>(Last_Stored_Level(s) + 1);
+    Range_Of(h.Level(0), count, min, max);
 }
 
 int Step_Level(int current, int step, int last) {

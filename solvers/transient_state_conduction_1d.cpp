@@ -84,124 +84,93 @@ void Require_Nodes(const Node_Line& line, int n) {
     }
 }
 
-}  // namespace
+// The wall of one run: node count, the numbers of the equations, the faces
+// and the store's arrays (element i-1 is node i).
+struct Wall {
+    int n = 0;
+    int m = 0;  // time steps
+    double f0 = 0, g1 = 0, g2 = 0;
+    Face left{}, right{};
+    double* old_t = nullptr;
+    double* new_t = nullptr;
+    double* iterate = nullptr;
+    Level_Lines* history = nullptr;
+    std::size_t Bytes() const { return static_cast<std::size_t>(n) * sizeof(double); }
+};
 
-void Solve_Transient_1D(Problem_Definition& p, Result_Stores& stores, User_Dialogs& dialogs) {
-    Transient_1D_Store& s = stores.Transient_1D;
-    const int n = To_Int16(p.X_Grid);
-    const int m = To_Int16(p.Number_Of_Time_Steps);
-    const double dx = p.Grid_Size / 100.0;
-    const double k = p.Conductivity;
-    s.Nodes_T1D = n;
-    s.Time_Steps_T1D = static_cast<std::int16_t>(m);
-    stores.Delta_Time = p.Time_Step;
-    const double bi_r = (p.h_BC_Right * dx) / k;
-    const double bi_l = (p.h_BC_Left * dx) / k;
-    const double f0 = (p.Diffusivity * p.Time_Step) / std::pow(dx, 2);
-    stores.Fourier_Number = f0;
-    s.Implicit_Sweeps = 0;
-    const double g1 = std::pow(dx, 2) * p.Q_generation / k;
-    const double g2 = std::pow(dx, 2) * p.Q_generation / (2.0 * k);
-
-    if (p.Explicit_Scheme && !Explicit_Run_Accepted(f0, bi_l, bi_r, dialogs)) {
-        p.Stability_Message_Flag = 1;
-        return;
+// A kind-1 face is held: both levels carry its temperature.
+inline bool Hold(const Face& f, double& old_value, double& new_value) {
+    if (f.kind != BC_Temperature) {
+        return false;
     }
+    old_value = f.temperature;
+    new_value = f.temperature;
+    return true;
+}
 
-    Require_Nodes(s.Temperature_T1D, n);
-    Require_Nodes(s.New_Temperature_T1D, n);
-    Require_Nodes(s.Iterate_Temperature_T1D, n);
-    Require_Nodes(s.X_Location_T1D, n);
-    if (s.Temperature_History_1D.Nodes() != n || s.Temperature_History_1D.Levels() < m + 1) {
-        throw Run_Error("1-D transient history smaller than the run");
-    }
-
-    const Face left{p.Left_BC, p.Temp_BC_Left, dx * p.Q_BC_Left / k, bi_l, p.T_Infinity_BC_Left};
-    const Face right{p.Right_BC, p.Temp_BC_Right, dx * p.Q_BC_Right / k, bi_r,
-                     p.T_Infinity_BC_Right};
-    // Element i-1 is node i.
-    double* const x = s.X_Location_T1D.Data();
-    double* const old_t = s.Temperature_T1D.Data();
-    double* const new_t = s.New_Temperature_T1D.Data();
-    double* const iterate = s.Iterate_Temperature_T1D.Data();
-    const std::size_t bytes = static_cast<std::size_t>(n) * sizeof(double);
-    const int last = n - 1;
-
-    for (int i = 0; i < n; ++i) {
-        x[i] = i * dx;
-        old_t[i] = p.Initial_Temp;
-    }
-    if (left.kind == BC_Temperature) {
-        old_t[0] = left.temperature;
-    }
-    if (right.kind == BC_Temperature) {
-        old_t[last] = right.temperature;
-    }
-    std::memcpy(s.Temperature_History_1D.Level(1), old_t, bytes);
-
-    if (p.Explicit_Scheme) {
-        const double own = 1.0 - 2.0 * f0;
-        for (int step = 1; step <= m; ++step) {
-            // Every right-hand side reads the old level only.
-            if (right.kind == BC_Temperature) {
-                old_t[last] = right.temperature;
-                new_t[last] = right.temperature;
-            } else {
-                new_t[last] = Explicit_Face(right, old_t[last], old_t[last - 1], f0, g2);
-            }
-            if (left.kind == BC_Temperature) {
-                old_t[0] = left.temperature;
-                new_t[0] = left.temperature;
-            } else {
-                new_t[0] = Explicit_Face(left, old_t[0], old_t[1], f0, g2);
-            }
-            const double* __restrict o = old_t;
-            double* __restrict w = new_t;
-            for (int i = 1; i < last; ++i) {
-                w[i] = own * o[i] + f0 * (g1 + o[i + 1] + o[i - 1]);
-            }
-            std::memcpy(s.Temperature_History_1D.Level(step + 1), new_t, bytes);
-            std::memcpy(old_t, new_t, bytes);
-            // An unstable run the user let go on grows without bound; stop
-            // at the first overflow rather than after the last step.
-            Check_Float_Faults();
+void Run_Explicit(const Wall& w) {
+    const int last = w.n - 1;
+    const double own = 1.0 - 2.0 * w.f0;
+    for (int step = 1; step <= w.m; ++step) {
+        // Every right-hand side reads the old level only.
+        double* const old_t = w.old_t;
+        double* const new_t = w.new_t;
+        if (!Hold(w.right, old_t[last], new_t[last])) {
+            new_t[last] = Explicit_Face(w.right, old_t[last], old_t[last - 1], w.f0, w.g2);
         }
-        return;
+        if (!Hold(w.left, old_t[0], new_t[0])) {
+            new_t[0] = Explicit_Face(w.left, old_t[0], old_t[1], w.f0, w.g2);
+        }
+        const double* __restrict o = old_t;
+        double* __restrict t = new_t;
+        for (int i = 1; i < last; ++i) {
+            t[i] = own * o[i] + w.f0 * (w.g1 + o[i + 1] + o[i - 1]);
+        }
+        std::memcpy(w.history->Level(step + 1), new_t, w.Bytes());
+        std::memcpy(old_t, new_t, w.Bytes());
+        // An unstable run the user let go on grows without bound; stop at
+        // the first overflow rather than after the last step.
+        Check_Float_Faults();
     }
+}
 
-    for (int i = 0; i < n; ++i) {
-        new_t[i] = p.Initial_Temp + Start_Offset;
+// One implicit Gauss-Seidel sweep in place; returns the largest change of a
+// node, faces included.
+double Implicit_Sweep(const Wall& w) {
+    const int last = w.n - 1;
+    double* const old_t = w.old_t;
+    double* const new_t = w.new_t;
+    std::memcpy(w.iterate, new_t, w.Bytes());
+    if (!Hold(w.right, old_t[last], new_t[last])) {
+        new_t[last] = Implicit_Face(w.right, old_t[last], new_t[last - 1], w.f0, w.g2);
     }
-    const double centre = 1.0 + 2.0 * f0;
-    for (int step = 1; step <= m; ++step) {
+    if (!Hold(w.left, old_t[0], new_t[0])) {
+        new_t[0] = Implicit_Face(w.left, old_t[0], new_t[1], w.f0, w.g2);
+    }
+    // Node i-1 already carries this sweep's value, node i+1 the previous
+    // sweep's.
+    const double centre = 1.0 + 2.0 * w.f0;
+    double carried = new_t[0];
+    for (int i = 1; i < last; ++i) {
+        carried = (old_t[i] + w.f0 * (w.g1 + carried + new_t[i + 1])) / centre;
+        new_t[i] = carried;
+    }
+    double change = 0.0;
+    for (int i = 0; i < w.n; ++i) {
+        change = std::max(change, std::fabs(new_t[i] - w.iterate[i]));
+    }
+    return change;
+}
+
+// Counts the sweeps into `sweeps` as it goes (a failed run keeps its count).
+void Run_Implicit(const Wall& w, double initial, std::int64_t& sweeps) {
+    std::fill(w.new_t, w.new_t + w.n, initial + Start_Offset);
+    for (int step = 1; step <= w.m; ++step) {
         double lowest_change = HUGE_VAL;
         int sweeps_without_progress = 0;
         for (;;) {
-            ++s.Implicit_Sweeps;
-            std::memcpy(iterate, new_t, bytes);
-            if (right.kind == BC_Temperature) {
-                old_t[last] = right.temperature;
-                new_t[last] = right.temperature;
-            } else {
-                new_t[last] = Implicit_Face(right, old_t[last], new_t[last - 1], f0, g2);
-            }
-            if (left.kind == BC_Temperature) {
-                old_t[0] = left.temperature;
-                new_t[0] = left.temperature;
-            } else {
-                new_t[0] = Implicit_Face(left, old_t[0], new_t[1], f0, g2);
-            }
-            // In place: node i-1 already carries this sweep's value, node i+1
-            // the previous sweep's.
-            double carried = new_t[0];
-            for (int i = 1; i < last; ++i) {
-                carried = (old_t[i] + f0 * (g1 + carried + new_t[i + 1])) / centre;
-                new_t[i] = carried;
-            }
-            double change = 0.0;
-            for (int i = 0; i < n; ++i) {
-                change = std::max(change, std::fabs(new_t[i] - iterate[i]));
-            }
+            ++sweeps;
+            const double change = Implicit_Sweep(w);
             Check_Float_Faults();
             if (change <= Tolerance) {
                 break;
@@ -213,8 +182,65 @@ void Solve_Transient_1D(Problem_Definition& p, Result_Stores& stores, User_Dialo
                 throw Run_Error("implicit time step cannot reach the tolerance");
             }
         }
-        std::memcpy(s.Temperature_History_1D.Level(step + 1), new_t, bytes);
-        std::memcpy(old_t, new_t, bytes);
+        std::memcpy(w.history->Level(step + 1), w.new_t, w.Bytes());
+        std::memcpy(w.old_t, w.new_t, w.Bytes());
+    }
+}
+
+}  // namespace
+
+void Solve_Transient_1D(Problem_Definition& p, Result_Stores& stores, User_Dialogs& dialogs) {
+    Transient_1D_Store& s = stores.Transient_1D;
+    Wall w;
+    w.n = To_Int16(p.X_Grid);
+    w.m = To_Int16(p.Number_Of_Time_Steps);
+    const double dx = p.Grid_Size / 100.0;
+    const double k = p.Conductivity;
+    s.Nodes_T1D = w.n;
+    s.Time_Steps_T1D = static_cast<std::int16_t>(w.m);
+    stores.Delta_Time = p.Time_Step;
+    const double bi_r = (p.h_BC_Right * dx) / k;
+    const double bi_l = (p.h_BC_Left * dx) / k;
+    w.f0 = (p.Diffusivity * p.Time_Step) / std::pow(dx, 2);
+    stores.Fourier_Number = w.f0;
+    s.Implicit_Sweeps = 0;
+    w.g1 = std::pow(dx, 2) * p.Q_generation / k;
+    w.g2 = std::pow(dx, 2) * p.Q_generation / (2.0 * k);
+
+    if (p.Explicit_Scheme && !Explicit_Run_Accepted(w.f0, bi_l, bi_r, dialogs)) {
+        p.Stability_Message_Flag = 1;
+        return;
+    }
+    for (const Node_Line* line : {&s.Temperature_T1D, &s.New_Temperature_T1D,
+                                  &s.Iterate_Temperature_T1D, &s.X_Location_T1D}) {
+        Require_Nodes(*line, w.n);
+    }
+    if (s.Temperature_History_1D.Nodes() != w.n || s.Temperature_History_1D.Levels() < w.m + 1) {
+        throw Run_Error("1-D transient history smaller than the run");
+    }
+
+    w.left = {p.Left_BC, p.Temp_BC_Left, dx * p.Q_BC_Left / k, bi_l, p.T_Infinity_BC_Left};
+    w.right = {p.Right_BC, p.Temp_BC_Right, dx * p.Q_BC_Right / k, bi_r, p.T_Infinity_BC_Right};
+    w.old_t = s.Temperature_T1D.Data();
+    w.new_t = s.New_Temperature_T1D.Data();
+    w.iterate = s.Iterate_Temperature_T1D.Data();
+    w.history = &s.Temperature_History_1D;
+    double* const x = s.X_Location_T1D.Data();
+    for (int i = 0; i < w.n; ++i) {
+        x[i] = i * dx;
+        w.old_t[i] = p.Initial_Temp;
+    }
+    if (w.left.kind == BC_Temperature) {
+        w.old_t[0] = w.left.temperature;
+    }
+    if (w.right.kind == BC_Temperature) {
+        w.old_t[w.n - 1] = w.right.temperature;
+    }
+    std::memcpy(s.Temperature_History_1D.Level(1), w.old_t, w.Bytes());
+    if (p.Explicit_Scheme) {
+        Run_Explicit(w);
+    } else {
+        Run_Implicit(w, p.Initial_Temp, s.Implicit_Sweeps);
     }
 }
 

@@ -3,9 +3,12 @@
 #include <algorithm>
 #include <cmath>
 #include <cstring>
+#include <vector>
 
 #include "common/number_text.h"
 #include "common/run_error.h"
+#include "solvers/diagonal_plane.h"
+#include "solvers/wavefront.h"
 
 namespace calorix {
 
@@ -99,54 +102,97 @@ inline double Corner_Node(const Plate& g, const Side_Terms& h, const Side_Terms&
     }
 }
 
+// Node (i, j) of a plane laid out column by column, as the history is.
+struct Columns {
+    double* p;
+    int ny;
+    double& operator()(int i, int j) const {
+        return p[static_cast<std::size_t>(i - 1) * static_cast<std::size_t>(ny) +
+                 static_cast<std::size_t>(j - 1)];
+    }
+};
+
 // The bottom and top rows (corners first, then left to right), then the left
 // and right columns.  A kind-1 left or right side is written last over its
 // whole column, so it owns its corners.  Explicit: every neighbour comes from
 // the old level.  Implicit: neighbours come from the plane being iterated,
 // updated in place, and only the node's own term from the old level.
-template <bool Implicit>
-void Boundary_Nodes(const Plate& g, const double* old_level, double* next) {
-    const double* nb = Implicit ? next : old_level;
+template <bool Implicit, typename Old, typename Next>
+void Boundary_Nodes(const Plate& g, const Old& old_level, Next& next) {
+    auto nb = [&](int i, int j) -> double {
+        if constexpr (Implicit) {
+            return next(i, j);
+        } else {
+            return old_level(i, j);
+        }
+    };
     const int nx = g.nx;
     const int ny = g.ny;
+    // Each side is a chain (every node waits for its neighbour just renewed),
+    // but the bottom row never reads the top row nor the top row the bottom
+    // one, and likewise the left and right columns: two sides that both
+    // follow their equation are walked together, one node of each per
+    // turn, which gives every node the same values as walking them in turn.
+    auto row_node = [&](const Side_Terms& h, int i, int j, int j_in) {
+        next(i, j) =
+            Side_Node<Implicit>(g, h, nb(i, j_in), nb(i + 1, j), nb(i - 1, j), old_level(i, j));
+    };
+    auto column_node = [&](const Side_Terms& v, int i, int j, int i_in) {
+        next(i, j) =
+            Side_Node<Implicit>(g, v, nb(i_in, j), nb(i, j + 1), nb(i, j - 1), old_level(i, j));
+    };
+    auto corners = [&](const Side_Terms& h, int j, int j_in) {
+        next(1, j) = Corner_Node<Implicit>(g, h, g.left, nb(2, j), nb(1, j_in), old_level(1, j));
+        next(nx, j) =
+            Corner_Node<Implicit>(g, h, g.right, nb(nx - 1, j), nb(nx, j_in), old_level(nx, j));
+    };
     auto horizontal = [&](const Side_Terms& h, int j, int j_in) {
         if (h.kind == BC_Temperature) {
             for (int i = 1; i <= nx; ++i) {
-                next[g.At(i, j)] = h.temperature;
+                next(i, j) = h.temperature;
             }
             return;
         }
-        next[g.At(1, j)] = Corner_Node<Implicit>(g, h, g.left, nb[g.At(2, j)], nb[g.At(1, j_in)],
-                                                 old_level[g.At(1, j)]);
-        next[g.At(nx, j)] = Corner_Node<Implicit>(g, h, g.right, nb[g.At(nx - 1, j)],
-                                                  nb[g.At(nx, j_in)], old_level[g.At(nx, j)]);
+        corners(h, j, j_in);
         for (int i = 2; i <= nx - 1; ++i) {
-            next[g.At(i, j)] = Side_Node<Implicit>(g, h, nb[g.At(i, j_in)], nb[g.At(i + 1, j)],
-                                                   nb[g.At(i - 1, j)], old_level[g.At(i, j)]);
+            row_node(h, i, j, j_in);
         }
     };
     auto vertical = [&](const Side_Terms& v, int i, int i_in) {
-        double* col = next + g.At(i, 1);
-        if (v.kind == BC_Temperature) {
-            std::fill(col, col + ny, v.temperature);
-            return;
-        }
-        const double* own = old_level + g.At(i, 1);
-        const double* inward = nb + g.At(i_in, 1);
-        const double* along = nb + g.At(i, 1);
-        for (int j = 1; j < ny - 1; ++j) {
-            col[j] = Side_Node<Implicit>(g, v, inward[j], along[j + 1], along[j - 1], own[j]);
+        for (int j = 1; j <= ny; ++j) {
+            if (v.kind == BC_Temperature) {
+                next(i, j) = v.temperature;
+            } else if (j > 1 && j < ny) {
+                column_node(v, i, j, i_in);
+            }
         }
     };
-    horizontal(g.bottom, ny, ny - 1);
-    horizontal(g.top, 1, 2);
-    vertical(g.left, 1, 2);
-    vertical(g.right, nx, nx - 1);
+    if (g.bottom.kind != BC_Temperature && g.top.kind != BC_Temperature) {
+        corners(g.bottom, ny, ny - 1);
+        corners(g.top, 1, 2);
+        for (int i = 2; i <= nx - 1; ++i) {
+            row_node(g.bottom, i, ny, ny - 1);
+            row_node(g.top, i, 1, 2);
+        }
+    } else {
+        horizontal(g.bottom, ny, ny - 1);
+        horizontal(g.top, 1, 2);
+    }
+    if (g.left.kind != BC_Temperature && g.right.kind != BC_Temperature) {
+        for (int j = 2; j <= ny - 1; ++j) {
+            column_node(g.left, 1, j, 2);
+            column_node(g.right, nx, j, nx - 1);
+        }
+    } else {
+        vertical(g.left, 1, 2);
+        vertical(g.right, nx, nx - 1);
+    }
 }
 
 // One explicit step from old_level to next.
 void Explicit_Step(const Plate& g, const double* old_level, double* next) {
-    Boundary_Nodes<false>(g, old_level, next);
+    Columns out{next, g.ny};
+    Boundary_Nodes<false>(g, Columns{const_cast<double*>(old_level), g.ny}, out);
     const int ny = g.ny;
     const double f = g.f;
     const double g1 = g.g1;
@@ -155,134 +201,116 @@ void Explicit_Step(const Plate& g, const double* old_level, double* next) {
         const double* __restrict west = old_level + g.At(i - 1, 1);
         const double* __restrict c = old_level + g.At(i, 1);
         const double* __restrict east = old_level + g.At(i + 1, 1);
-        double* __restrict out = next + g.At(i, 1);
+        double* __restrict t = next + g.At(i, 1);
         for (int j = 1; j < ny - 1; ++j) {
-            out[j] = f * (west[j] + east[j] + c[j + 1] + c[j - 1] + g1) + own * c[j];
+            t[j] = f * (west[j] + east[j] + c[j + 1] + c[j - 1] + g1) + own * c[j];
         }
     }
 }
 
-// Largest change of a boundary node in this sweep (the interior nodes are
-// measured while they are updated).
-double Boundary_Change(const Plate& g, const double* next, const double* iterate) {
-    double change = 0.0;
-    for (int i = 1; i <= g.nx; ++i) {
-        change = std::max(change, std::fabs(next[g.At(i, 1)] - iterate[g.At(i, 1)]));
-        change = std::max(change, std::fabs(next[g.At(i, g.ny)] - iterate[g.At(i, g.ny)]));
+// The side and corner nodes, every one once: rows 1 and Ny, then columns 1
+// and Nx between them.
+template <typename Visit>
+void For_Each_Boundary_Node(int nx, int ny, Visit visit) {
+    for (int i = 1; i <= nx; ++i) {
+        visit(i, 1);
+        visit(i, ny);
     }
-    for (int j = 2; j < g.ny; ++j) {
-        change = std::max(change, std::fabs(next[g.At(1, j)] - iterate[g.At(1, j)]));
-        change = std::max(change, std::fabs(next[g.At(g.nx, j)] - iterate[g.At(g.nx, j)]));
+    for (int j = 2; j < ny; ++j) {
+        visit(1, j);
+        visit(nx, j);
     }
-    return change;
 }
 
-// Interior nodes of one Gauss-Seidel sweep, in place in `next`, column by
-// column left to right and down each column: node (i, j) sees this sweep's
-// values at (i-1, j) and (i, j-1) and the previous sweep's at (i+1, j) and
-// (i, j+1).
-//
-// Down one column every node waits for the one above it, and a division sits
-// on that chain, so a plain column loop runs at the latency of the chain.  K
-// neighbouring columns are therefore swept together on a skewed front: at
-// front position s, column k of the block updates its row s - k, i.e. one row
-// behind its western neighbour.  Each node still sees exactly the values the
-// plain order gives it (its western neighbour was updated one position
-// earlier, its eastern one not yet), and performs the same operations in the
-// same order, so the results are identical to the last bit; but the K chains
-// are independent and overlap.  The value each column wrote last is carried
-// in a register: it is the northern neighbour of the column's next node and
-// the western one of the next column's.
-struct Interior_Sweep {
-    const double* old_level;
-    double* next;
-    const double* iterate;
-    std::size_t ny;
-    int rows;  // interior rows, Ny - 2
-    double f, g1, diag;
-};
-
-template <int K>
-inline void Sweep_Block(const Interior_Sweep& a, int first_column, double& change) {
-    const std::size_t column = a.ny;
-    const std::size_t start = static_cast<std::size_t>(first_column - 1) * column;
-    double* const c = a.next + start;
-    // The column west of the block, addressed from its own start: indexing
-    // it as c[e - column] would form pointers before c for the top rows.
-    const double* const west_column = a.next + (start - column);
-    const double* const own = a.old_level + start;
-    const double* const before = a.iterate + start;
-    const double f = a.f;
-    const double g1 = a.g1;
-    const double diag = a.diag;
-    const int rows = a.rows;
-    double last[K];
-    for (int k = 0; k < K; ++k) {
-        last[k] = c[static_cast<std::size_t>(k) * column];  // the top side row
-    }
-    double largest = change;
-    // One front position.  Eastern columns go first, so that last[k - 1]
-    // still holds the western neighbour's row s - k when column k reads it.
-    // Only the first and last K - 1 positions reach past the column ends.
-    auto front = [&](int s, bool edge_of_front) {
-#pragma GCC unroll 16
-        for (int k = K - 1; k >= 0; --k) {
-            const int r = s - k;
-            if (edge_of_front && (r < 0 || r >= rows)) {
-                continue;
-            }
-            const std::size_t e =
-                static_cast<std::size_t>(k) * column + static_cast<std::size_t>(r) + 1;
-            const double west = k == 0 ? west_column[e] : last[k - 1];
-            const double v = (f * (west + c[e + column] + c[e + 1] + last[k] + g1) + own[e]) / diag;
-            c[e] = v;
-            last[k] = v;
-            largest = std::max(largest, std::fabs(v - before[e]));
-        }
-    };
-    const int fronts = rows + K - 1;
-    int s = 0;
-    for (; s < std::min(K - 1, fronts); ++s) {
-        front(s, true);
-    }
-    for (; s < rows; ++s) {
-        front(s, false);
-    }
-    for (; s < fronts; ++s) {
-        front(s, true);
-    }
-    change = largest;
-}
-
-// Returns the largest change against `iterate`, the plane as it stood at the
-// start of the sweep.
-double Implicit_Interior(const Plate& g, const double* old_level, double* next,
-                         const double* iterate) {
-    Interior_Sweep a{};
-    a.old_level = old_level;
-    a.next = next;
-    a.iterate = iterate;
-    a.ny = static_cast<std::size_t>(g.ny);
-    a.rows = g.ny - 2;
-    a.f = g.f;
-    a.g1 = g.g1;
-    a.diag = 1.0 + 4.0 * g.f;
+// Largest change of a boundary node in this sweep against `before`, its
+// values at the start of the sweep in the order of For_Each_Boundary_Node
+// (the interior nodes are measured while they are updated).
+double Boundary_Change(const Diagonal_Plane& next, const std::vector<double>& before) {
     double change = 0.0;
-    int i = 2;
-    for (; i + 8 <= g.nx; i += 8) {
-        Sweep_Block<8>(a, i, change);
-    }
-    for (; i + 4 <= g.nx; i += 4) {
-        Sweep_Block<4>(a, i, change);
-    }
-    for (; i <= g.nx - 1; ++i) {
-        Sweep_Block<1>(a, i, change);
-    }
+    std::size_t k = 0;
+    For_Each_Boundary_Node(next.Nx(), next.Ny(), [&](int i, int j) {
+        change = std::max(change, std::fabs(next(i, j) - before[k++]));
+    });
     return change;
 }
 
 bool Matches(const Node_Plane& plane, int nx, int ny) {
     return plane.Nx() == nx && plane.Ny() == ny;
+}
+
+// Each level n is computed straight into its place in the history from level
+// n-1 there, which saves copying every level through the working planes.
+void Run_Explicit(const Plate& g, Level_Planes& history, int nt) {
+    for (int n = 1; n <= nt; ++n) {
+        Explicit_Step(g, history.Level(n - 1), history.Level(n));
+        // An unstable run the user let go on grows without bound; stop at the
+        // first overflow rather than after the last step.
+        Check_Float_Faults();
+    }
+}
+
+// The implicit levels: Gauss-Seidel sweeps until no interior node moves by
+// more than the tolerance.  The first iterate of level 1 is `first`
+// everywhere; every later level starts from the previous one.  The sweeps run
+// on planes laid out by anti-diagonals (solvers/wavefront.h); each level is
+// written to the history when it is final.  Sweeps are counted into `sweeps`
+// as they go.
+void Run_Implicit(const Plate& g, Level_Planes& history, int nt, double first,
+                  std::int64_t& sweeps) {
+    Diagonal_Plane old_level;
+    Diagonal_Plane next;
+    old_level.Dimension(g.nx, g.ny);
+    next.Dimension(g.nx, g.ny);
+    old_level.Load(history.Level(0));
+    next.Fill(first);
+    std::vector<double> before;
+    const wavefront::Implicit_Sweep interior{
+        next.Data(), old_level.Data(), next.Origins(), g.nx, g.ny, g.f,
+        g.g1,        1.0 + 4.0 * g.f,  Tolerance};
+    for (int n = 1; n <= nt; ++n) {
+        double lowest_change = HUGE_VAL;
+        int sweeps_without_progress = 0;
+        for (;;) {
+            ++sweeps;
+            before.clear();
+            For_Each_Boundary_Node(g.nx, g.ny, [&](int i, int j) { before.push_back(next(i, j)); });
+            Boundary_Nodes<true>(g, old_level, next);
+            const wavefront::Implicit_Change c = wavefront::Sweep(interior);
+            Check_Float_Faults();
+            // Only the interior nodes decide that the level is final.
+            if (c.settled) {
+                break;
+            }
+            const double change = std::max(c.largest, Boundary_Change(next, before));
+            if (change < lowest_change) {
+                lowest_change = change;
+                sweeps_without_progress = 0;
+            } else if (++sweeps_without_progress == Stall_Sweeps) {
+                throw Run_Error("implicit time step cannot reach the tolerance");
+            }
+        }
+        next.Store(history.Level(n));
+        std::copy(next.Data(), next.Data() + next.Size(), old_level.Data());
+    }
+}
+
+Plate Plate_Of(const Problem_Definition& p, const Transient_2D_Store& s, double f) {
+    const double k = p.Conductivity;
+    const double dx = p.Grid_Size / 100.0;
+    Plate g;
+    g.nx = To_Int16(p.X_Grid);
+    g.ny = p.Y_Grid;
+    g.f = f;
+    g.g1 = p.Q_generation * std::pow(dx, 2) / k;
+    g.g2 = p.Q_generation * std::pow(dx, 2) / (2.0 * k);
+    g.left = Make_Side(p.Left_BC, p.Temp_BC_Left, p.Q_BC_Left, p.T_Infinity_BC_Left, s.Bi_Left, dx,
+                       k, f);
+    g.right = Make_Side(p.Right_BC, p.Temp_BC_Right, p.Q_BC_Right, p.T_Infinity_BC_Right,
+                        s.Bi_Right, dx, k, f);
+    g.top = Make_Side(p.Top_BC, p.Temp_BC_Top, p.Q_BC_Top, p.T_Infinity_BC_Top, s.Bi_Top, dx, k, f);
+    g.bottom = Make_Side(p.Bottom_BC, p.Temp_BC_Bottom, p.Q_BC_Bottom, p.T_Infinity_BC_Bottom,
+                         s.Bi_Bottom, dx, k, f);
+    return g;
 }
 
 }  // namespace
@@ -376,19 +404,7 @@ void Solve_Transient_2D(Problem_Definition& p, Result_Stores& stores, User_Dialo
         throw Run_Error("2-D transient store smaller than the run");
     }
 
-    Plate g;
-    g.nx = nx;
-    g.ny = ny;
-    g.f = f;
-    g.g1 = p.Q_generation * std::pow(dx, 2) / k;
-    g.g2 = p.Q_generation * std::pow(dx, 2) / (2.0 * k);
-    g.left = Make_Side(p.Left_BC, p.Temp_BC_Left, p.Q_BC_Left, p.T_Infinity_BC_Left, s.Bi_Left, dx,
-                       k, f);
-    g.right = Make_Side(p.Right_BC, p.Temp_BC_Right, p.Q_BC_Right, p.T_Infinity_BC_Right,
-                        s.Bi_Right, dx, k, f);
-    g.top = Make_Side(p.Top_BC, p.Temp_BC_Top, p.Q_BC_Top, p.T_Infinity_BC_Top, s.Bi_Top, dx, k, f);
-    g.bottom = Make_Side(p.Bottom_BC, p.Temp_BC_Bottom, p.Q_BC_Bottom, p.T_Infinity_BC_Bottom,
-                         s.Bi_Bottom, dx, k, f);
+    const Plate g = Plate_Of(p, s, f);
 
     // Initial field.  Kind-1 sides hold T0 too at level 0; they take their
     // side temperature from level 1 on.
@@ -396,54 +412,17 @@ void Solve_Transient_2D(Problem_Definition& p, Result_Stores& stores, User_Dialo
     const std::size_t bytes = plane * sizeof(double);
     double* const t = s.Temperature_T2D.Data();
     double* const t_new = s.New_Temperature_T2D.Data();
-    double* const t_iterate = s.Iterate_Temperature_T2D.Data();
     std::fill(t, t + plane, p.Initial_Temp);
     std::fill(history.Level(0), history.Level(0) + plane, p.Initial_Temp);
     for (int m = 1; m <= std::max(nx, ny); ++m) {
         s.Location_T2D(m) = (m - 1) * dx;
     }
-
-    // Each level n is computed straight into its place in the history from
-    // level n-1 there, which saves copying every level through the working
-    // planes; at the end both working planes receive the last level.
     if (p.Explicit_Scheme) {
-        for (int n = 1; n <= nt; ++n) {
-            Explicit_Step(g, history.Level(n - 1), history.Level(n));
-            // An unstable run the user let go on grows without bound; stop
-            // at the first overflow rather than after the last step.
-            Check_Float_Faults();
-        }
+        Run_Explicit(g, history, nt);
     } else {
-        std::fill(t_new, t_new + plane, p.Initial_Temp + Start_Offset);
-        for (int n = 1; n <= nt; ++n) {
-            const double* old_level = history.Level(n - 1);
-            double* next = history.Level(n);
-            // Each step starts from the previous step's solution (the
-            // offset start for the first step).
-            std::memcpy(next, n == 1 ? t_new : old_level, bytes);
-            double lowest_change = HUGE_VAL;
-            int sweeps_without_progress = 0;
-            for (;;) {
-                ++s.Implicit_Sweeps;
-                std::memcpy(t_iterate, next, bytes);
-                Boundary_Nodes<true>(g, old_level, next);
-                const double interior_change = Implicit_Interior(g, old_level, next, t_iterate);
-                Check_Float_Faults();
-                // Only the interior nodes decide that the level is final.
-                if (interior_change <= Tolerance) {
-                    break;
-                }
-                const double change =
-                    std::max(interior_change, Boundary_Change(g, next, t_iterate));
-                if (change < lowest_change) {
-                    lowest_change = change;
-                    sweeps_without_progress = 0;
-                } else if (++sweeps_without_progress == Stall_Sweeps) {
-                    throw Run_Error("implicit time step cannot reach the tolerance");
-                }
-            }
-        }
+        Run_Implicit(g, history, nt, p.Initial_Temp + Start_Offset, s.Implicit_Sweeps);
     }
+    // Both working planes receive the last level.
     std::memcpy(t, history.Level(nt), bytes);
     std::memcpy(t_new, history.Level(nt), bytes);
 }

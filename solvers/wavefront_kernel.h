@@ -1,0 +1,126 @@
+#pragma once
+// The sweep kernels of solvers/wavefront.h, written once for a vector type V
+// of doubles (GCC vector extensions) and compiled twice: by
+// wavefront_baseline.cpp for SSE2 and by wavefront_avx2.cpp with -mavx2.
+// Everything here is in an unnamed namespace and uses compiler built-ins
+// only, so that no function compiled for AVX2 can be shared with the
+// baseline build at link time.
+//
+// Both files are compiled with -ffp-contract=off: a multiply and an add
+// fused into one rounding would change the last bit.
+#include <cstddef>
+#include <cstdint>
+
+#include "solvers/wavefront.h"
+
+namespace calorix::wavefront {
+namespace {
+
+template <typename V>
+using Mask = decltype(V{} <= V{});
+
+template <typename V>
+inline V Load(const double* p) {
+    V v;
+    __builtin_memcpy(&v, p, sizeof v);
+    return v;
+}
+
+template <typename V>
+inline void Put(double* p, V v) {
+    __builtin_memcpy(p, &v, sizeof v);
+}
+
+template <typename V>
+inline V Abs(V v) {
+    return (V)((Mask<V>)v & (Mask<V>{} + INT64_MAX));
+}
+
+template <typename V>
+inline bool All(Mask<V> m) {
+    for (std::size_t k = 0; k < sizeof(V) / sizeof(double); ++k) {
+        if (m[k] == 0) {
+            return false;
+        }
+    }
+    return true;
+}
+
+// Interior nodes of diagonal d run from i = max(2, d - (Ny - 1)) to
+// min(Nx - 1, d - 2).  West and north are on diagonal d - 1 at i - 1 and i,
+// east and south on d + 1 at i + 1 and i.
+template <typename V>
+bool Steady_Kernel(const Steady_Sweep& a) {
+    constexpr int L = sizeof(V) / sizeof(double);
+    const V g1 = V{} + a.g1;
+    const V tolerance = V{} + a.tolerance;
+    Mask<V> settled = Mask<V>{} - 1;
+    bool settled_tail = true;
+    for (int d = 4; d <= a.nx + a.ny - 2; ++d) {
+        const int first = d - (a.ny - 1) > 2 ? d - (a.ny - 1) : 2;
+        const int last = a.nx - 1 < d - 2 ? a.nx - 1 : d - 2;
+        double* const c = a.t + a.origin[d];
+        const double* const w = a.t + a.origin[d - 1];
+        const double* const e = a.t + a.origin[d + 1];
+        int i = first;
+        for (; i + L - 1 <= last; i += L) {
+            const V v =
+                (Load<V>(e + i + 1) + Load<V>(w + i - 1) + Load<V>(e + i) + Load<V>(w + i) + g1) /
+                4.0;
+            settled &= Abs<V>(v - Load<V>(c + i)) <= tolerance;
+            Put<V>(c + i, v);
+        }
+        for (; i <= last; ++i) {
+            const double v = (e[i + 1] + w[i - 1] + e[i] + w[i] + a.g1) / 4.0;
+            settled_tail &= __builtin_fabs(v - c[i]) <= a.tolerance;
+            c[i] = v;
+        }
+    }
+    return settled_tail && All<V>(settled);
+}
+
+template <typename V>
+Implicit_Change Implicit_Kernel(const Implicit_Sweep& a) {
+    constexpr int L = sizeof(V) / sizeof(double);
+    const V f = V{} + a.f;
+    const V g1 = V{} + a.g1;
+    const V diag = V{} + a.diag;
+    const V tolerance = V{} + a.tolerance;
+    Mask<V> settled = Mask<V>{} - 1;
+    V largest = V{};
+    bool settled_tail = true;
+    double largest_tail = 0.0;
+    for (int d = 4; d <= a.nx + a.ny - 2; ++d) {
+        const int first = d - (a.ny - 1) > 2 ? d - (a.ny - 1) : 2;
+        const int last = a.nx - 1 < d - 2 ? a.nx - 1 : d - 2;
+        double* const c = a.next + a.origin[d];
+        const double* const own = a.old_level + a.origin[d];
+        const double* const w = a.next + a.origin[d - 1];
+        const double* const e = a.next + a.origin[d + 1];
+        int i = first;
+        for (; i + L - 1 <= last; i += L) {
+            const V v = (f * (Load<V>(w + i - 1) + Load<V>(e + i + 1) + Load<V>(e + i) +
+                              Load<V>(w + i) + g1) +
+                         Load<V>(own + i)) /
+                        diag;
+            const V change = Abs<V>(v - Load<V>(c + i));
+            settled &= change <= tolerance;
+            largest = largest < change ? change : largest;
+            Put<V>(c + i, v);
+        }
+        for (; i <= last; ++i) {
+            const double v = (a.f * (w[i - 1] + e[i + 1] + e[i] + w[i] + a.g1) + own[i]) / a.diag;
+            const double change = __builtin_fabs(v - c[i]);
+            settled_tail &= change <= a.tolerance;
+            largest_tail = largest_tail < change ? change : largest_tail;
+            c[i] = v;
+        }
+    }
+    for (int k = 0; k < L; ++k) {
+        largest_tail = largest_tail < largest[k] ? largest[k] : largest_tail;
+    }
+    return {settled_tail && All<V>(settled), largest_tail};
+}
+
+}  // namespace
+}  // namespace calorix::wavefront
