@@ -96,6 +96,24 @@ const double* Steady_Field(const Result_Stores& s, int kind) {
                                   : s.Steady_2D.Temperature_2D.Data();
 }
 
+const double* Instrument_Field(const Result_Stores& s, int kind) {
+    const Steady_1D_Store& w = s.Steady_1D;
+    if (kind == Kind_Steady_1D && w.Unclamped_1D.size() == static_cast<std::size_t>(w.Nodes_1D)) {
+        return w.Unclamped_1D.data();
+    }
+    return Steady_Field(s, kind);
+}
+
+int Nodes_Stored_As_Zero(const Result_Stores& s, int kind) {
+    const double* stored = Steady_Field(s, kind);
+    const double* unclamped = Instrument_Field(s, kind);
+    int count = 0;
+    for (int i = 0; kind == Kind_Steady_1D && i < s.Steady_1D.Nodes_1D; ++i) {
+        count += stored[i] != unclamped[i] ? 1 : 0;
+    }
+    return count;
+}
+
 int First_Level(int kind) {
     return kind == Kind_Transient_1D ? 1 : 0;
 }
@@ -121,96 +139,119 @@ double Node_Equation::Diagonal() const {
     return d;
 }
 
-Node_Equation Equation_At(const Fd_Grid& g, int i, int j) {
+namespace {
+
+// Builds one node's equation: its neighbours, side terms and cell.
+struct Equation_Builder {
+    const Fd_Grid& g;
     Node_Equation e;
-    e.i = i;
-    e.j = j;
-    auto fixed = [&](int side) {
+
+    std::int16_t Kind_Of(int side) const { return g.sides[static_cast<std::size_t>(side)].kind; }
+    void Add(int ni, int nj, double w, const char* name) {
+        e.nb[static_cast<std::size_t>(e.nb_count++)] = {ni, nj, w, name};
+    }
+    void Add_Term(int side, double share) {
+        e.st[static_cast<std::size_t>(e.st_count++)] = Make_Term(g, side, share);
+    }
+    Node_Equation Fixed(int side) {
         e.type = Node_Type::Fixed;
         e.side = side;
         e.fixed_value = g.sides[static_cast<std::size_t>(side)].t;
         e.cell = 0;
         return e;
-    };
-    auto add = [&](int ni, int nj, double w, const char* name) {
-        e.nb[static_cast<std::size_t>(e.nb_count++)] = {ni, nj, w, name};
-    };
-    auto kind_of = [&](int side) { return g.sides[static_cast<std::size_t>(side)].kind; };
+    }
 
-    if (g.Wall()) {
-        if (i == 1 || i == g.nx) {
-            const int side = i == 1 ? Side_Left : Side_Right;
-            if (kind_of(side) == BC_Temperature) {
-                return fixed(side);
-            }
-            // The steady wall's face node balances the side against one
-            // conduction step and holds no heat; the transient wall's face
-            // node is a half cell.
-            e.type = Node_Type::Face;
-            e.side = side;
-            add(i == 1 ? 2 : g.nx - 1, 1, 1.0, "N_in");
-            e.st[static_cast<std::size_t>(e.st_count++)] = Make_Term(g, side, 1.0);
-            e.cell = g.Transient() ? 0.5 : 0.0;
-            e.gen = g.Transient() ? g.g1 / 2.0 : 0.0;
+    Node_Equation Wall(int i) {
+        if (i != 1 && i != g.nx) {
+            Add(i - 1, 1, 1.0, "T_W");
+            Add(i + 1, 1, 1.0, "T_E");
+            e.gen = g.g1;
             return e;
         }
-        add(i - 1, 1, 1.0, "T_W");
-        add(i + 1, 1, 1.0, "T_E");
-        e.gen = g.g1;
+        const int side = i == 1 ? Side_Left : Side_Right;
+        if (Kind_Of(side) == BC_Temperature) {
+            return Fixed(side);
+        }
+        // The steady wall's face node balances the side against one
+        // conduction step and holds no heat; the transient wall's face node
+        // is a half cell.
+        e.type = Node_Type::Face;
+        e.side = side;
+        Add(i == 1 ? 2 : g.nx - 1, 1, 1.0, "N_in");
+        Add_Term(side, 1.0);
+        e.cell = g.Transient() ? 0.5 : 0.0;
+        e.gen = g.Transient() ? g.g1 / 2.0 : 0.0;
         return e;
     }
 
-    const bool left = i == 1, right = i == g.nx, top = j == 1, bottom = j == g.ny;
-    if ((left || right) && (top || bottom)) {
-        // A constant-temperature left or right side decides the corner, else
-        // a constant-temperature top or bottom, else the quarter cell.
+    // A constant-temperature left or right side decides the corner, else a
+    // constant-temperature top or bottom, else the quarter cell.
+    Node_Equation Corner(int i, int j) {
+        const bool left = i == 1, top = j == 1;
         e.v_side = left ? Side_Left : Side_Right;
         e.h_side = top ? Side_Top : Side_Bottom;
-        if (kind_of(e.v_side) == BC_Temperature) {
-            return fixed(e.v_side);
+        if (Kind_Of(e.v_side) == BC_Temperature) {
+            return Fixed(e.v_side);
         }
-        if (kind_of(e.h_side) == BC_Temperature) {
-            return fixed(e.h_side);
+        if (Kind_Of(e.h_side) == BC_Temperature) {
+            return Fixed(e.h_side);
         }
         e.type = Node_Type::Corner;
-        add(left ? 2 : g.nx - 1, j, 0.5, "N_1");
-        add(i, top ? 2 : g.ny - 1, 0.5, "N_2");
-        e.st[0] = Make_Term(g, e.h_side, 0.5);
-        e.st[1] = Make_Term(g, e.v_side, 0.5);
-        e.st_count = 2;
+        Add(left ? 2 : g.nx - 1, j, 0.5, "N_1");
+        Add(i, top ? 2 : g.ny - 1, 0.5, "N_2");
+        Add_Term(e.h_side, 0.5);
+        Add_Term(e.v_side, 0.5);
         e.gen = g.g1 / 4.0;
         e.cell = 0.25;
         e.scale = 2;
         return e;
     }
-    if (top || bottom || left || right) {
-        const int side = top ? Side_Top : bottom ? Side_Bottom : left ? Side_Left : Side_Right;
-        if (kind_of(side) == BC_Temperature) {
-            return fixed(side);
+
+    Node_Equation Edge(int i, int j, int side) {
+        if (Kind_Of(side) == BC_Temperature) {
+            return Fixed(side);
         }
         e.type = Node_Type::Edge;
         e.side = side;
-        if (top || bottom) {
-            add(i, top ? 2 : g.ny - 1, 1.0, "N_in");
-            add(i - 1, j, 0.5, "N_a");
-            add(i + 1, j, 0.5, "N_b");
+        if (side == Side_Top || side == Side_Bottom) {
+            Add(i, side == Side_Top ? 2 : g.ny - 1, 1.0, "N_in");
+            Add(i - 1, j, 0.5, "N_a");
+            Add(i + 1, j, 0.5, "N_b");
         } else {
-            add(left ? 2 : g.nx - 1, j, 1.0, "N_in");
-            add(i, j - 1, 0.5, "N_a");
-            add(i, j + 1, 0.5, "N_b");
+            Add(side == Side_Left ? 2 : g.nx - 1, j, 1.0, "N_in");
+            Add(i, j - 1, 0.5, "N_a");
+            Add(i, j + 1, 0.5, "N_b");
         }
-        e.st[static_cast<std::size_t>(e.st_count++)] = Make_Term(g, side, 1.0);
+        Add_Term(side, 1.0);
         e.gen = g.g1 / 2.0;
         e.cell = 0.5;
         e.scale = 2;
         return e;
     }
-    add(i - 1, j, 1.0, "T_W");
-    add(i + 1, j, 1.0, "T_E");
-    add(i, j - 1, 1.0, "T_N");
-    add(i, j + 1, 1.0, "T_S");
-    e.gen = g.g1;
-    return e;
+};
+
+}  // namespace
+
+Node_Equation Equation_At(const Fd_Grid& g, int i, int j) {
+    Equation_Builder b{g, {}};
+    b.e.i = i;
+    b.e.j = j;
+    if (g.Wall()) {
+        return b.Wall(i);
+    }
+    const bool left = i == 1, right = i == g.nx, top = j == 1, bottom = j == g.ny;
+    if ((left || right) && (top || bottom)) {
+        return b.Corner(i, j);
+    }
+    if (top || bottom || left || right) {
+        return b.Edge(i, j, top ? Side_Top : bottom ? Side_Bottom : left ? Side_Left : Side_Right);
+    }
+    b.Add(i - 1, j, 1.0, "T_W");
+    b.Add(i + 1, j, 1.0, "T_E");
+    b.Add(i, j - 1, 1.0, "T_N");
+    b.Add(i, j + 1, 1.0, "T_S");
+    b.e.gen = g.g1;
+    return b.e;
 }
 
 double Evaluate(const Fd_Grid& g, const Node_Equation& e, const double* field, const double* old) {

@@ -174,6 +174,7 @@ void Solve_Steady_State_1D(const Problem_Definition& p, Steady_1D_Store& s) {
             break;
         }
     }
+    s.Unclamped_1D.assign(t, t + n);
     // Results below 0.01 C, negative ones included, are reported as 0.
     for (int i = 0; i < n; ++i) {
         if (t[i] < 0.01) {
