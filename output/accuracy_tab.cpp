@@ -14,6 +14,7 @@
 
 #include "analysis/balance_text.h"
 #include "analysis/exact_solution.h"
+#include "analysis/field_views.h"
 #include "analysis/heat_balance.h"
 #include "analysis/node_equation.h"
 #include "common/number_text.h"
@@ -52,44 +53,8 @@ Accuracy_Tab::Accuracy_Tab(Output_Form* form) : QWidget(form), form_(form) {
     scroll->setFrameShape(QFrame::NoFrame);
     auto* page = new QWidget(scroll);
     auto* v = new QVBoxLayout(page);
-
-    auto* balance_box = new QGroupBox(QStringLiteral("Heat balance"), page);
-    auto* bv = new QVBoxLayout(balance_box);
-    auto* level_row = new QHBoxLayout();
-    level_label_ = new QLabel(QStringLiteral("Time level shown:"), balance_box);
-    level_list_ = new QComboBox(balance_box);
-    level_list_->setMinimumWidth(120);
-    level_row->addWidget(level_label_);
-    level_row->addWidget(level_list_);
-    level_row->addStretch(1);
-    bv->addLayout(level_row);
-    balance_ = Text_Label(balance_box);
-    bv->addWidget(balance_);
-    v->addWidget(balance_box);
-
-    auto* error_box = new QGroupBox(QStringLiteral("Iteration error"), page);
-    auto* ev = new QVBoxLayout(error_box);
-    error_ = Text_Label(error_box);
-    ev->addWidget(error_);
-    view_row_ = new QWidget(error_box);
-    auto* vr = new QHBoxLayout(view_row_);
-    vr->setContentsMargins(0, 0, 0, 0);
-    vr->addWidget(new QLabel(QStringLiteral("Table and picture show:"), view_row_));
-    view_switch_ = new QComboBox(view_row_);
-    view_switch_->addItems({QStringLiteral("Gauss-Seidel result"),
-                            QStringLiteral("Exact solution of the node equations"),
-                            QStringLiteral("Difference (Gauss-Seidel - exact)")});
-    vr->addWidget(view_switch_);
-    view_hint_ = new QLabel(
-        QStringLiteral("The differences lie far below the colour bar's two decimals; the "
-                       "table gives them with their digits."),
-        view_row_);
-    view_hint_->setWordWrap(true);
-    view_hint_->hide();
-    vr->addWidget(view_hint_, 1);
-    ev->addWidget(view_row_);
-    v->addWidget(error_box);
-
+    v->addWidget(Build_Balance_Box(page));
+    v->addWidget(Build_Error_Box(page));
     auto* explain_box = new QGroupBox(QStringLiteral("Node equation"), page);
     auto* xv = new QVBoxLayout(explain_box);
     explain_ = Text_Label(explain_box);
@@ -98,7 +63,45 @@ Accuracy_Tab::Accuracy_Tab(Output_Form* form) : QWidget(form), form_(form) {
     v->addStretch(1);
     scroll->setWidget(page);
     outer->addWidget(scroll);
+    Connect_Signals();
+}
 
+QWidget* Accuracy_Tab::Build_Balance_Box(QWidget* page) {
+    auto* box = new QGroupBox(QStringLiteral("Heat balance"), page);
+    auto* bv = new QVBoxLayout(box);
+    auto* level_row = new QHBoxLayout();
+    level_label_ = new QLabel(QStringLiteral("Time level shown:"), box);
+    level_list_ = new QComboBox(box);
+    level_list_->setMinimumWidth(120);
+    level_row->addWidget(level_label_);
+    level_row->addWidget(level_list_);
+    level_row->addStretch(1);
+    bv->addLayout(level_row);
+    balance_ = Text_Label(box);
+    bv->addWidget(balance_);
+    return box;
+}
+
+QWidget* Accuracy_Tab::Build_Error_Box(QWidget* page) {
+    auto* box = new QGroupBox(QStringLiteral("Iteration error"), page);
+    auto* ev = new QVBoxLayout(box);
+    error_ = Text_Label(box);
+    ev->addWidget(error_);
+    view_row_ = new QWidget(box);
+    auto* vr = new QHBoxLayout(view_row_);
+    vr->setContentsMargins(0, 0, 0, 0);
+    vr->addWidget(new QLabel(QStringLiteral("Table and picture show:"), view_row_));
+    view_switch_ = new QComboBox(view_row_);
+    view_switch_->addItems({QStringLiteral("Gauss-Seidel result"),
+                            QStringLiteral("Exact solution of the node equations"),
+                            QStringLiteral("Difference (Gauss-Seidel - exact)")});
+    vr->addWidget(view_switch_);
+    vr->addStretch(1);
+    ev->addWidget(view_row_);
+    return box;
+}
+
+void Accuracy_Tab::Connect_Signals() {
     connect(view_switch_, &QComboBox::currentIndexChanged, this, &Accuracy_Tab::Set_View);
     connect(level_list_, &QComboBox::currentIndexChanged, this, [this] { Show_Balance(); });
     connect(form_->Table_View(), &QTableView::clicked, this,
@@ -144,7 +147,7 @@ void Accuracy_Tab::Load(Output_Model& model, Result_Stores& stores, Problem_Defi
         const QSignalBlocker b(view_switch_);
         view_switch_->setCurrentIndex(0);
     }
-    view_hint_->hide();
+    form_->Shaded_Panel()->Set_Difference_Scale(false);
     const bool steady = kind_ == Kind_Steady_1D || kind_ == Kind_Steady_2D;
     exact_solved_ = false;
     exact_pending_ = steady;
@@ -336,13 +339,14 @@ void Accuracy_Tab::Set_View(int view) {
         return;
     }
     view_ = view;
-    view_hint_->setVisible(view == Difference_View);
     Text_Table_Model* table = form_->Table_Model();
     Shaded_Plot_Panel* panel = form_->Shaded_Panel();
     const Fd_Grid g = Run_Grid(*problem_, *stores_, kind_);
+    panel->Set_Difference_Scale(view == Difference_View);
     if (view == Gauss_Seidel_View) {
         // Back to the run's own presentation.
         table->Set_Table(&model_->Output_Table);
+        form_->Table_Title()->setText(QString::fromStdString(model_->Table_Title_Label));
         if (kind_ == Kind_Steady_2D) {
             if (panel->Kind() == Kind_Steady_2D) {
                 panel->Show_Steady_2D(stores_->Steady_2D);
@@ -353,8 +357,9 @@ void Accuracy_Tab::Set_View(int view) {
         }
         return;
     }
-    Present_View_Copy();
+    Present_Field_View(*problem_, *stores_, kind_, view, exact_, view_1d_, view_2d_, view_model_);
     table->Set_Table(&view_model_.Output_Table);
+    form_->Table_Title()->setText(QString::fromStdString(view_model_.Table_Title_Label));
     if (kind_ == Kind_Steady_2D) {
         if (panel->Kind() == Kind_Steady_2D) {
             panel->Show_Steady_2D(view_2d_);
@@ -365,39 +370,6 @@ void Accuracy_Tab::Set_View(int view) {
             Show_Analytic_Profile(form_->Chart_View(), g, view_1d_.Temperature_1D.Data());
         } else {
             Clear_Analytic_Profile(form_->Chart_View());
-        }
-    }
-}
-
-void Accuracy_Tab::Present_View_Copy() {
-    const Fd_Grid g = Run_Grid(*problem_, *stores_, kind_);
-    const double* stored = Instrument_Field(*stores_, kind_);
-    view_model_ = Output_Model();
-    view_model_.Kind = kind_;
-    double* values = nullptr;
-    if (kind_ == Kind_Steady_1D) {
-        view_1d_ = stores_->Steady_1D;
-        values = view_1d_.Temperature_1D.Data();
-    } else {
-        view_2d_ = stores_->Steady_2D;
-        values = view_2d_.Temperature_2D.Data();
-    }
-    for (std::size_t p = 0; p < g.Node_Count(); ++p) {
-        values[p] = view_ == Exact_View ? exact_[p] : stored[p] - exact_[p];
-    }
-    if (kind_ == Kind_Steady_1D) {
-        Display_Steady_State_1D_Results(view_1d_, view_model_);
-    } else {
-        Display_Steady_State_2D_Results(view_2d_, view_model_);
-    }
-    if (view_ == Difference_View) {
-        // The differences are far below the table's two decimals: show them
-        // with their significant digits.
-        for (int i = 1; i <= g.nx; ++i) {
-            for (int j = 1; j <= g.ny; ++j) {
-                view_model_.Output_Table.Set_Cell(g.Wall() ? 1 : j, i,
-                                                  Equation_Number(values[g.At(i, j)]));
-            }
         }
     }
 }

@@ -8,8 +8,8 @@
 #include <QWidget>
 #include <string>
 
-#include "common/problem_definition.h"
 #include "common/output_model.h"
+#include "common/problem_definition.h"
 #include "solvers/result_stores.h"
 
 class QComboBox;
@@ -44,11 +44,13 @@ class Accuracy_Tab : public QWidget {
     QComboBox* Level_List() const { return level_list_; }
 
   private:
+    QWidget* Build_Balance_Box(QWidget* page);
+    QWidget* Build_Error_Box(QWidget* page);
+    void Connect_Signals();
     void Show_Balance();
     void Follow_Time_List();
     int Level() const;
     std::string Level_Text(int level) const;
-    void Present_View_Copy();
     // Solves the steady node equations directly, once per run, and shows
     // the iteration error (and the wall's analytic profile).
     void Solve_Exact();
@@ -76,7 +78,6 @@ class Accuracy_Tab : public QWidget {
     QComboBox* level_list_ = nullptr;
     QLabel* level_label_ = nullptr;
     QWidget* view_row_ = nullptr;
-    QLabel* view_hint_ = nullptr;
 };
 
 }  // namespace calorix
