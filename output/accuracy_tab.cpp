@@ -332,6 +332,13 @@ void Accuracy_Tab::Explain_Cell(int row, int col) {
     explain_->setText(h);
 }
 
+void Accuracy_Tab::Show_Table(const Output_Model& m) {
+    form_->Table_Model()->Set_Table(&m.Output_Table);
+    form_->Table_Title()->setText(QString::fromStdString(m.Table_Title_Label));
+    // The heading cell sits in the corner of the table's headers.
+    form_->Table_Corner()->setText(QString::fromStdString(m.Output_Table.Cell(0, 0)));
+}
+
 void Accuracy_Tab::Set_View(int view) {
     Solve_Exact();
     if (stores_ == nullptr || !exact_solved_ ||
@@ -339,14 +346,12 @@ void Accuracy_Tab::Set_View(int view) {
         return;
     }
     view_ = view;
-    Text_Table_Model* table = form_->Table_Model();
     Shaded_Plot_Panel* panel = form_->Shaded_Panel();
     const Fd_Grid g = Run_Grid(*problem_, *stores_, kind_);
     panel->Set_Difference_Scale(view == Difference_View);
     if (view == Gauss_Seidel_View) {
         // Back to the run's own presentation.
-        table->Set_Table(&model_->Output_Table);
-        form_->Table_Title()->setText(QString::fromStdString(model_->Table_Title_Label));
+        Show_Table(*model_);
         if (kind_ == Kind_Steady_2D) {
             if (panel->Kind() == Kind_Steady_2D) {
                 panel->Show_Steady_2D(stores_->Steady_2D);
@@ -358,8 +363,7 @@ void Accuracy_Tab::Set_View(int view) {
         return;
     }
     Present_Field_View(*problem_, *stores_, kind_, view, exact_, view_1d_, view_2d_, view_model_);
-    table->Set_Table(&view_model_.Output_Table);
-    form_->Table_Title()->setText(QString::fromStdString(view_model_.Table_Title_Label));
+    Show_Table(view_model_);
     if (kind_ == Kind_Steady_2D) {
         if (panel->Kind() == Kind_Steady_2D) {
             panel->Show_Steady_2D(view_2d_);

@@ -47,6 +47,8 @@ class Accuracy_Tab : public QWidget {
     QWidget* Build_Balance_Box(QWidget* page);
     QWidget* Build_Error_Box(QWidget* page);
     void Connect_Signals();
+    // The table, its title and heading cell of the run or of a view.
+    void Show_Table(const Output_Model& m);
     void Show_Balance();
     void Follow_Time_List();
     int Level() const;

@@ -20,8 +20,8 @@
 #include "output/accuracy_tab.h"
 #include "output/output_form.h"
 #include "output/shaded_plot_panel.h"
-#include "output/temperature_chart.h"
 #include "output/table_export.h"
+#include "output/temperature_chart.h"
 #include "output/text_table_model.h"
 
 using namespace calorix;
@@ -114,6 +114,7 @@ class Accuracy_Tab_Test : public QObject {
             QStringLiteral("Gauss-Seidel result - exact solution of the node equations")));
         const std::string csv = Table_Csv_Text(*w.Table_Model()->Table());
         QVERIFY2(csv.rfind("GS - exact (C),0,0.05,0.1,0.15,0.2,0.25\n", 0) == 0, csv.c_str());
+        QCOMPARE(w.Table_Corner()->text(), QStringLiteral("GS - exact (C)"));
         // Full precision: node (2, 2)'s difference reads back exactly.
         const Fd_Grid g = Run_Grid(r.p, r.stores, Kind_Steady_2D);
         const Exact_Solution x = Solve_Node_Equations(g);
