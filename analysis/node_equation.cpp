@@ -327,6 +327,109 @@ std::string Title(const Fd_Grid& g, const Node_Equation& e) {
 
 }  // namespace
 
+namespace {
+
+// The sum of the solver's equation in symbols and in numbers, its steady
+// divisor and the own-value terms of the transient forms.
+struct Equation_Text {
+    std::string sum_sym, sum_num, diag_sym, own_sym;
+
+    void Term(const std::string& s, const std::string& n) {
+        sum_sym += (sum_sym.empty() ? "" : " + ") + s;
+        sum_num += (sum_num.empty() ? "" : " + ") + n;
+    }
+};
+
+// The terms of equation `e` with its neighbours' values from `nbf`; what the
+// symbols stand for is added to `where`.
+Equation_Text Equation_Terms(const Fd_Grid& g, const Node_Equation& e, const double* nbf,
+                             std::string& where) {
+    Equation_Text t;
+    const std::string fo = g.Wall() ? "F0" : "F";
+    double nb_w = 0;
+    for (int n = 0; n < e.nb_count; ++n) {
+        const Neighbour& b = e.nb[static_cast<std::size_t>(n)];
+        const std::string c = Coefficient(b.w * e.scale);
+        t.Term(c + b.name, c + Value_Text(nbf[g.At(b.i, b.j)]));
+        where += ", " + std::string(b.name) + " = " + Node_Name(g, b.i, b.j);
+        nb_w += b.w;
+    }
+    if (g.Transient()) {
+        where += g.implicit ? " (this level)" : " (level before)";
+        t.own_sym = Equation_Number(nb_w / e.cell) + fo;
+    }
+    t.diag_sym = Equation_Number(e.scale * nb_w);
+    for (int n = 0; n < e.st_count; ++n) {
+        const Side_Term& st = e.st[static_cast<std::size_t>(n)];
+        const Grid_Side& s = g.sides[static_cast<std::size_t>(st.side)];
+        const std::string l = Side_Letter[st.side];
+        const std::string c = Coefficient(st.share * e.scale);
+        if (s.kind == BC_Flux) {
+            t.Term(c + "q_" + l + "·dx/k", c + Value_Text(s.q * g.dx / g.k));
+            where += ", q_" + l + "·dx/k = " + Equation_Number(s.q) + "·" + Equation_Number(g.dx) +
+                     "/" + Equation_Number(g.k);
+            continue;
+        }
+        t.Term(c + "Bi_" + l + "·T∞" + l, c + Value_Text(s.bi) + "·" + Value_Text(s.t_inf));
+        where += ", Bi_" + l + " = h_" + l + "·dx/k = " + Equation_Number(s.bi) + ", T∞" + l +
+                 " = " + Equation_Number(s.t_inf) + " C";
+        t.diag_sym += " + " + c + "Bi_" + l;
+        if (g.Transient()) {
+            t.own_sym += " + " + Coefficient(st.share / e.cell) + "Bi_" + l + "·" + fo;
+        }
+    }
+    if (e.cell > 0) {
+        const bool whole = e.cell * e.scale == 1.0;
+        t.Term(whole ? "G1" : "G2", Value_Text(e.gen * e.scale));
+        where += whole ? ", G1 = g·dx²/k = " + Equation_Number(g.g1)
+                       : ", G2 = g·dx²/(2k) = " + Equation_Number(g.g1 / 2.0);
+    }
+    return t;
+}
+
+void Steady_Form(const Fd_Grid& g, const Node_Equation& e, const Equation_Text& t,
+                 Node_Explanation& x) {
+    const double diag = e.scale * e.Diagonal();
+    if (diag == 1.0) {
+        x.symbols = "T = " + t.sum_sym;
+        x.substituted = "T = " + t.sum_num;
+    } else {
+        x.symbols = "T = (" + t.sum_sym + ") / (" + t.diag_sym + ")";
+        x.substituted = "T = (" + t.sum_num + ") / " + Equation_Number(diag);
+    }
+    x.substituted += " = " + Equation_Number(x.computed);
+    if (g.Wall() && x.stored == 0 && x.computed < 0.01) {
+        x.note = "The wall's results below 0.01 C are stored as 0.";
+    }
+}
+
+void Transient_Form(const Fd_Grid& g, const Node_Equation& e, const Equation_Text& t,
+                    double own_old, const std::string& self, Node_Explanation& x) {
+    const std::string fo = g.Wall() ? "F0" : "F";
+    const double mult = 1.0 / (e.cell * e.scale);
+    const std::string m_sym = (mult == 1.0 ? std::string() : Equation_Number(mult)) + fo;
+    const double m_val = g.f * mult;
+    x.where += ", T = " + self + " (level before), " + fo + " = α·Δt/dx² = " + Equation_Number(g.f);
+    if (g.implicit) {
+        const double den = 1.0 + g.f / e.cell * e.Diagonal();
+        x.symbols = "T' = (T + " + m_sym + "·(" + t.sum_sym + ")) / (1 + " + t.own_sym + ")";
+        x.substituted = "T' = (" + Value_Text(own_old) + " + " + Equation_Number(m_val) + "·(" +
+                        t.sum_num + ")) / " + Equation_Number(den);
+    } else {
+        const double own = 1.0 - g.f / e.cell * e.Diagonal();
+        std::string minus = t.own_sym;
+        for (std::size_t p = 0; (p = minus.find(" + ", p)) != std::string::npos;) {
+            minus.replace(p, 3, " - ");
+        }
+        x.symbols = "T' = " + m_sym + "·(" + t.sum_sym + ") + (1 - " + minus + ")·T";
+        x.substituted = "T' = " + Equation_Number(m_val) + "·(" + t.sum_num + ") + " +
+                        Value_Text(own) + "·" + Value_Text(own_old);
+    }
+    x.substituted += " = " + Equation_Number(x.computed);
+}
+
+}  // namespace
+
 Node_Explanation Explain_Node(const Fd_Grid& g, int i, int j, const double* field,
                               const double* old, const std::string& level_text) {
     const Node_Equation e = Equation_At(g, i, j);
@@ -346,109 +449,25 @@ Node_Explanation Explain_Node(const Fd_Grid& g, int i, int j, const double* fiel
                                       : " at every node, the sides included.");
         return x;
     }
+    x.where = lhs + " = " + self + (transient ? " " + level_text : "");
     if (e.type == Node_Type::Fixed) {
         const std::string sym = std::string("T_") + Side_Letter[e.side];
         x.symbols = lhs + " = " + sym;
-        x.where = lhs + " = " + self + (transient ? " " + level_text : "") + ", " + sym + " = " +
-                  Equation_Number(e.fixed_value) + " C";
+        x.where += ", " + sym + " = " + Equation_Number(e.fixed_value) + " C";
         x.substituted = lhs + " = " + Equation_Number(e.fixed_value);
         x.computed = e.fixed_value;
         x.residual = x.stored - x.computed;
         return x;
     }
-
-    const bool implicit = transient && g.implicit;
-    const double* nbf = (transient && !implicit) ? old : field;
-    // The sum of the solver's equation, in symbols and in numbers.
-    std::string sum_sym, sum_num;
-    auto term = [&](const std::string& s, const std::string& n) {
-        sum_sym += (sum_sym.empty() ? "" : " + ") + s;
-        sum_num += (sum_num.empty() ? "" : " + ") + n;
-    };
-    x.where = lhs + " = " + self + (transient ? " " + level_text : "");
-    const std::string nb_level = transient ? (implicit ? " (this level)" : " (level before)") : "";
-    for (int n = 0; n < e.nb_count; ++n) {
-        const Neighbour& b = e.nb[static_cast<std::size_t>(n)];
-        const std::string c = Coefficient(b.w * e.scale);
-        term(c + b.name, c + Value_Text(nbf[g.At(b.i, b.j)]));
-        x.where += ", " + std::string(b.name) + " = " + Node_Name(g, b.i, b.j);
-    }
-    x.where += nb_level;
-    const std::string fo = g.Wall() ? "F0" : "F";
-    double nb_w = 0;
-    for (int n = 0; n < e.nb_count; ++n) {
-        nb_w += e.nb[static_cast<std::size_t>(n)].w;
-    }
-    // The steady divisor and the own-value terms of the transient forms.
-    std::string diag_sym = Equation_Number(e.scale * nb_w);
-    std::string own_sym;
-    if (transient) {
-        own_sym = Equation_Number(nb_w / e.cell) + fo;
-    }
-    for (int n = 0; n < e.st_count; ++n) {
-        const Side_Term& t = e.st[static_cast<std::size_t>(n)];
-        const Grid_Side& s = g.sides[static_cast<std::size_t>(t.side)];
-        const std::string l = Side_Letter[t.side];
-        const std::string c = Coefficient(t.share * e.scale);
-        if (s.kind == BC_Flux) {
-            term(c + "q_" + l + "·dx/k", c + Value_Text(s.q * g.dx / g.k));
-            x.where += ", q_" + l + "·dx/k = " + Equation_Number(s.q) + "·" +
-                       Equation_Number(g.dx) + "/" + Equation_Number(g.k);
-        } else {
-            term(c + "Bi_" + l + "·T∞" + l, c + Value_Text(s.bi) + "·" + Value_Text(s.t_inf));
-            x.where += ", Bi_" + l + " = h_" + l + "·dx/k = " + Equation_Number(s.bi) + ", T∞" + l +
-                       " = " + Equation_Number(s.t_inf) + " C";
-            diag_sym += " + " + c + "Bi_" + l;
-            if (transient) {
-                own_sym += " + " + Coefficient(t.share / e.cell) + "Bi_" + l + "·" + fo;
-            }
-        }
-    }
-    if (e.cell > 0) {
-        const bool whole = e.cell * e.scale == 1.0;
-        term(whole ? "G1" : "G2", Value_Text(e.gen * e.scale));
-        x.where += whole ? ", G1 = g·dx²/k = " + Equation_Number(g.g1)
-                         : ", G2 = g·dx²/(2k) = " + Equation_Number(g.g1 / 2.0);
-    }
+    const double* nbf = (transient && !g.implicit) ? old : field;
+    const Equation_Text t = Equation_Terms(g, e, nbf, x.where);
     x.computed = Evaluate(g, e, field, old);
     x.residual = x.stored - x.computed;
-
-    if (!transient) {
-        const double diag = e.scale * e.Diagonal();
-        if (diag == 1.0) {
-            x.symbols = "T = " + sum_sym;
-            x.substituted = "T = " + sum_num;
-        } else {
-            x.symbols = "T = (" + sum_sym + ") / (" + diag_sym + ")";
-            x.substituted = "T = (" + sum_num + ") / " + Equation_Number(diag);
-        }
-        x.substituted += " = " + Equation_Number(x.computed);
-        if (g.Wall() && x.stored == 0 && x.computed < 0.01) {
-            x.note = "The wall's results below 0.01 C are stored as 0.";
-        }
-        return x;
-    }
-    const double mult = 1.0 / (e.cell * e.scale);
-    const std::string m_sym = (mult == 1.0 ? std::string() : Equation_Number(mult)) + fo;
-    const double m_val = g.f * mult;
-    const double own_old = old[g.At(i, j)];
-    x.where += ", T = " + self + " (level before), " + fo + " = α·Δt/dx² = " + Equation_Number(g.f);
-    if (implicit) {
-        const double den = 1.0 + g.f / e.cell * e.Diagonal();
-        x.symbols = "T' = (T + " + m_sym + "·(" + sum_sym + ")) / (1 + " + own_sym + ")";
-        x.substituted = "T' = (" + Value_Text(own_old) + " + " + Equation_Number(m_val) + "·(" +
-                        sum_num + ")) / " + Equation_Number(den);
+    if (transient) {
+        Transient_Form(g, e, t, old[g.At(i, j)], self, x);
     } else {
-        const double own = 1.0 - g.f / e.cell * e.Diagonal();
-        std::string minus = own_sym;
-        for (std::size_t p = 0; (p = minus.find(" + ", p)) != std::string::npos;) {
-            minus.replace(p, 3, " - ");
-        }
-        x.symbols = "T' = " + m_sym + "·(" + sum_sym + ") + (1 - " + minus + ")·T";
-        x.substituted = "T' = " + Equation_Number(m_val) + "·(" + sum_num + ") + " +
-                        Value_Text(own) + "·" + Value_Text(own_old);
+        Steady_Form(g, e, t, x);
     }
-    x.substituted += " = " + Equation_Number(x.computed);
     return x;
 }
 
