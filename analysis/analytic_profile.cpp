@@ -74,9 +74,20 @@ Field_Difference Profile_Difference(const Fd_Grid& g, const Analytic_Profile& p,
     return d;
 }
 
-std::string Profile_Legend(const Field_Difference& d) {
-    return "Exact continuous profile (largest difference at the nodes " +
-           Equation_Number(d.largest) + " C, node " + std::to_string(d.i) + ")";
+std::string Profile_Legend(const Fd_Grid& g, const Field_Difference& d) {
+    std::string legend = "Exact continuous profile (largest difference at the nodes " +
+                         Equation_Number(d.largest) + " C, node " + std::to_string(d.i);
+    int faces = 0;
+    for (int s : {Side_Left, Side_Right}) {
+        faces += g.sides[static_cast<std::size_t>(s)].kind != BC_Temperature ? 1 : 0;
+    }
+    if (faces > 0 && g.g != 0) {
+        // The steady face equations of flux and convection faces hold no
+        // half cell, so the nodes miss the generation there.
+        legend += "; the face equations leave out g·dx/2 = " + Equation_Number(g.g * g.dx / 2) +
+                  " W/m^2 at " + (faces == 1 ? "the flux or convection face" : "each face");
+    }
+    return legend + ")";
 }
 
 }  // namespace calorix

@@ -31,8 +31,9 @@ std::vector<std::pair<double, double>> Profile_Curve(const Analytic_Profile& p, 
 Field_Difference Profile_Difference(const Fd_Grid& g, const Analytic_Profile& p,
                                     const double* field);
 
-// Legend of the curve, with the largest difference at the nodes.
-std::string Profile_Legend(const Field_Difference& d);
+// Legend of the curve, with the largest difference at the nodes and the
+// generation the wall's face equations leave out.
+std::string Profile_Legend(const Fd_Grid& g, const Field_Difference& d);
 extern const char* const Nodes_Legend;
 
 }  // namespace calorix

@@ -96,6 +96,24 @@ const double* Steady_Field(const Result_Stores& s, int kind) {
                                   : s.Steady_2D.Temperature_2D.Data();
 }
 
+const double* Instrument_Field(const Result_Stores& s, int kind) {
+    const Steady_1D_Store& w = s.Steady_1D;
+    if (kind == Kind_Steady_1D && w.Unclamped_1D.size() == static_cast<std::size_t>(w.Nodes_1D)) {
+        return w.Unclamped_1D.data();
+    }
+    return Steady_Field(s, kind);
+}
+
+int Nodes_Stored_As_Zero(const Result_Stores& s, int kind) {
+    const double* stored = Steady_Field(s, kind);
+    const double* unclamped = Instrument_Field(s, kind);
+    int count = 0;
+    for (int i = 0; kind == Kind_Steady_1D && i < s.Steady_1D.Nodes_1D; ++i) {
+        count += stored[i] != unclamped[i] ? 1 : 0;
+    }
+    return count;
+}
+
 int First_Level(int kind) {
     return kind == Kind_Transient_1D ? 1 : 0;
 }
@@ -121,96 +139,119 @@ double Node_Equation::Diagonal() const {
     return d;
 }
 
-Node_Equation Equation_At(const Fd_Grid& g, int i, int j) {
+namespace {
+
+// Builds one node's equation: its neighbours, side terms and cell.
+struct Equation_Builder {
+    const Fd_Grid& g;
     Node_Equation e;
-    e.i = i;
-    e.j = j;
-    auto fixed = [&](int side) {
+
+    std::int16_t Kind_Of(int side) const { return g.sides[static_cast<std::size_t>(side)].kind; }
+    void Add(int ni, int nj, double w, const char* name) {
+        e.nb[static_cast<std::size_t>(e.nb_count++)] = {ni, nj, w, name};
+    }
+    void Add_Term(int side, double share) {
+        e.st[static_cast<std::size_t>(e.st_count++)] = Make_Term(g, side, share);
+    }
+    Node_Equation Fixed(int side) {
         e.type = Node_Type::Fixed;
         e.side = side;
         e.fixed_value = g.sides[static_cast<std::size_t>(side)].t;
         e.cell = 0;
         return e;
-    };
-    auto add = [&](int ni, int nj, double w, const char* name) {
-        e.nb[static_cast<std::size_t>(e.nb_count++)] = {ni, nj, w, name};
-    };
-    auto kind_of = [&](int side) { return g.sides[static_cast<std::size_t>(side)].kind; };
+    }
 
-    if (g.Wall()) {
-        if (i == 1 || i == g.nx) {
-            const int side = i == 1 ? Side_Left : Side_Right;
-            if (kind_of(side) == BC_Temperature) {
-                return fixed(side);
-            }
-            // The steady wall's face node balances the side against one
-            // conduction step and holds no heat; the transient wall's face
-            // node is a half cell.
-            e.type = Node_Type::Face;
-            e.side = side;
-            add(i == 1 ? 2 : g.nx - 1, 1, 1.0, "N_in");
-            e.st[static_cast<std::size_t>(e.st_count++)] = Make_Term(g, side, 1.0);
-            e.cell = g.Transient() ? 0.5 : 0.0;
-            e.gen = g.Transient() ? g.g1 / 2.0 : 0.0;
+    Node_Equation Wall(int i) {
+        if (i != 1 && i != g.nx) {
+            Add(i - 1, 1, 1.0, "T_W");
+            Add(i + 1, 1, 1.0, "T_E");
+            e.gen = g.g1;
             return e;
         }
-        add(i - 1, 1, 1.0, "T_W");
-        add(i + 1, 1, 1.0, "T_E");
-        e.gen = g.g1;
+        const int side = i == 1 ? Side_Left : Side_Right;
+        if (Kind_Of(side) == BC_Temperature) {
+            return Fixed(side);
+        }
+        // The steady wall's face node balances the side against one
+        // conduction step and holds no heat; the transient wall's face node
+        // is a half cell.
+        e.type = Node_Type::Face;
+        e.side = side;
+        Add(i == 1 ? 2 : g.nx - 1, 1, 1.0, "N_in");
+        Add_Term(side, 1.0);
+        e.cell = g.Transient() ? 0.5 : 0.0;
+        e.gen = g.Transient() ? g.g1 / 2.0 : 0.0;
         return e;
     }
 
-    const bool left = i == 1, right = i == g.nx, top = j == 1, bottom = j == g.ny;
-    if ((left || right) && (top || bottom)) {
-        // A constant-temperature left or right side decides the corner, else
-        // a constant-temperature top or bottom, else the quarter cell.
+    // A constant-temperature left or right side decides the corner, else a
+    // constant-temperature top or bottom, else the quarter cell.
+    Node_Equation Corner(int i, int j) {
+        const bool left = i == 1, top = j == 1;
         e.v_side = left ? Side_Left : Side_Right;
         e.h_side = top ? Side_Top : Side_Bottom;
-        if (kind_of(e.v_side) == BC_Temperature) {
-            return fixed(e.v_side);
+        if (Kind_Of(e.v_side) == BC_Temperature) {
+            return Fixed(e.v_side);
         }
-        if (kind_of(e.h_side) == BC_Temperature) {
-            return fixed(e.h_side);
+        if (Kind_Of(e.h_side) == BC_Temperature) {
+            return Fixed(e.h_side);
         }
         e.type = Node_Type::Corner;
-        add(left ? 2 : g.nx - 1, j, 0.5, "N_1");
-        add(i, top ? 2 : g.ny - 1, 0.5, "N_2");
-        e.st[0] = Make_Term(g, e.h_side, 0.5);
-        e.st[1] = Make_Term(g, e.v_side, 0.5);
-        e.st_count = 2;
+        Add(left ? 2 : g.nx - 1, j, 0.5, "N_1");
+        Add(i, top ? 2 : g.ny - 1, 0.5, "N_2");
+        Add_Term(e.h_side, 0.5);
+        Add_Term(e.v_side, 0.5);
         e.gen = g.g1 / 4.0;
         e.cell = 0.25;
         e.scale = 2;
         return e;
     }
-    if (top || bottom || left || right) {
-        const int side = top ? Side_Top : bottom ? Side_Bottom : left ? Side_Left : Side_Right;
-        if (kind_of(side) == BC_Temperature) {
-            return fixed(side);
+
+    Node_Equation Edge(int i, int j, int side) {
+        if (Kind_Of(side) == BC_Temperature) {
+            return Fixed(side);
         }
         e.type = Node_Type::Edge;
         e.side = side;
-        if (top || bottom) {
-            add(i, top ? 2 : g.ny - 1, 1.0, "N_in");
-            add(i - 1, j, 0.5, "N_a");
-            add(i + 1, j, 0.5, "N_b");
+        if (side == Side_Top || side == Side_Bottom) {
+            Add(i, side == Side_Top ? 2 : g.ny - 1, 1.0, "N_in");
+            Add(i - 1, j, 0.5, "N_a");
+            Add(i + 1, j, 0.5, "N_b");
         } else {
-            add(left ? 2 : g.nx - 1, j, 1.0, "N_in");
-            add(i, j - 1, 0.5, "N_a");
-            add(i, j + 1, 0.5, "N_b");
+            Add(side == Side_Left ? 2 : g.nx - 1, j, 1.0, "N_in");
+            Add(i, j - 1, 0.5, "N_a");
+            Add(i, j + 1, 0.5, "N_b");
         }
-        e.st[static_cast<std::size_t>(e.st_count++)] = Make_Term(g, side, 1.0);
+        Add_Term(side, 1.0);
         e.gen = g.g1 / 2.0;
         e.cell = 0.5;
         e.scale = 2;
         return e;
     }
-    add(i - 1, j, 1.0, "T_W");
-    add(i + 1, j, 1.0, "T_E");
-    add(i, j - 1, 1.0, "T_N");
-    add(i, j + 1, 1.0, "T_S");
-    e.gen = g.g1;
-    return e;
+};
+
+}  // namespace
+
+Node_Equation Equation_At(const Fd_Grid& g, int i, int j) {
+    Equation_Builder b{g, {}};
+    b.e.i = i;
+    b.e.j = j;
+    if (g.Wall()) {
+        return b.Wall(i);
+    }
+    const bool left = i == 1, right = i == g.nx, top = j == 1, bottom = j == g.ny;
+    if ((left || right) && (top || bottom)) {
+        return b.Corner(i, j);
+    }
+    if (top || bottom || left || right) {
+        return b.Edge(i, j, top ? Side_Top : bottom ? Side_Bottom : left ? Side_Left : Side_Right);
+    }
+    b.Add(i - 1, j, 1.0, "T_W");
+    b.Add(i + 1, j, 1.0, "T_E");
+    b.Add(i, j - 1, 1.0, "T_N");
+    b.Add(i, j + 1, 1.0, "T_S");
+    b.e.gen = g.g1;
+    return b.e;
 }
 
 double Evaluate(const Fd_Grid& g, const Node_Equation& e, const double* field, const double* old) {
@@ -286,6 +327,109 @@ std::string Title(const Fd_Grid& g, const Node_Equation& e) {
 
 }  // namespace
 
+namespace {
+
+// The sum of the solver's equation in symbols and in numbers, its steady
+// divisor and the own-value terms of the transient forms.
+struct Equation_Text {
+    std::string sum_sym, sum_num, diag_sym, own_sym;
+
+    void Term(const std::string& s, const std::string& n) {
+        sum_sym += (sum_sym.empty() ? "" : " + ") + s;
+        sum_num += (sum_num.empty() ? "" : " + ") + n;
+    }
+};
+
+// The terms of equation `e` with its neighbours' values from `nbf`; what the
+// symbols stand for is added to `where`.
+Equation_Text Equation_Terms(const Fd_Grid& g, const Node_Equation& e, const double* nbf,
+                             std::string& where) {
+    Equation_Text t;
+    const std::string fo = g.Wall() ? "F0" : "F";
+    double nb_w = 0;
+    for (int n = 0; n < e.nb_count; ++n) {
+        const Neighbour& b = e.nb[static_cast<std::size_t>(n)];
+        const std::string c = Coefficient(b.w * e.scale);
+        t.Term(c + b.name, c + Value_Text(nbf[g.At(b.i, b.j)]));
+        where += ", " + std::string(b.name) + " = " + Node_Name(g, b.i, b.j);
+        nb_w += b.w;
+    }
+    if (g.Transient()) {
+        where += g.implicit ? " (this level)" : " (level before)";
+        t.own_sym = Equation_Number(nb_w / e.cell) + fo;
+    }
+    t.diag_sym = Equation_Number(e.scale * nb_w);
+    for (int n = 0; n < e.st_count; ++n) {
+        const Side_Term& st = e.st[static_cast<std::size_t>(n)];
+        const Grid_Side& s = g.sides[static_cast<std::size_t>(st.side)];
+        const std::string l = Side_Letter[st.side];
+        const std::string c = Coefficient(st.share * e.scale);
+        if (s.kind == BC_Flux) {
+            t.Term(c + "q_" + l + "·dx/k", c + Value_Text(s.q * g.dx / g.k));
+            where += ", q_" + l + "·dx/k = " + Equation_Number(s.q) + "·" + Equation_Number(g.dx) +
+                     "/" + Equation_Number(g.k);
+            continue;
+        }
+        t.Term(c + "Bi_" + l + "·T∞" + l, c + Value_Text(s.bi) + "·" + Value_Text(s.t_inf));
+        where += ", Bi_" + l + " = h_" + l + "·dx/k = " + Equation_Number(s.bi) + ", T∞" + l +
+                 " = " + Equation_Number(s.t_inf) + " C";
+        t.diag_sym += " + " + c + "Bi_" + l;
+        if (g.Transient()) {
+            t.own_sym += " + " + Coefficient(st.share / e.cell) + "Bi_" + l + "·" + fo;
+        }
+    }
+    if (e.cell > 0) {
+        const bool whole = e.cell * e.scale == 1.0;
+        t.Term(whole ? "G1" : "G2", Value_Text(e.gen * e.scale));
+        where += whole ? ", G1 = g·dx²/k = " + Equation_Number(g.g1)
+                       : ", G2 = g·dx²/(2k) = " + Equation_Number(g.g1 / 2.0);
+    }
+    return t;
+}
+
+void Steady_Form(const Fd_Grid& g, const Node_Equation& e, const Equation_Text& t,
+                 Node_Explanation& x) {
+    const double diag = e.scale * e.Diagonal();
+    if (diag == 1.0) {
+        x.symbols = "T = " + t.sum_sym;
+        x.substituted = "T = " + t.sum_num;
+    } else {
+        x.symbols = "T = (" + t.sum_sym + ") / (" + t.diag_sym + ")";
+        x.substituted = "T = (" + t.sum_num + ") / " + Equation_Number(diag);
+    }
+    x.substituted += " = " + Equation_Number(x.computed);
+    if (g.Wall() && x.stored == 0 && x.computed < 0.01) {
+        x.note = "The wall's results below 0.01 C are stored as 0.";
+    }
+}
+
+void Transient_Form(const Fd_Grid& g, const Node_Equation& e, const Equation_Text& t,
+                    double own_old, const std::string& self, Node_Explanation& x) {
+    const std::string fo = g.Wall() ? "F0" : "F";
+    const double mult = 1.0 / (e.cell * e.scale);
+    const std::string m_sym = (mult == 1.0 ? std::string() : Equation_Number(mult)) + fo;
+    const double m_val = g.f * mult;
+    x.where += ", T = " + self + " (level before), " + fo + " = α·Δt/dx² = " + Equation_Number(g.f);
+    if (g.implicit) {
+        const double den = 1.0 + g.f / e.cell * e.Diagonal();
+        x.symbols = "T' = (T + " + m_sym + "·(" + t.sum_sym + ")) / (1 + " + t.own_sym + ")";
+        x.substituted = "T' = (" + Value_Text(own_old) + " + " + Equation_Number(m_val) + "·(" +
+                        t.sum_num + ")) / " + Equation_Number(den);
+    } else {
+        const double own = 1.0 - g.f / e.cell * e.Diagonal();
+        std::string minus = t.own_sym;
+        for (std::size_t p = 0; (p = minus.find(" + ", p)) != std::string::npos;) {
+            minus.replace(p, 3, " - ");
+        }
+        x.symbols = "T' = " + m_sym + "·(" + t.sum_sym + ") + (1 - " + minus + ")·T";
+        x.substituted = "T' = " + Equation_Number(m_val) + "·(" + t.sum_num + ") + " +
+                        Value_Text(own) + "·" + Value_Text(own_old);
+    }
+    x.substituted += " = " + Equation_Number(x.computed);
+}
+
+}  // namespace
+
 Node_Explanation Explain_Node(const Fd_Grid& g, int i, int j, const double* field,
                               const double* old, const std::string& level_text) {
     const Node_Equation e = Equation_At(g, i, j);
@@ -305,109 +449,25 @@ Node_Explanation Explain_Node(const Fd_Grid& g, int i, int j, const double* fiel
                                       : " at every node, the sides included.");
         return x;
     }
+    x.where = lhs + " = " + self + (transient ? " " + level_text : "");
     if (e.type == Node_Type::Fixed) {
         const std::string sym = std::string("T_") + Side_Letter[e.side];
         x.symbols = lhs + " = " + sym;
-        x.where = lhs + " = " + self + (transient ? " " + level_text : "") + ", " + sym + " = " +
-                  Equation_Number(e.fixed_value) + " C";
+        x.where += ", " + sym + " = " + Equation_Number(e.fixed_value) + " C";
         x.substituted = lhs + " = " + Equation_Number(e.fixed_value);
         x.computed = e.fixed_value;
         x.residual = x.stored - x.computed;
         return x;
     }
-
-    const bool implicit = transient && g.implicit;
-    const double* nbf = (transient && !implicit) ? old : field;
-    // The sum of the solver's equation, in symbols and in numbers.
-    std::string sum_sym, sum_num;
-    auto term = [&](const std::string& s, const std::string& n) {
-        sum_sym += (sum_sym.empty() ? "" : " + ") + s;
-        sum_num += (sum_num.empty() ? "" : " + ") + n;
-    };
-    x.where = lhs + " = " + self + (transient ? " " + level_text : "");
-    const std::string nb_level = transient ? (implicit ? " (this level)" : " (level before)") : "";
-    for (int n = 0; n < e.nb_count; ++n) {
-        const Neighbour& b = e.nb[static_cast<std::size_t>(n)];
-        const std::string c = Coefficient(b.w * e.scale);
-        term(c + b.name, c + Value_Text(nbf[g.At(b.i, b.j)]));
-        x.where += ", " + std::string(b.name) + " = " + Node_Name(g, b.i, b.j);
-    }
-    x.where += nb_level;
-    const std::string fo = g.Wall() ? "F0" : "F";
-    double nb_w = 0;
-    for (int n = 0; n < e.nb_count; ++n) {
-        nb_w += e.nb[static_cast<std::size_t>(n)].w;
-    }
-    // The steady divisor and the own-value terms of the transient forms.
-    std::string diag_sym = Equation_Number(e.scale * nb_w);
-    std::string own_sym;
-    if (transient) {
-        own_sym = Equation_Number(nb_w / e.cell) + fo;
-    }
-    for (int n = 0; n < e.st_count; ++n) {
-        const Side_Term& t = e.st[static_cast<std::size_t>(n)];
-        const Grid_Side& s = g.sides[static_cast<std::size_t>(t.side)];
-        const std::string l = Side_Letter[t.side];
-        const std::string c = Coefficient(t.share * e.scale);
-        if (s.kind == BC_Flux) {
-            term(c + "q_" + l + "·dx/k", c + Value_Text(s.q * g.dx / g.k));
-            x.where += ", q_" + l + "·dx/k = " + Equation_Number(s.q) + "·" +
-                       Equation_Number(g.dx) + "/" + Equation_Number(g.k);
-        } else {
-            term(c + "Bi_" + l + "·T∞" + l, c + Value_Text(s.bi) + "·" + Value_Text(s.t_inf));
-            x.where += ", Bi_" + l + " = h_" + l + "·dx/k = " + Equation_Number(s.bi) + ", T∞" + l +
-                       " = " + Equation_Number(s.t_inf) + " C";
-            diag_sym += " + " + c + "Bi_" + l;
-            if (transient) {
-                own_sym += " + " + Coefficient(t.share / e.cell) + "Bi_" + l + "·" + fo;
-            }
-        }
-    }
-    if (e.cell > 0) {
-        const bool whole = e.cell * e.scale == 1.0;
-        term(whole ? "G1" : "G2", Value_Text(e.gen * e.scale));
-        x.where += whole ? ", G1 = g·dx²/k = " + Equation_Number(g.g1)
-                         : ", G2 = g·dx²/(2k) = " + Equation_Number(g.g1 / 2.0);
-    }
+    const double* nbf = (transient && !g.implicit) ? old : field;
+    const Equation_Text t = Equation_Terms(g, e, nbf, x.where);
     x.computed = Evaluate(g, e, field, old);
     x.residual = x.stored - x.computed;
-
-    if (!transient) {
-        const double diag = e.scale * e.Diagonal();
-        if (diag == 1.0) {
-            x.symbols = "T = " + sum_sym;
-            x.substituted = "T = " + sum_num;
-        } else {
-            x.symbols = "T = (" + sum_sym + ") / (" + diag_sym + ")";
-            x.substituted = "T = (" + sum_num + ") / " + Equation_Number(diag);
-        }
-        x.substituted += " = " + Equation_Number(x.computed);
-        if (g.Wall() && x.stored == 0 && x.computed < 0.01) {
-            x.note = "The wall's results below 0.01 C are stored as 0.";
-        }
-        return x;
-    }
-    const double mult = 1.0 / (e.cell * e.scale);
-    const std::string m_sym = (mult == 1.0 ? std::string() : Equation_Number(mult)) + fo;
-    const double m_val = g.f * mult;
-    const double own_old = old[g.At(i, j)];
-    x.where += ", T = " + self + " (level before), " + fo + " = α·Δt/dx² = " + Equation_Number(g.f);
-    if (implicit) {
-        const double den = 1.0 + g.f / e.cell * e.Diagonal();
-        x.symbols = "T' = (T + " + m_sym + "·(" + sum_sym + ")) / (1 + " + own_sym + ")";
-        x.substituted = "T' = (" + Value_Text(own_old) + " + " + Equation_Number(m_val) + "·(" +
-                        sum_num + ")) / " + Equation_Number(den);
+    if (transient) {
+        Transient_Form(g, e, t, old[g.At(i, j)], self, x);
     } else {
-        const double own = 1.0 - g.f / e.cell * e.Diagonal();
-        std::string minus = own_sym;
-        for (std::size_t p = 0; (p = minus.find(" + ", p)) != std::string::npos;) {
-            minus.replace(p, 3, " - ");
-        }
-        x.symbols = "T' = " + m_sym + "·(" + sum_sym + ") + (1 - " + minus + ")·T";
-        x.substituted = "T' = " + Equation_Number(m_val) + "·(" + sum_num + ") + " +
-                        Value_Text(own) + "·" + Value_Text(own_old);
+        Steady_Form(g, e, t, x);
     }
-    x.substituted += " = " + Equation_Number(x.computed);
     return x;
 }
 

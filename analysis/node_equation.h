@@ -71,6 +71,11 @@ Fd_Grid Make_Grid(const Problem_Definition& p, int kind, int nx, int ny);
 // initial profile; 2-D levels 0..NT).
 Fd_Grid Run_Grid(const Problem_Definition& p, const Result_Stores& s, int kind);
 const double* Steady_Field(const Result_Stores& s, int kind);
+// The steady field the instruments read: the wall's solution before results
+// below 0.01 C were stored as 0, the plate's stored result.
+const double* Instrument_Field(const Result_Stores& s, int kind);
+// How many of the wall's nodes were stored as 0 (0 for the plate).
+int Nodes_Stored_As_Zero(const Result_Stores& s, int kind);
 int First_Level(int kind);
 int Last_Level(const Result_Stores& s, int kind);
 const double* Level_Field(const Result_Stores& s, int kind, int level);

@@ -11,9 +11,12 @@
 #include <QTableView>
 #include <QToolTip>
 #include <QVBoxLayout>
+#include <algorithm>
 #include <cmath>
 
+#include "analysis/balance_text.h"
 #include "analysis/exact_solution.h"
+#include "analysis/field_views.h"
 #include "analysis/heat_balance.h"
 #include "analysis/node_equation.h"
 #include "common/number_text.h"
@@ -52,44 +55,8 @@ Accuracy_Tab::Accuracy_Tab(Output_Form* form) : QWidget(form), form_(form) {
     scroll->setFrameShape(QFrame::NoFrame);
     auto* page = new QWidget(scroll);
     auto* v = new QVBoxLayout(page);
-
-    auto* balance_box = new QGroupBox(QStringLiteral("Heat balance"), page);
-    auto* bv = new QVBoxLayout(balance_box);
-    auto* level_row = new QHBoxLayout();
-    level_label_ = new QLabel(QStringLiteral("Time level shown:"), balance_box);
-    level_list_ = new QComboBox(balance_box);
-    level_list_->setMinimumWidth(120);
-    level_row->addWidget(level_label_);
-    level_row->addWidget(level_list_);
-    level_row->addStretch(1);
-    bv->addLayout(level_row);
-    balance_ = Text_Label(balance_box);
-    bv->addWidget(balance_);
-    v->addWidget(balance_box);
-
-    auto* error_box = new QGroupBox(QStringLiteral("Iteration error"), page);
-    auto* ev = new QVBoxLayout(error_box);
-    error_ = Text_Label(error_box);
-    ev->addWidget(error_);
-    view_row_ = new QWidget(error_box);
-    auto* vr = new QHBoxLayout(view_row_);
-    vr->setContentsMargins(0, 0, 0, 0);
-    vr->addWidget(new QLabel(QStringLiteral("Table and picture show:"), view_row_));
-    view_switch_ = new QComboBox(view_row_);
-    view_switch_->addItems({QStringLiteral("Gauss-Seidel result"),
-                            QStringLiteral("Exact solution of the node equations"),
-                            QStringLiteral("Difference (Gauss-Seidel - exact)")});
-    vr->addWidget(view_switch_);
-    view_hint_ = new QLabel(
-        QStringLiteral("The differences lie far below the colour bar's two decimals; the "
-                       "table gives them with their digits."),
-        view_row_);
-    view_hint_->setWordWrap(true);
-    view_hint_->hide();
-    vr->addWidget(view_hint_, 1);
-    ev->addWidget(view_row_);
-    v->addWidget(error_box);
-
+    v->addWidget(Build_Balance_Box(page));
+    v->addWidget(Build_Error_Box(page));
     auto* explain_box = new QGroupBox(QStringLiteral("Node equation"), page);
     auto* xv = new QVBoxLayout(explain_box);
     explain_ = Text_Label(explain_box);
@@ -98,7 +65,45 @@ Accuracy_Tab::Accuracy_Tab(Output_Form* form) : QWidget(form), form_(form) {
     v->addStretch(1);
     scroll->setWidget(page);
     outer->addWidget(scroll);
+    Connect_Signals();
+}
 
+QWidget* Accuracy_Tab::Build_Balance_Box(QWidget* page) {
+    auto* box = new QGroupBox(QStringLiteral("Heat balance"), page);
+    auto* bv = new QVBoxLayout(box);
+    auto* level_row = new QHBoxLayout();
+    level_label_ = new QLabel(QStringLiteral("Time level shown:"), box);
+    level_list_ = new QComboBox(box);
+    level_list_->setMinimumWidth(120);
+    level_row->addWidget(level_label_);
+    level_row->addWidget(level_list_);
+    level_row->addStretch(1);
+    bv->addLayout(level_row);
+    balance_ = Text_Label(box);
+    bv->addWidget(balance_);
+    return box;
+}
+
+QWidget* Accuracy_Tab::Build_Error_Box(QWidget* page) {
+    auto* box = new QGroupBox(QStringLiteral("Iteration error"), page);
+    auto* ev = new QVBoxLayout(box);
+    error_ = Text_Label(box);
+    ev->addWidget(error_);
+    view_row_ = new QWidget(box);
+    auto* vr = new QHBoxLayout(view_row_);
+    vr->setContentsMargins(0, 0, 0, 0);
+    vr->addWidget(new QLabel(QStringLiteral("Table and picture show:"), view_row_));
+    view_switch_ = new QComboBox(view_row_);
+    view_switch_->addItems({QStringLiteral("Gauss-Seidel result"),
+                            QStringLiteral("Exact solution of the node equations"),
+                            QStringLiteral("Difference (Gauss-Seidel - exact)")});
+    vr->addWidget(view_switch_);
+    vr->addStretch(1);
+    ev->addWidget(view_row_);
+    return box;
+}
+
+void Accuracy_Tab::Connect_Signals() {
     connect(view_switch_, &QComboBox::currentIndexChanged, this, &Accuracy_Tab::Set_View);
     connect(form_->Exact_Profile_Box(), &QCheckBox::toggled, this, &Accuracy_Tab::Redraw_Profile);
     connect(level_list_, &QComboBox::currentIndexChanged, this, [this] { Show_Balance(); });
@@ -137,7 +142,7 @@ void Accuracy_Tab::Load(Output_Model& model, Result_Stores& stores, Problem_Defi
         const QSignalBlocker b(view_switch_);
         view_switch_->setCurrentIndex(0);
     }
-    view_hint_->hide();
+    form_->Shaded_Panel()->Set_Difference_Scale(false);
     const bool steady = kind_ == Kind_Steady_1D || kind_ == Kind_Steady_2D;
     exact_solved_ = false;
     exact_pending_ = steady;
@@ -195,17 +200,19 @@ void Accuracy_Tab::Solve_Exact() {
         const int sweeps =
             kind_ == Kind_Steady_1D ? stores.Steady_1D.Sweeps : stores.Steady_2D.Sweeps;
         text = Iteration_Error_Sentence(
-            g, sweeps, Largest_Difference(g, Steady_Field(stores, kind_), exact_.data()));
-        if (kind_ == Kind_Steady_1D) {
-            text +=
-                " The wall's exact solution is unclamped: values below 0.01 C are not "
-                "set to 0 as the stored result's are.";
+            g, sweeps, Largest_Difference(g, Instrument_Field(stores, kind_), exact_.data()));
+        const int zeros = Nodes_Stored_As_Zero(stores, kind_);
+        if (zeros > 0) {
+            text += " Both are compared unclamped: " + std::to_string(zeros) +
+                    (zeros == 1 ? " node was" : " nodes were") +
+                    " stored as 0 (results below 0.01 C are).";
         }
     } else {
         text = x.message;
     }
     if (kind_ == Kind_Steady_1D) {
-        text += "\n" + Show_Analytic_Profile(form_->Chart_View(), g, Steady_Field(stores, kind_));
+        text +=
+            "\n" + Show_Analytic_Profile(form_->Chart_View(), g, Instrument_Field(stores, kind_));
     }
     error_->setText(Html(text).replace(QLatin1Char('\n'), QStringLiteral("<br>")));
     view_row_->setVisible(exact_solved_);
@@ -245,58 +252,32 @@ void Accuracy_Tab::Show_Balance() {
         return;
     }
     const Fd_Grid g = Run_Grid(*problem_, *stores_, kind_);
-    const bool transient = g.Transient();
-    const int level = transient ? Level() : 0;
-    const double* field =
-        transient ? Level_Field(*stores_, kind_, level) : Steady_Field(*stores_, kind_);
-    const Heat_Balance b = Side_Balance(g, field);
-    const QString unit = QString::fromUtf8(Rate_Unit(g));
-    QString h = QStringLiteral(
-                    "<p>Heat rate through each side into the %1 (%2; positive into "
-                    "the body)%3:</p><table cellspacing=0 cellpadding=3 border=1>"
-                    "<tr><th>Side</th><th>Condition</th><th>Rate (%2)</th>"
-                    "<th>Taken from</th></tr>")
-                    .arg(g.Wall() ? QStringLiteral("wall") : QStringLiteral("plate"), unit,
-                         transient ? QStringLiteral(" at ") + Html(Level_Text(level)) : QString());
-    for (int s = 0; s < 4; ++s) {
-        const Side_Rate& r = b.sides[static_cast<std::size_t>(s)];
-        if (!r.present) {
-            continue;
-        }
-        h += QStringLiteral("<tr><td>%1</td><td>%2</td><td align=right>%3</td><td>%4</td></tr>")
-                 .arg(QString::fromLatin1(Side_Names[s]),
-                      QString::fromLatin1(BC_Caption(g.sides[static_cast<std::size_t>(s)].kind)),
-                      Html(Equation_Number(r.rate)), Html(Side_Coverage(g, s, r)));
-    }
-    h += QStringLiteral(
-             "<tr><td colspan=2>Heat generated</td><td align=right>%1</td><td>g "
-             "times the cells of the nodes the solver computes</td></tr>")
-             .arg(Html(Equation_Number(b.generated)));
-    h += QStringLiteral(
-             "<tr><td colspan=2><b>%1</b></td><td align=right><b>%2</b></td><td>%3 "
-             "% of the largest flow</td></tr></table>")
-             .arg(transient ? QStringLiteral("Sum (net inflow, into storage)")
-                            : QStringLiteral("Sum (imbalance)"),
-                  Html(Equation_Number(b.imbalance)), Html(Equation_Number(b.percent)));
-    if (!transient) {
-        h += QStringLiteral(
-            "<p>At a converged steady state the sum closes to the solver's "
-            "convergence error.</p>");
-    } else if (level == First_Level(kind_)) {
-        h += QStringLiteral("<p>Choose a later level to see the heat stored.</p>");
+    Balance_Table t;
+    if (!g.Transient()) {
+        t = Steady_Balance_Table(g, Side_Balance(g, Instrument_Field(*stores_, kind_)),
+                                 Nodes_Stored_As_Zero(*stores_, kind_));
     } else {
-        const Step_Balance st =
-            Transient_Step_Balance(g, Level_Field(*stores_, kind_, First_Level(kind_)),
-                                   Level_Field(*stores_, kind_, level - 1), field);
-        const QString eu = QString::fromUtf8(Energy_Unit(g));
+        const int level = Level();
+        const int first = First_Level(kind_);
+        const double* field = Level_Field(*stores_, kind_, level);
+        const double* before = level > first ? Level_Field(*stores_, kind_, level - 1) : field;
+        const Heat_Balance b = Step_Balance(g, before, field);
+        const Cumulative_Balance c = Cumulative_Balance_To(g, *stores_, kind_, level);
+        t = Transient_Balance_Table(g, b, level > first ? &c : nullptr,
+                                    Level_Text(std::max(first, level - 1)), Level_Text(level));
+    }
+    QString h = QStringLiteral("<p>%1</p><table cellspacing=0 cellpadding=3 border=1>")
+                    .arg(Html(t.heading));
+    for (const Balance_Row& r : t.rows) {
+        const QString b = r.bold ? QStringLiteral("b") : QStringLiteral("span");
         h += QStringLiteral(
-                 "<p>Heat stored since t = 0 (heat capacity k/α): %1 %2.<br>"
-                 "Stored over the last step, per second: %3 %4; flowing in over the "
-                 "sides and generated, at the level the %5 scheme takes them from: "
-                 "%6 %4.<br>Scheme's balance error: %7 %4.</p>")
-                 .arg(Html(Equation_Number(st.stored)), eu, Html(Equation_Number(st.storage_rate)),
-                      unit, g.implicit ? QStringLiteral("implicit") : QStringLiteral("explicit"),
-                      Html(Equation_Number(st.inflow)), Html(Equation_Number(st.error)));
+                 "<tr><td><%1>%2</%1></td><td align=right><%1>%3</%1></td>"
+                 "<td>%4</td></tr>")
+                 .arg(b, Html(r.what), Html(r.value), Html(r.how));
+    }
+    h += QStringLiteral("</table>");
+    for (const std::string& n : t.notes) {
+        h += QStringLiteral("<p>%1</p>").arg(Html(n));
     }
     balance_->setText(h);
 }
@@ -353,25 +334,40 @@ void Accuracy_Tab::Explain_Node_At(int i, int j, int level) {
         old = level > First_Level(kind_) ? Level_Field(*stores_, kind_, level - 1) : nullptr;
         level_text = "at " + Level_Text(level);
     } else {
-        field = Steady_Field(*stores_, kind_);
+        field = Instrument_Field(*stores_, kind_);
     }
     if (i < 1 || i > g.nx || j < 1 || j > g.ny) {
         return;
     }
-    const Node_Explanation x = Explain_Node(g, i, j, field, old, level_text);
+    Node_Explanation x = Explain_Node(g, i, j, field, old, level_text);
+    const bool clamped = !g.Transient() && Steady_Field(*stores_, kind_)[g.At(i, j)] != x.stored;
+    if (clamped) {
+        x.note =
+            "Stored as 0 in the results (results below 0.01 C are); the equation is shown "
+            "with the unclamped values.";
+    }
     QString h = QStringLiteral(
                     "<p><b>%1</b></p><p style='font-size:11pt'>%2</p>"
                     "<p><i>%3</i></p><p style='font-size:11pt'>%4</p>")
                     .arg(Html(x.title), Html(x.symbols), Html(x.where), Html(x.substituted));
     h += QStringLiteral(
-             "<p>Value the equation yields: <b>%1</b> C &nbsp; Stored value: <b>%2</b> "
-             "C &nbsp; Residual (stored - yielded): <b>%3</b> C</p>")
+             "<p>Value the equation yields: <b>%1</b> C &nbsp; %4 value: <b>%2</b> "
+             "C &nbsp; Residual (%5 - yielded): <b>%3</b> C</p>")
              .arg(Html(Equation_Number(x.computed)), Html(Equation_Number(x.stored)),
-                  Html(Equation_Number(x.residual)));
+                  Html(Equation_Number(x.residual)),
+                  clamped ? QStringLiteral("Unclamped") : QStringLiteral("Stored"),
+                  clamped ? QStringLiteral("unclamped") : QStringLiteral("stored"));
     if (!x.note.empty()) {
         h += QStringLiteral("<p>%1</p>").arg(Html(x.note));
     }
     explain_->setText(h);
+}
+
+void Accuracy_Tab::Show_Table(const Output_Model& m) {
+    form_->Table_Model()->Set_Table(&m.Output_Table);
+    form_->Table_Title()->setText(QString::fromStdString(m.Table_Title_Label));
+    // The heading cell sits in the corner of the table's headers.
+    form_->Table_Corner()->setText(QString::fromStdString(m.Output_Table.Cell(0, 0)));
 }
 
 void Accuracy_Tab::Set_View(int view) {
@@ -381,25 +377,24 @@ void Accuracy_Tab::Set_View(int view) {
         return;
     }
     view_ = view;
-    view_hint_->setVisible(view == Difference_View);
-    Text_Table_Model* table = form_->Table_Model();
     Shaded_Plot_Panel* panel = form_->Shaded_Panel();
     const Fd_Grid g = Run_Grid(*problem_, *stores_, kind_);
+    panel->Set_Difference_Scale(view == Difference_View);
     if (view == Gauss_Seidel_View) {
         // Back to the run's own presentation.
-        table->Set_Table(&model_->Output_Table);
+        Show_Table(*model_);
         if (kind_ == Kind_Steady_2D) {
             if (panel->Kind() == Kind_Steady_2D) {
                 panel->Show_Steady_2D(stores_->Steady_2D);
             }
         } else {
             form_->Chart_View()->Draw(model_->Chart);
-            Show_Analytic_Profile(form_->Chart_View(), g, Steady_Field(*stores_, kind_));
+            Show_Analytic_Profile(form_->Chart_View(), g, Instrument_Field(*stores_, kind_));
         }
         return;
     }
-    Present_View_Copy();
-    table->Set_Table(&view_model_.Output_Table);
+    Present_Field_View(*problem_, *stores_, kind_, view, exact_, view_1d_, view_2d_, view_model_);
+    Show_Table(view_model_);
     if (kind_ == Kind_Steady_2D) {
         if (panel->Kind() == Kind_Steady_2D) {
             panel->Show_Steady_2D(view_2d_);
@@ -410,39 +405,6 @@ void Accuracy_Tab::Set_View(int view) {
             Show_Analytic_Profile(form_->Chart_View(), g, view_1d_.Temperature_1D.Data());
         } else {
             Clear_Analytic_Profile(form_->Chart_View());
-        }
-    }
-}
-
-void Accuracy_Tab::Present_View_Copy() {
-    const Fd_Grid g = Run_Grid(*problem_, *stores_, kind_);
-    const double* stored = Steady_Field(*stores_, kind_);
-    view_model_ = Output_Model();
-    view_model_.Kind = kind_;
-    double* values = nullptr;
-    if (kind_ == Kind_Steady_1D) {
-        view_1d_ = stores_->Steady_1D;
-        values = view_1d_.Temperature_1D.Data();
-    } else {
-        view_2d_ = stores_->Steady_2D;
-        values = view_2d_.Temperature_2D.Data();
-    }
-    for (std::size_t p = 0; p < g.Node_Count(); ++p) {
-        values[p] = view_ == Exact_View ? exact_[p] : stored[p] - exact_[p];
-    }
-    if (kind_ == Kind_Steady_1D) {
-        Display_Steady_State_1D_Results(view_1d_, view_model_);
-    } else {
-        Display_Steady_State_2D_Results(view_2d_, view_model_);
-    }
-    if (view_ == Difference_View) {
-        // The differences are far below the table's two decimals: show them
-        // with their significant digits.
-        for (int i = 1; i <= g.nx; ++i) {
-            for (int j = 1; j <= g.ny; ++j) {
-                view_model_.Output_Table.Set_Cell(g.Wall() ? 1 : j, i,
-                                                  Equation_Number(values[g.At(i, j)]));
-            }
         }
     }
 }

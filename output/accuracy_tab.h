@@ -48,6 +48,11 @@ class Accuracy_Tab : public QWidget {
     QComboBox* Level_List() const { return level_list_; }
 
   private:
+    QWidget* Build_Balance_Box(QWidget* page);
+    QWidget* Build_Error_Box(QWidget* page);
+    void Connect_Signals();
+    // The table, its title and heading cell of the run or of a view.
+    void Show_Table(const Output_Model& m);
     void Show_Balance();
     // The wall's exact profile on the chart, as "Exact profile" asks.
     void Redraw_Profile();
@@ -56,7 +61,6 @@ class Accuracy_Tab : public QWidget {
     void Follow_Time_List();
     int Level() const;
     std::string Level_Text(int level) const;
-    void Present_View_Copy();
     // Solves the steady node equations directly, once per run, and shows
     // the iteration error (and the wall's analytic profile).
     void Solve_Exact();
@@ -84,7 +88,6 @@ class Accuracy_Tab : public QWidget {
     QComboBox* level_list_ = nullptr;
     QLabel* level_label_ = nullptr;
     QWidget* view_row_ = nullptr;
-    QLabel* view_hint_ = nullptr;
 };
 
 }  // namespace calorix

@@ -56,7 +56,7 @@ std::string Show_Analytic_Profile(Temperature_Chart* chart, const Fd_Grid& g, co
     QChart* c = chart->chart();
     auto* curve = new QLineSeries(c);
     curve->setObjectName(Curve_Name);
-    const std::string legend = Profile_Legend(Profile_Difference(g, a, field));
+    const std::string legend = Profile_Legend(g, Profile_Difference(g, a, field));
     curve->setName(QString::fromStdString(legend));
     QPen pen(QColor(30, 90, 200));
     pen.setWidthF(1.6);

@@ -69,8 +69,7 @@ void Plate_Axes::Paint(QPainter& p, const Plate_Geometry& g, const QPoint& unit_
     p.drawText(QRectF(-300, 0, 600, h), Qt::AlignCenter, sides_[1]);
     p.restore();
 
-    p.drawText(QRectF(unit_at.x(), unit_at.y(), 60, h), Qt::AlignLeft | Qt::AlignVCenter,
-               QStringLiteral("T (C)"));
+    p.drawText(QRectF(unit_at.x(), unit_at.y(), 118, h), Qt::AlignLeft | Qt::AlignVCenter, unit_);
     p.restore();
 }
 

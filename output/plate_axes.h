@@ -22,12 +22,17 @@ class Plate_Axes {
     void Set_Sides(const std::array<QString, 4>& sides) { sides_ = sides; }
     const std::array<QString, 4>& Sides() const { return sides_; }
 
-    // Draws the axes around the plate g and "T (C)" at `unit_at`.
+    // What the colour bar shows, drawn beside its top: "T (C)" unless set.
+    void Set_Unit(const QString& unit) { unit_ = unit; }
+    const QString& Unit() const { return unit_; }
+
+    // Draws the axes around the plate g and the bar's unit at `unit_at`.
     void Paint(QPainter& p, const Plate_Geometry& g, const QPoint& unit_at) const;
 
   private:
     std::array<QString, 4> sides_{QStringLiteral("Left"), QStringLiteral("Right"),
                                   QStringLiteral("Top"), QStringLiteral("Bottom")};
+    QString unit_ = QStringLiteral("T (C)");
 };
 
 }  // namespace calorix

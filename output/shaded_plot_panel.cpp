@@ -246,7 +246,9 @@ void Shaded_Plot_Panel::Format_Screen() {
     if (input_copy_ != nullptr) {
         input_copy_->setVisible(true);
     }
-    const Scale_Values v = Format_Screen_Values(Min_Temperature, Max_Temperature);
+    const Scale_Values v = difference_scale_
+                               ? Format_Difference_Values(Min_Temperature, Max_Temperature)
+                               : Format_Screen_Values(Min_Temperature, Max_Temperature);
     max_temp_command_->setText(Qt_Text(v.Max_Caption));
     min_temp_command_->setText(Qt_Text(v.Min_Caption));
     for (std::size_t k = 0; k < v.Labels.size(); ++k) {
@@ -293,6 +295,11 @@ void Shaded_Plot_Panel::hideEvent(QHideEvent* event) {
 
 // ---------------------------------------------------------------------------
 // 2-D steady.
+
+void Shaded_Plot_Panel::Set_Difference_Scale(bool on) {
+    difference_scale_ = on;
+    axes_.Set_Unit(on ? QStringLiteral("GS - exact (C)") : QStringLiteral("T (C)"));
+}
 
 void Shaded_Plot_Panel::Show_Steady_2D(const Steady_2D_Store& s) {
     Busy_Pointer busy;

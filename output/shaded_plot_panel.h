@@ -53,6 +53,10 @@ class Shaded_Plot_Panel : public QWidget {
 
     // 2-D steady: range from the data, picture, values, bar.
     void Show_Steady_2D(const Steady_2D_Store& s);
+    // The next pictures show differences between two fields, not
+    // temperatures: the bar says so and labels its scale in exponent form.
+    void Set_Difference_Scale(bool on);
+    bool Difference_Scale() const { return difference_scale_; }
     // 2-D transient, first display: slider 0..number of time steps, the
     // colour range over every stored level, then the level of the time in
     // the time list.
@@ -215,6 +219,7 @@ class Shaded_Plot_Panel : public QWidget {
     double dx_ = 0;
     double time_step_ = 0;
     bool playing_ = false;
+    bool difference_scale_ = false;
     int surface_left_ = 0;
     int zoom_ = 1;
 

@@ -1,6 +1,7 @@
 #include "output/shaded_temperature.h"
 
 #include <algorithm>
+#include <charconv>
 #include <cmath>
 #include <vector>
 
@@ -185,6 +186,30 @@ Scale_Values Format_Screen_Values(double& min, double max) {
     const double step = (max - min) / 13.0;
     for (int k = 0; k < 12; ++k) {
         v.Labels[static_cast<std::size_t>(k)] = Format_Number(min + (k + 1) * step, "###0.00");
+    }
+    return v;
+}
+
+namespace {
+
+std::string Exponent_Text(double v) {
+    if (v == 0) {
+        return "0";
+    }
+    char buf[32];
+    const auto r = std::to_chars(buf, buf + sizeof buf, v, std::chars_format::scientific, 2);
+    return std::string(buf, r.ptr);
+}
+
+}  // namespace
+
+Scale_Values Format_Difference_Values(double min, double max) {
+    Scale_Values v;
+    v.Max_Caption = Exponent_Text(max);
+    v.Min_Caption = Exponent_Text(min);
+    const double step = (max - min) / 13.0;
+    for (int k = 0; k < 12; ++k) {
+        v.Labels[static_cast<std::size_t>(k)] = Exponent_Text(min + (k + 1) * step);
     }
     return v;
 }

@@ -62,6 +62,10 @@ struct Scale_Values {
     std::array<std::string, 12> Labels;  // Temperature_Scale_Label(0..11), bottom to top
 };
 Scale_Values Format_Screen_Values(double& min, double max);
+// The same values for a field of small differences: every label in exponent
+// form with three significant digits ("-1.25e-07"), and no collapse of a
+// narrow range.
+Scale_Values Format_Difference_Values(double min, double max);
 
 // Paints every drawn cell as a Resolution-sized square whose top-left corner
 // is at (x0 + a*Resolution, y0 + b*Resolution); pixels outside the buffer are

@@ -3,6 +3,7 @@
 // afresh before every run of its kind; the solver fills it and the results
 // window reads it.  A store keeps its contents until the next run of its kind.
 #include <cstdint>
+#include <vector>
 
 #include "solvers/node_arrays.h"
 
@@ -15,6 +16,9 @@ struct Steady_1D_Store {
     Node_Line Temperature_1D;
     Node_Line Old_Temperature_1D;  // previous sweep, interior nodes only
     Node_Line X_Location_1D;       // (i-1)*dx, m
+    // The solution as the sweeps left it, before results below 0.01 C were
+    // stored as 0: what the heat balance and the error measures read.
+    std::vector<double> Unclamped_1D;
 };
 
 struct Steady_2D_Store {

@@ -203,6 +203,7 @@ void Solve_Steady_State_1D(const Problem_Definition& p, Steady_1D_Store& s) {
     const double* result = Sweep_Until_Final(w, lines, s);
     double* t = s.Temperature_1D.Data();  // t[i-1] is node i
     std::copy(result + 1, result + 1 + n, t);
+    s.Unclamped_1D.assign(t, t + n);
     // Results below 0.01 C, negative ones included, are reported as 0.
     for (int i = 0; i < n; ++i) {
         if (t[i] < 0.01) {

@@ -62,7 +62,8 @@ TEST(AnalyticProfile, LegendAndNoteTexts) {
     EXPECT_EQ(a.note,
               "Heat flux on both faces: the wall has no unique steady profile, so no analytic "
               "curve is drawn.");
-    EXPECT_EQ(Profile_Legend({0.0625, 3, 1}),
+    Problem_Definition held = teach_test::Problem(5, 1, 25, 1, 8);
+    EXPECT_EQ(Profile_Legend(Make_Grid(held, Kind_Steady_1D, 5, 1), {0.0625, 3, 1}),
               "Exact continuous profile (largest difference at the nodes 0.0625 C, node 3)");
     EXPECT_STREQ(Nodes_Legend, "Finite-difference nodes");
     // The steady wall's face nodes carry no half cell, so with generation and
@@ -75,4 +76,9 @@ TEST(AnalyticProfile, LegendAndNoteTexts) {
     const Field_Difference d = Profile_Difference(g, Wall_Profile(g), fd.data());
     EXPECT_NEAR(d.largest, 0.25, 1e-12);  // parabola -4x^2 + 8x is 4 at x = 1
     EXPECT_EQ(d.i, 5);
+    // g dx/2 = 8 * 0.25 / 2 = 1 W/m^2 of the insulated face's half cell is in
+    // no node equation.
+    EXPECT_EQ(Profile_Legend(g, d),
+              "Exact continuous profile (largest difference at the nodes 0.25 C, node 5; the face "
+              "equations leave out g·dx/2 = 1 W/m^2 at the flux or convection face)");
 }

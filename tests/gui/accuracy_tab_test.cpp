@@ -24,6 +24,7 @@
 #include "output/accuracy_tab.h"
 #include "output/output_form.h"
 #include "output/shaded_plot_panel.h"
+#include "output/table_export.h"
 #include "output/temperature_chart.h"
 #include "output/text_table_model.h"
 
@@ -82,7 +83,10 @@ class Accuracy_Tab_Test : public QObject {
             Largest_Difference(g, r.stores.Steady_2D.Temperature_2D.Data(), x.values.data());
         QVERIFY(tab->Error_Label()->text().contains(
             QString::fromStdString(Iteration_Error_Sentence(g, r.stores.Steady_2D.Sweeps, d))));
-        QVERIFY(tab->Balance_Label()->text().contains(QStringLiteral("Sum (imbalance)")));
+        const QString balance = tab->Balance_Label()->text();
+        QVERIFY(balance.contains(QStringLiteral("in W/m (per metre of depth)")));
+        QVERIFY(balance.contains(QStringLiteral("Sum (sides + generation)")));
+        QVERIFY(balance.contains(QStringLiteral("Corners: a flux side takes q")));
 
         // Node (3, 3): the difference view shows GS - exact with its digits;
         // the report's table keeps the Gauss-Seidel text throughout.
@@ -94,6 +98,42 @@ class Accuracy_Tab_Test : public QObject {
         tab->View_Switch()->setCurrentIndex(Accuracy_Tab::Gauss_Seidel_View);
         QCOMPARE(w.Table_Model()->Table(), &r.out.Output_Table);
         QCOMPARE(Shown_Cell(w, 3, 3), QString::fromStdString(report_cell));
+    }
+
+    void Difference_View_Says_What_It_Shows() {
+        // Grid 5 cm: the fourth location is 3 * 5 / 100 = 0.15 m, which
+        // 3 * 0.05 would make 0.15000000000000002.
+        Input_Form_State f = Start_Up(Kind_Steady_2D);
+        f.Tabs[Kind_Steady_2D].Grid_Size_Text = "5";
+        f.Tabs[Kind_Steady_2D].X_Grid_Text = "6";
+        f.Tabs[Kind_Steady_2D].Y_Grid_Text = "5";
+        Run r;
+        Solve(f, r);
+        Output_Form w;
+        w.Load_Results(r.out, r.stores, r.p);
+        w.Output_Tab()->setCurrentIndex(1);
+        Accuracy_Tab* tab = w.Accuracy_Page();
+        tab->View_Switch()->setCurrentIndex(Accuracy_Tab::Difference_View);
+        QVERIFY(w.Table_Title()->text().startsWith(
+            QStringLiteral("Gauss-Seidel result - exact solution of the node equations")));
+        const std::string csv = Table_Csv_Text(*w.Table_Model()->Table());
+        QVERIFY2(csv.rfind("GS - exact (C),0,0.05,0.1,0.15,0.2,0.25\n", 0) == 0, csv.c_str());
+        QCOMPARE(w.Table_Corner()->text(), QStringLiteral("GS - exact (C)"));
+        // Full precision: node (2, 2)'s difference reads back exactly.
+        const Fd_Grid g = Run_Grid(r.p, r.stores, Kind_Steady_2D);
+        const Exact_Solution x = Solve_Node_Equations(g);
+        double v = 0;
+        QVERIFY(w.Table_Model()->Table()->Cell_Value(2, 2, v));
+        QCOMPARE(v, r.stores.Steady_2D.Temperature_2D(2, 2) - x.values[g.At(2, 2)]);
+        Shaded_Plot_Panel* panel = w.Shaded_Panel();
+        QVERIFY(panel->Difference_Scale());
+        QVERIFY2(panel->Temperature_Scale_Label(0)->text().contains(QLatin1Char('e')),
+                 qPrintable(panel->Temperature_Scale_Label(0)->text()));
+        tab->View_Switch()->setCurrentIndex(Accuracy_Tab::Exact_View);
+        QCOMPARE(w.Table_Model()->Table()->Cell(0, 0), std::string("T exact(x,y)"));
+        QVERIFY(!panel->Difference_Scale());
+        tab->View_Switch()->setCurrentIndex(Accuracy_Tab::Gauss_Seidel_View);
+        QCOMPARE(w.Table_Title()->text(), QString::fromStdString(r.out.Table_Title_Label));
     }
 
     void Table_Click_Explains_A_Corner() {
@@ -209,7 +249,10 @@ class Accuracy_Tab_Test : public QObject {
         Accuracy_Tab* tab = w.Accuracy_Page();
         QCOMPARE(tab->Level_List()->count(), 7);
         QCOMPARE(tab->Level_List()->currentText(), QStringLiteral("t = 12 s"));
-        QVERIFY(tab->Balance_Label()->text().contains(QStringLiteral("balance error")));
+        QVERIFY(tab->Balance_Label()->text().contains(
+            QStringLiteral("over the step from t = 10 s to t = 12 s, taken at t = 10 s as the "
+                           "explicit scheme takes its flows")));
+        QVERIFY(tab->Balance_Label()->text().contains(QStringLiteral("Inflow since t = 0")));
         QVERIFY(!tab->View_Switch()->isVisibleTo(tab));
         tab->Level_List()->setCurrentIndex(0);
         QVERIFY(tab->Balance_Label()->text().contains(QStringLiteral("Choose a later level")));
