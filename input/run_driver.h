@@ -4,9 +4,9 @@
 // present the results in the output model and fill the display copies of the
 // inputs.  Messages and questions go through the dialogs; the caller shows the
 // results window when the outcome is Solved.
-#include "common/user_dialogs.h"
-#include "common/problem_definition.h"
 #include "common/output_model.h"
+#include "common/problem_definition.h"
+#include "common/user_dialogs.h"
 #include "solvers/result_stores.h"
 
 namespace calorix {
@@ -38,6 +38,11 @@ void Dimension_Steady_1D(const Problem_Definition& p, Result_Stores& stores);
 void Dimension_Steady_2D(const Problem_Definition& p, Result_Stores& stores);
 void Dimension_Transient_1D(const Problem_Definition& p, Result_Stores& stores);
 void Dimension_Transient_2D(const Problem_Definition& p, Result_Stores& stores);
+
+// The steady kinds' results as their branch of the run presents them: the
+// table (and chart), the captions, labels and sketches of the kind.
+void Present_Steady_1D(Result_Stores& stores, Output_Model& out);
+void Present_Steady_2D(Result_Stores& stores, Output_Model& out);
 
 // The display copies of the inputs on the results window.
 void Initialize_Text_Boxes(const Problem_Definition& p, int kind, Output_Model& out);
