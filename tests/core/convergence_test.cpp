@@ -4,6 +4,7 @@
 
 #include "analysis/convergence_iteration.h"
 #include "analysis/convergence_refinement.h"
+#include "analysis/convergence_time.h"
 #include "analysis/exact_solution.h"
 #include "teach_support.h"
 
@@ -62,4 +63,30 @@ TEST(Convergence, ObservedOrderOfTheGrid) {
     EXPECT_NEAR(w.order, 1.0, 0.1);
     ASSERT_TRUE(w.has_exact);
     EXPECT_NEAR(w.exact_error[1] / w.exact_error[2], 2.0, 0.2);
+}
+
+// The plane wall's series, worked by hand for Bi = 1 at its centre at
+// Fo = 0.5: z1 = 0.8603, C1 = 1.1191, first term 1.1191 exp(-0.3701) =
+// 0.7730; z2 = 3.4256, C2 = -0.1522, second term -0.1522 exp(-5.867) =
+// -0.0004; the rest below 1e-5.  And the explicit limit of a wall with
+// Bi = 0.5 on one face: 2 F0 (1 + 0.5) <= 1, F0 = 1/3.
+TEST(Convergence, WallSeriesAndStableStep) {
+    EXPECT_NEAR(Plane_Wall_Eigenvalue(1, 1), 0.8603, 1e-4);
+    EXPECT_NEAR(Plane_Wall_Theta(1, 0.5, 0), 0.7726, 2e-4);
+    Problem_Definition p = Problem(11, 1, 10, 20, 0);
+    p.Diffusivity = 1e-4;
+    p.Time_Step = 10;
+    p.h_BC_Right = 100;  // Bi = 100 * 0.1 / 20 = 0.5, whatever the face's kind
+    const Fd_Grid g = Make_Grid(p, Kind_Transient_1D, 11, 1);
+    EXPECT_NEAR(Largest_Stable_Time_Step(g), 0.01 / 1e-4 / 3, 1e-9);
+    // Both schemes are first order in time (Euler steps): halving the step
+    // halves the change mid-wall at Fo = 0.4; the series is its reference.
+    p.Left_BC = BC_Flux, p.Right_BC = BC_Convection, p.T_Infinity_BC_Right = 20;
+    const Time_Step_Study t =
+        Study_Time_Steps(Make_Grid(p, Kind_Transient_1D, 11, 1), 100, 200, 6, 1);
+    ASSERT_TRUE(t.ok) << t.message;
+    EXPECT_NEAR(t.explicit_order, 1.0, 0.1);
+    EXPECT_NEAR(t.implicit_order, 1.0, 0.1);
+    ASSERT_TRUE(t.has_exact);
+    EXPECT_NEAR(t.implicit_value[2], t.exact, 0.5);
 }
