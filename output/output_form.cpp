@@ -1,5 +1,6 @@
 #include "output/output_form.h"
 #include "output/accuracy_tab.h"
+#include "output/convergence_tab.h"
 #include "output/input_sketch.h"
 #include "output/shaded_plot_panel.h"
 
@@ -50,6 +51,8 @@ Output_Form::Output_Form(QWidget* parent) : QDialog(parent) {
     output_tab_->addTab(graphical, QStringLiteral("Graphical Output"));
     accuracy_tab_ = new Accuracy_Tab(this);
     output_tab_->addTab(accuracy_tab_, QStringLiteral("Heat Balance and Accuracy"));
+    convergence_tab_ = new Convergence_Tab(this);
+    output_tab_->addTab(convergence_tab_, QStringLiteral("Convergence"));
     layout->addWidget(output_tab_, 1);
 
     auto* corner = new QWidget(output_tab_);
@@ -194,6 +197,7 @@ void Output_Form::Apply_Model() {
     }
     Place_Table_Corner();
     accuracy_tab_->Load(m, *stores_, *problem_);
+    convergence_tab_->Load(m, *stores_, *problem_);
 }
 
 void Output_Form::Show_Results(Output_Model& model, Result_Stores& stores,

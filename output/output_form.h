@@ -7,8 +7,8 @@
 #include <array>
 #include <cstdint>
 
-#include "common/problem_definition.h"
 #include "common/output_model.h"
+#include "common/problem_definition.h"
 #include "solvers/result_stores.h"
 
 class QComboBox;
@@ -24,6 +24,7 @@ namespace calorix {
 
 class Shaded_Plot_Panel;
 class Accuracy_Tab;
+class Convergence_Tab;
 
 class Temperature_Chart;
 class Text_Table_Model;
@@ -89,6 +90,8 @@ class Output_Form : public QDialog {
     QGroupBox* X_Input_Frame() const { return x_input_frame_; }
     // "Heat Balance and Accuracy", after the two tabs of the results.
     Accuracy_Tab* Accuracy_Page() const { return accuracy_tab_; }
+    // "Convergence": iteration methods, grid refinement, time step.
+    Convergence_Tab* Convergence_Page() const { return convergence_tab_; }
 
   signals:
     void Print_Requested();
@@ -145,6 +148,7 @@ class Output_Form : public QDialog {
     QPushButton* close_command_ = nullptr;
     QPushButton* print_command_ = nullptr;
     Accuracy_Tab* accuracy_tab_ = nullptr;
+    Convergence_Tab* convergence_tab_ = nullptr;
     QPushButton* export_command_ = nullptr;
 };
 
