@@ -5,8 +5,8 @@
 // inputs.  Messages and questions go through the dialogs; the caller shows the
 // results window when the outcome is Solved.
 #include "common/output_model.h"
-#include "common/problem_definition.h"
 #include "common/user_dialogs.h"
+#include "common/problem_definition.h"
 #include "solvers/result_stores.h"
 
 namespace calorix {

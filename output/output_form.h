@@ -7,8 +7,8 @@
 #include <array>
 #include <cstdint>
 
-#include "common/output_model.h"
 #include "common/problem_definition.h"
+#include "common/output_model.h"
 #include "solvers/result_stores.h"
 
 class QComboBox;
