@@ -4,9 +4,9 @@
 // present the results in the output model and fill the display copies of the
 // inputs.  Messages and questions go through the dialogs; the caller shows the
 // results window when the outcome is Solved.
-#include "common/output_model.h"
 #include "common/user_dialogs.h"
 #include "common/problem_definition.h"
+#include "common/output_model.h"
 #include "solvers/result_stores.h"
 
 namespace calorix {
