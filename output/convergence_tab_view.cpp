@@ -44,6 +44,11 @@ void Fit_Height(QTableWidget* t) {
 const QColor Method_Colours[4] = {QColor(200, 40, 40), QColor(30, 90, 200), QColor(0, 140, 60),
                                   QColor(160, 60, 180)};
 
+// An observed order, or why there is none.
+QString Order_Text(double order) {
+    return order > 0 ? N(order) : QStringLiteral("not measurable (the changes change sign)");
+}
+
 QString Trace_Name(const Iteration_Trace& t) {
     QString name = QString::fromLatin1(Method_Name(t.method));
     if (t.method == Iteration_Method::SOR) {
@@ -218,8 +223,8 @@ void Convergence_Tab::Show_Time() {
     }
     Fit_Height(t);
     text += QStringLiteral("Values at the chosen node at t = ") + N(r.end_time) +
-            QStringLiteral(" s. Observed order in time: explicit ") + N(r.explicit_order) +
-            QStringLiteral(", implicit ") + N(r.implicit_order) +
+            QStringLiteral(" s. Observed order in time: explicit ") + Order_Text(r.explicit_order) +
+            QStringLiteral(", implicit ") + Order_Text(r.implicit_order) +
             QStringLiteral(
                 " (both schemes are first order: halving the step halves the "
                 "change).");
