@@ -3,7 +3,9 @@
 // Gauss-Seidel sweeps iterate (same edge and corner rules), assembled as one
 // sparse system and solved directly.  The difference from the stored result
 // is how far the iteration stopped from the answer of its own equations.
-// Memory grows linearly with the node count (five entries a row at most).
+// Memory grows with the factor of the matrix; the matrix itself is built
+// straight from the node coefficients, three entries a column.
+#include <atomic>
 #include <string>
 #include <vector>
 
@@ -11,15 +13,28 @@
 
 namespace calorix {
 
+enum class Direct_Status {
+    Solved,           // the residual's correction was negligible
+    Refined,          // one refinement with the same factor made it so
+    Ill_Conditioned,  // still not after one refinement: no trustworthy answer
+    No_Unique,        // nothing fixes the temperature level
+    Singular,         // the factorisation failed
+    Cancelled,
+};
+
 struct Exact_Solution {
     bool solved = false;
-    std::string message;         // why there is no solution, when there is none
-    std::vector<double> values;  // laid out like the stores
+    Direct_Status status = Direct_Status::Singular;
+    std::string message;           // why there is no solution, when there is none
+    std::vector<double> values;    // laid out like the stores
+    double correction = 0;         // largest change the residual still asked for, C
+    std::size_t factor_bytes = 0;  // the Cholesky factor's values and row indices
 };
 
 // Steady kinds only.  The wall's exact solution is not rounded to 0 below
-// 0.01 C as the stored result is.
-Exact_Solution Solve_Node_Equations(const Fd_Grid& g);
+// 0.01 C as the stored result is.  `cancel`, when given and set, ends the
+// work between its stages (status Cancelled).
+Exact_Solution Solve_Node_Equations(const Fd_Grid& g, const std::atomic<bool>* cancel = nullptr);
 
 struct Field_Difference {
     double largest = 0;  // max |a - b|

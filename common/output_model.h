@@ -64,6 +64,10 @@ struct Output_Model {
     std::int16_t Draw_Flag = 0;
     int Selected_Tab = 0;
 
+    // Empty for a run solved by its own method; otherwise how the values
+    // shown were found (the window's caption and the report say so).
+    std::string Method_Note;
+
     Text_Table Output_Table;
     Chart_Data Chart;
 };

@@ -22,6 +22,8 @@
 
 #include "common/message_dialogs.h"
 #include "common/run_error.h"
+#include "input/direct_fallback.h"
+#include "input/direct_fallback_dialog.h"
 #include "input/run_driver.h"
 #include "output/output_form.h"
 
@@ -393,7 +395,11 @@ void D12_Input_Form::OK_Command_Click() {
         const Run_Outcome outcome =
             Run_Calculation(Read_Form_State(), problem_, stores_, output_, dialogs);
         busy.Release();
-        if (outcome != Run_Outcome::Solved) {
+        if (outcome == Run_Outcome::Failed && Iteration_Did_Not_Settle(Kind(), stores_)) {
+            if (!Offer_Direct_Solution(this, problem_, Kind(), stores_, output_)) {
+                return;
+            }
+        } else if (outcome != Run_Outcome::Solved) {
             return;
         }
         Results_Window()->Show_Results(output_, stores_, problem_);

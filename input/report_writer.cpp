@@ -32,7 +32,7 @@ std::string Number_Of(const std::string& box_text) {
 }
 
 void Write_Heading(const Problem_Definition& p, const Parameter_Texts& tab, int k,
-                   Report_Lines& r) {
+                   const std::string& method_note, Report_Lines& r) {
     const bool two_d = k == Kind_Steady_2D || k == Kind_Transient_2D;
     const bool transient = k == Kind_Transient_1D || k == Kind_Transient_2D;
     r.Line(Report_Titles[k]);
@@ -56,6 +56,9 @@ void Write_Heading(const Problem_Definition& p, const Parameter_Texts& tab, int 
         r.Line("Time Step = " + General_Text(p.Time_Step) + " sec");
         r.Line("Number of Time Steps = " + General_Text(p.Number_Of_Time_Steps));
         r.Line(tab.Explicit_Option ? "Explicit Scheme" : "Implicit Scheme");
+    }
+    if (!method_note.empty()) {
+        r.Line(method_note);  // a steady run solved directly, not by its sweeps
     }
     r.Line();
     r.Line();
@@ -134,7 +137,8 @@ Report_Result Print_To_File(const std::string& path, const Input_Form_State& for
         return result;
     }
     Report_Lines r;
-    Write_Heading(p, form.Tabs[static_cast<std::size_t>(k)], k, r);
+    Write_Heading(p, form.Tabs[static_cast<std::size_t>(k)], k,
+                  out.Kind == k ? out.Method_Note : std::string(), r);
     Write_Sides(form, p, k, r);
     r.Line();
     r.Line();

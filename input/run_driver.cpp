@@ -143,11 +143,25 @@ void Dimension_Transient_2D(const Problem_Definition& p, Result_Stores& stores) 
 namespace {
 
 void Run_Steady_1D(const Problem_Definition& p, Result_Stores& stores, Output_Model& out) {
+    stores.Steady_1D.Sweeps = 0;  // the count tells whether the solve ran out of sweeps
     Dimension_Steady_1D(p, stores);
-    Steady_1D_Store& s = stores.Steady_1D;
-    Solve_Steady_State_1D(p, s);
+    Solve_Steady_State_1D(p, stores.Steady_1D);
     Check_Float_Faults();
-    Display_Steady_State_1D_Results(s, out);
+    Present_Steady_1D(stores, out);
+}
+
+void Run_Steady_2D(const Problem_Definition& p, Result_Stores& stores, Output_Model& out) {
+    stores.Steady_2D.Sweeps = 0;
+    Dimension_Steady_2D(p, stores);
+    Solve_Steady_State_2D(p, stores.Steady_2D);
+    Check_Float_Faults();
+    Present_Steady_2D(stores, out);
+}
+
+}  // namespace
+
+void Present_Steady_1D(Result_Stores& stores, Output_Model& out) {
+    Display_Steady_State_1D_Results(stores.Steady_1D, out);
     const char* caption = "1-D Steady State Problem Inputs";
     out.Output_Frame_Caption = {caption, caption};
     out.Plot_Output_Frame_Caption = caption;
@@ -159,12 +173,8 @@ void Run_Steady_1D(const Problem_Definition& p, Result_Stores& stores, Output_Mo
     out.Y_Label = "";
 }
 
-void Run_Steady_2D(const Problem_Definition& p, Result_Stores& stores, Output_Model& out) {
-    Dimension_Steady_2D(p, stores);
-    Steady_2D_Store& s = stores.Steady_2D;
-    Solve_Steady_State_2D(p, s);
-    Check_Float_Faults();
-    Display_Steady_State_2D_Results(s, out);
+void Present_Steady_2D(Result_Stores& stores, Output_Model& out) {
+    Display_Steady_State_2D_Results(stores.Steady_2D, out);
     const char* caption = "2-D Steady State Problem Inputs";
     out.Output_Frame_Caption = {caption, caption};
     out.Table_Title_Label = "T (Degrees Celsuis) as a function of x (Meters) and y (Meters)";
@@ -175,6 +185,8 @@ void Run_Steady_2D(const Problem_Definition& p, Result_Stores& stores, Output_Mo
     out.X_Label = " x (m)";
     out.Y_Label = " y (m)";
 }
+
+namespace {
 
 bool Run_Transient_1D(Problem_Definition& p, Result_Stores& stores, Output_Model& out,
                       User_Dialogs& dialogs) {
@@ -305,6 +317,7 @@ Run_Outcome Run_Calculation(const Input_Form_State& form, Problem_Definition& p,
     try {
         Clear_Float_Faults();
         out.Kind = kind;
+        out.Method_Note.clear();
         switch (kind) {
             case Kind_Steady_1D:
                 Run_Steady_1D(p, stores, out);

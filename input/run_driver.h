@@ -42,6 +42,11 @@ void Dimension_Steady_2D(const Problem_Definition& p, Result_Stores& stores);
 void Dimension_Transient_1D(const Problem_Definition& p, Result_Stores& stores);
 void Dimension_Transient_2D(const Problem_Definition& p, Result_Stores& stores);
 
+// The steady kinds' results as their branch of the run presents them: the
+// table (and chart), the captions, labels and sketches of the kind.
+void Present_Steady_1D(Result_Stores& stores, Output_Model& out);
+void Present_Steady_2D(Result_Stores& stores, Output_Model& out);
+
 // The display copies of the inputs on the results window.
 void Initialize_Text_Boxes(const Problem_Definition& p, int kind, Output_Model& out);
 

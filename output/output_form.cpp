@@ -1,5 +1,6 @@
 #include "output/output_form.h"
 #include "output/accuracy_tab.h"
+#include "output/convergence_tab.h"
 #include "output/input_sketch.h"
 #include "output/shaded_plot_panel.h"
 
@@ -51,6 +52,8 @@ Output_Form::Output_Form(QWidget* parent) : QDialog(parent) {
     output_tab_->addTab(graphical, QStringLiteral("Graphical Output"));
     accuracy_tab_ = new Accuracy_Tab(this);
     output_tab_->addTab(accuracy_tab_, QStringLiteral("Heat Balance and Accuracy"));
+    convergence_tab_ = new Convergence_Tab(this);
+    output_tab_->addTab(convergence_tab_, QStringLiteral("Convergence"));
     layout->addWidget(output_tab_, 1);
 
     auto* corner = new QWidget(output_tab_);
@@ -125,6 +128,10 @@ void Output_Form::Apply_Model() {
     Output_Model& m = *model_;
     const int kind = m.Kind;
     Draw_Flag = m.Draw_Flag;
+    // A run solved another way than by its own sweeps says so in the caption.
+    setWindowTitle(m.Method_Note.empty()
+                       ? QStringLiteral("CALORIX OUTPUT")
+                       : QStringLiteral("CALORIX OUTPUT - ") + QString::fromStdString(m.Method_Note));
 
     for (std::size_t k = 0; k < 2; ++k) {
         Input_Copy_Controls& c = copies_[k];
@@ -192,6 +199,7 @@ void Output_Form::Apply_Model() {
     }
     Place_Table_Corner();
     accuracy_tab_->Load(m, *stores_, *problem_);
+    convergence_tab_->Load(m, *stores_, *problem_);
 }
 
 void Output_Form::Show_Results(Output_Model& model, Result_Stores& stores,

@@ -25,6 +25,7 @@ namespace calorix {
 
 class Shaded_Plot_Panel;
 class Accuracy_Tab;
+class Convergence_Tab;
 
 class Temperature_Chart;
 class Text_Table_Model;
@@ -92,6 +93,8 @@ class Output_Form : public QDialog {
     QGroupBox* X_Input_Frame() const { return x_input_frame_; }
     // "Heat Balance and Accuracy", after the two tabs of the results.
     Accuracy_Tab* Accuracy_Page() const { return accuracy_tab_; }
+    // "Convergence": iteration methods, grid refinement, time step.
+    Convergence_Tab* Convergence_Page() const { return convergence_tab_; }
 
   signals:
     void Print_Requested();
@@ -149,6 +152,7 @@ class Output_Form : public QDialog {
     QPushButton* close_command_ = nullptr;
     QPushButton* print_command_ = nullptr;
     Accuracy_Tab* accuracy_tab_ = nullptr;
+    Convergence_Tab* convergence_tab_ = nullptr;
     QPushButton* export_command_ = nullptr;
 };
 

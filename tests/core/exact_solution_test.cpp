@@ -58,6 +58,18 @@ TEST(ExactSolution, MatchesClosedFormDiscreteAnswers) {
         {"plate between two temperatures", Kind_Steady_2D,
          [](Problem_Definition& p) { p.Temp_BC_Left = 120, p.Top_BC = p.Bottom_BC = BC_Flux; },
          [](int i, int) { return 120.0 - 20.0 * (i - 1); }},
+        // 3 x 3, left and top heated (q dx/k = 40), right and bottom at 0:
+        // corner T11 - (T21 + T12)/2 = 40, sides 2a - T11/2 - T22 = 40,
+        // centre 4 T22 = 2a, so a = 60, T11 = 100, T22 = 30.
+        {"heated corner", Kind_Steady_2D,
+         [](Problem_Definition& p) {
+             p.X_Grid = p.Y_Grid = 3, p.Conductivity = 1, p.Grid_Size = 10;
+             p.Left_BC = p.Top_BC = BC_Flux, p.Q_BC_Left = p.Q_BC_Top = 400;
+         },
+         [](int i, int j) {
+             const double t[3][3] = {{100, 60, 0}, {60, 30, 0}, {0, 0, 0}};
+             return t[i - 1][j - 1];
+         }},
         // The start-up plate: T = 226.8 (1 - u), u solving the nine interior
         // node equations with the cold side at 1, the others at 0 (by
         // symmetry six unknowns, solved by hand in fractions).
@@ -120,4 +132,34 @@ TEST(ExactSolution, LargestDifferenceIsFoundAndReported) {
     EXPECT_EQ(Iteration_Error_Sentence(g, 2, {0.5, 3, 4}),
               "The Gauss-Seidel result after 2 sweeps differs from the exact solution of its "
               "equations by at most 0.5 C (at node 3, 4).");
+}
+
+// A plate insulated on three sides and cooled on the fourth by a tiny h has
+// the environment's temperature everywhere, but the matrix is then nearly
+// singular.  The direct solve must give that answer or say it cannot, never
+// return another field as solved.
+TEST(ExactSolution, NearlySingularPlateIsRightOrRefused) {
+    struct Case {
+        double h;
+        bool may_refuse;
+    };
+    for (const Case c : {Case{1e-6, false}, Case{1e-12, true}, Case{1e-14, true}}) {
+        Problem_Definition p = Problem(100, 100, 25, 1, 0);
+        p.Left_BC = p.Right_BC = p.Top_BC = BC_Flux;
+        p.Bottom_BC = BC_Convection;
+        p.h_BC_Bottom = c.h;
+        p.T_Infinity_BC_Bottom = 26.8;
+        const Fd_Grid g = Make_Grid(p, Kind_Steady_2D, 100, 100);
+        const Exact_Solution x = Solve_Node_Equations(g);
+
+        if (!x.solved) {
+            EXPECT_TRUE(c.may_refuse) << c.h;
+            EXPECT_EQ(x.status, Direct_Status::Ill_Conditioned) << c.h;
+            EXPECT_NE(x.message.find("too ill-conditioned to solve directly"), std::string::npos);
+            continue;
+        }
+        for (const double v : x.values) {
+            ASSERT_NEAR(v, 26.8, 1e-6) << c.h;
+        }
+    }
 }

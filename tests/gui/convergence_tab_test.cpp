@@ -1,0 +1,58 @@
+// The Convergence tab lays out what the core computed, off the interface
+// thread, once per run shown.
+#include <QApplication>
+#include <QChart>
+#include <QChartView>
+#include <QLabel>
+#include <QSignalSpy>
+#include <QTabWidget>
+#include <QTableWidget>
+#include <QtTest>
+
+#include "gui_test_support.h"
+#include "output/convergence_tab.h"
+
+using namespace calorix;
+
+class Convergence_Tab_Test : public QObject {
+    Q_OBJECT
+
+  private slots:
+    void steady_and_transient_runs_fill_their_parts() {
+        for (const int kind : {Kind_Steady_2D, Kind_Transient_1D}) {
+            D12_Input_Form form;
+            form.show();
+            QString methods, time;
+            int rows = 0, series = 0, time_rows = 0, studies = 0;
+            gui_test::Run_Through_Form(form, kind, [&](Output_Form* w) {
+                Convergence_Tab* tab = w->Convergence_Page();
+                QSignalSpy ready(tab, &Convergence_Tab::Study_Ready);
+                w->Output_Tab()->setCurrentWidget(tab);
+                QVERIFY(ready.wait(20000));
+                // Shown again, the page keeps what it has.
+                w->Output_Tab()->setCurrentIndex(0);
+                w->Output_Tab()->setCurrentWidget(tab);
+                QTest::qWait(50);
+                studies = static_cast<int>(ready.count());
+                rows = tab->Method_Table()->rowCount();
+                series = static_cast<int>(tab->Chart()->chart()->series().size());
+                methods = tab->Method_Text()->text();
+                time_rows = tab->Time_Table()->rowCount();
+                time = tab->Time_Text()->text();
+                gui_test::Save_Screenshot(w, QStringLiteral("convergence_%1.png").arg(kind));
+            });
+            QCOMPARE(studies, 1);
+            if (kind == Kind_Steady_2D) {
+                QCOMPARE(rows, 5);    // four methods and the direct solution
+                QCOMPARE(series, 8);  // change and error of each method
+                QVERIFY(methods.contains(QStringLiteral("rho / (1 - rho)")));
+            } else {
+                QCOMPARE(time_rows, 3);
+                QVERIFY(time.contains(QStringLiteral("stable on this grid for time steps up to")));
+            }
+        }
+    }
+};
+
+QTEST_MAIN(Convergence_Tab_Test)
+#include "convergence_tab_test.moc"
