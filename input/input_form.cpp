@@ -19,8 +19,8 @@
 #include <QVBoxLayout>
 #include <exception>
 
-#include "common/run_error.h"
 #include "common/message_dialogs.h"
+#include "common/run_error.h"
 #include "input/run_driver.h"
 #include "output/output_form.h"
 
@@ -172,6 +172,7 @@ void D12_Input_Form::Build_Menus() {
     QMenu* help = menuBar()->addMenu(QStringLiteral("&Help"));
     About_Command =
         help->addAction(QStringLiteral("&About"), this, &D12_Input_Form::About_Command_Click);
+    Add_Guide_And_Shortcuts(help);
 }
 
 QWidget* D12_Input_Form::Build_Tab(int kind) {

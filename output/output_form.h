@@ -7,13 +7,14 @@
 #include <array>
 #include <cstdint>
 
-#include "common/problem_definition.h"
 #include "common/output_model.h"
+#include "common/problem_definition.h"
 #include "solvers/result_stores.h"
 
 class QComboBox;
 class QGroupBox;
 class QLabel;
+class QLayout;
 class QLineEdit;
 class QPushButton;
 class QRadioButton;
@@ -79,6 +80,7 @@ class Output_Form : public QDialog {
     QPushButton* Print_Command() const { return print_command_; }
     QPushButton* Export_Command() const { return export_command_; }
     QLabel* Table_Title() const { return table_title_; }
+    QLabel* Table_Hint() const { return table_hint_; }
     QLabel* Second_Label() const { return second_label_; }
     QLabel* Side_Label(int side) const { return side_labels_[static_cast<std::size_t>(side)]; }
     QLabel* X_Axis_Label() const { return x_label_; }
@@ -111,6 +113,7 @@ class Output_Form : public QDialog {
     QWidget* Build_Graphical_Tab();
     QGroupBox* Build_Input_Copy(int k);
     void Build_Table_View(QWidget* tab);
+    QLayout* Build_Hint_Row(QWidget* tab);
     void Output_Tab_Click(int index);
     void Place_Table_Corner();
     void Apply_Model();
@@ -125,6 +128,7 @@ class Output_Form : public QDialog {
     Text_Table_Model* table_model_ = nullptr;
     QLabel* table_corner_ = nullptr;
     QLabel* table_title_ = nullptr;
+    QLabel* table_hint_ = nullptr;
     QComboBox* time_list_ = nullptr;
     QLabel* second_label_ = nullptr;
     QLabel* x_label_ = nullptr;

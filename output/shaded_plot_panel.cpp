@@ -78,6 +78,8 @@ Shaded_Plot_Panel::Shaded_Plot_Panel(QWidget* parent)
     isotherms_box_->setToolTip(
         QStringLiteral("Lines of constant temperature at the values of the colour bar"));
     save_command_ = new QPushButton(QStringLiteral("Save Picture\u2026"), input_host_);
+    save_command_->setToolTip(
+        QStringLiteral("Save the picture with its axes and colour bar as PNG or SVG"));
     host_layout->addWidget(fit_box_);
     host_layout->addWidget(isotherms_box_);
     host_layout->addWidget(save_command_, 0, Qt::AlignLeft);
