@@ -83,6 +83,7 @@ Shaded_Plot_Panel::Shaded_Plot_Panel(QWidget* parent)
     host_layout->addWidget(fit_box_);
     host_layout->addWidget(isotherms_box_);
     host_layout->addWidget(save_command_, 0, Qt::AlignLeft);
+    Build_Keep_Controls(host_layout);
 
     // The colour bar: maximum at the top, minimum at the bottom, twelve
     // values between them at the heights where their colours are.
@@ -295,6 +296,7 @@ void Shaded_Plot_Panel::hideEvent(QHideEvent* event) {
 void Shaded_Plot_Panel::Show_Steady_2D(const Steady_2D_Store& s) {
     Busy_Pointer busy;
     kind_ = 1;
+    range_typed_ = false;
     steady_ = &s;
     transient_ = nullptr;
     nodes_x_ = s.X_Nodes_2D;
@@ -323,6 +325,7 @@ void Shaded_Plot_Panel::Show_Transient_2D(const Transient_2D_Store& s, double ti
                                           const std::string& time_list_text) {
     Busy_Pointer busy;
     kind_ = 3;
+    range_typed_ = false;
     transient_ = &s;
     steady_ = nullptr;
     nodes_x_ = s.X_Nodes_T2D;

@@ -19,6 +19,7 @@
 
 #include "output/hover_probe.h"
 #include "output/isotherm_overlay.h"
+#include "output/picture_figure.h"
 #include "output/plate_axes.h"
 #include "output/play_controls.h"
 #include "output/shaded_temperature.h"
@@ -27,6 +28,7 @@
 class QCheckBox;
 class QComboBox;
 class QLabel;
+class QLayout;
 class QPushButton;
 class QSlider;
 class QToolButton;
@@ -65,9 +67,16 @@ class Shaded_Plot_Panel : public QWidget {
     // to the leading number of the text; then the picture is redrawn.
     void Apply_Range_Entry(int flag, const QString& text);
 
-    // The picture with its bar and axes, as "Save Picture..." writes it.
-    QImage Figure();
-    bool Save_Picture(const QString& path);
+    // The picture with its title, axes, overlays and bar, as "Save
+    // Picture..." writes it (the PNG at 1x).
+    Figure_Parts Figure_Now() const;
+    QImage Figure() const;
+    // Writes the figure as SVG when the path ends in ".svg", else as a PNG
+    // `scale` times its size; false when the file cannot be written.
+    bool Save_Picture(const QString& path, int scale = 1) const;
+    // The colour range was typed into the range box since the picture was
+    // put up.
+    bool Range_Typed() const { return range_typed_; }
 
     // The clock that paces the animation, in seconds (a steady clock unless
     // a test puts its own).
@@ -147,6 +156,8 @@ class Shaded_Plot_Panel : public QWidget {
     QCheckBox* Fit_Box() const { return fit_box_; }
     QCheckBox* Isotherms_Box() const { return isotherms_box_; }
     QPushButton* Save_Picture_Command() const { return save_command_; }
+    // 1x, 2x or 4x: the size of a saved PNG.
+    QComboBox* Png_Scale_Box() const { return png_scale_box_; }
     QLabel* Probe_Line() const { return probe_.Line(); }
     // The range box, created on first use and kept.
     Max_Min_Temp_Dialog* Dialog();
@@ -202,6 +213,8 @@ class Shaded_Plot_Panel : public QWidget {
     void Time_Slider_Scroll(int position);
     void Range_Command_Click(int flag, const QString& prompt);
     void Save_Picture_Click();
+    // The picture commands under the input copy.
+    void Build_Keep_Controls(QLayout* host_layout);
 
     int kind_ = 0;  // 1 = 2-D steady, 3 = 2-D transient, 0 = nothing shown yet
     const Steady_2D_Store* steady_ = nullptr;
@@ -230,6 +243,8 @@ class Shaded_Plot_Panel : public QWidget {
     QCheckBox* fit_box_ = nullptr;
     QCheckBox* isotherms_box_ = nullptr;
     QPushButton* save_command_ = nullptr;
+    QComboBox* png_scale_box_ = nullptr;
+    bool range_typed_ = false;
     QPushButton* max_temp_command_ = nullptr;
     QPushButton* min_temp_command_ = nullptr;
     std::array<QLabel*, 12> scale_labels_{};

@@ -19,11 +19,11 @@
 #include <QtTest>
 #include <functional>
 
+#include "common/file_dialogs.h"
+#include "common/message_dialogs.h"
 #include "common/number_text.h"
 #include "gui_test_support.h"
-#include "common/file_dialogs.h"
 #include "input/input_form.h"
-#include "common/message_dialogs.h"
 #include "output/output_form.h"
 #include "output/shaded_plot_panel.h"
 #include "output/temperature_chart.h"
@@ -190,7 +190,8 @@ class Output_Form_Test : public QObject {
             w->Save_Chart_Command()->click();
             Set_File_Dialog_Hook({});
             QVERIFY(asked.Save);
-            QCOMPARE(asked.Filters, QStringList{QStringLiteral("PNG Image (*.png)")});
+            QCOMPARE(asked.Filters, QStringList({QStringLiteral("PNG Image (*.png)"),
+                                                 QStringLiteral("SVG Image (*.svg)")}));
             const QImage png(dir.filePath(QStringLiteral("bar.png")), "PNG");
             QCOMPARE(png.size(), chart->size() * chart->devicePixelRatio());
             // The finite-difference curve (red) and the dashed analytic

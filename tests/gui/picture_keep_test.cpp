@@ -1,0 +1,102 @@
+// What is kept of a plate for slides and reports: the saved picture as SVG
+// and PNG, the frames of a transient run, the probes and the heat-flux arrows.
+#include <QComboBox>
+#include <QDir>
+#include <QLabel>
+#include <QPushButton>
+#include <QTemporaryDir>
+#include <QXmlStreamReader>
+#include <QtTest>
+
+#include "common/file_dialogs.h"
+#include "output/picture_figure.h"
+#include "output/shaded_plot_panel.h"
+#include "solvers/result_stores.h"
+
+using namespace calorix;
+
+namespace {
+
+template <class F>
+Steady_2D_Store Steady_Field(int nx, int ny, F f) {
+    Steady_2D_Store s;
+    s.X_Nodes_2D = static_cast<std::int16_t>(nx);
+    s.Y_Nodes_2D = static_cast<std::int16_t>(ny);
+    s.Temperature_2D.Dimension(nx, ny);
+    for (int i = 1; i <= nx; ++i) {
+        for (int j = 1; j <= ny; ++j) {
+            s.Temperature_2D(i, j) = f(i, j);
+        }
+    }
+    return s;
+}
+
+// Every text of an SVG document, in order; the reader's error when it does
+// not parse.
+QStringList Svg_Texts(const QByteArray& svg, QString& error) {
+    QStringList texts;
+    QXmlStreamReader xml(svg);
+    bool in_text = false;
+    while (!xml.atEnd()) {
+        xml.readNext();
+        if (xml.isStartElement() && xml.name() == QLatin1String("text")) {
+            in_text = true;
+            texts.append(QString());
+        } else if (xml.isEndElement() && xml.name() == QLatin1String("text")) {
+            in_text = false;
+        } else if (in_text && xml.isCharacters()) {
+            texts.last() += xml.text().toString().trimmed();
+        }
+    }
+    error = xml.hasError() ? xml.errorString() : QString();
+    return texts;
+}
+
+}  // namespace
+
+class Picture_Keep_Test : public QObject {
+    Q_OBJECT
+
+  private slots:
+    // A ramp 0..100 C with the maximum typed down to 80: the SVG keeps the
+    // title, the fourteen bar values and the note as text; the PNG at 2x is
+    // twice the figure.
+    void saved_picture_keeps_title_bar_values_and_clipped_range() {
+        const Steady_2D_Store s =
+            Steady_Field(3, 3, [](int i, int j) { return 50.0 * (i - 1) + 0.0 * j; });
+        Shaded_Plot_Panel p;
+        p.Show_Steady_2D(s);
+        p.Apply_Range_Entry(1, QStringLiteral("80"));
+        QTemporaryDir dir;
+        QVERIFY(dir.isValid());
+        const QString svg_path = dir.filePath(QStringLiteral("plate.svg"));
+        QVERIFY(p.Save_Picture(svg_path));
+        QFile f(svg_path);
+        QVERIFY(f.open(QIODevice::ReadOnly));
+        QString error;
+        const QStringList texts = Svg_Texts(f.readAll(), error);
+        QVERIFY2(error.isEmpty(), qPrintable(error));
+        QVERIFY(texts.contains(QStringLiteral("2-D Steady State Problem")));
+        QVERIFY(
+            texts.contains(QStringLiteral("Colour range clipped to 0 to 80 C (data 0 to 100 C)")));
+        // 0..80 in thirteen steps: 6.15, 12.31, ..., 73.85.
+        QVERIFY(texts.contains(QStringLiteral("80.00")));
+        QVERIFY(texts.contains(QStringLiteral("0.00")));
+        QVERIFY(texts.contains(QStringLiteral("6.15")));
+        QVERIFY(texts.contains(QStringLiteral("73.85")));
+        for (int k = 0; k < 12; ++k) {
+            QVERIFY(texts.contains(p.Temperature_Scale_Label(k)->text()));
+        }
+
+        Set_File_Dialog_Hook(
+            [&](const File_Dialog_Request&) { return dir.filePath(QStringLiteral("plate2x")); });
+        p.Png_Scale_Box()->setCurrentIndex(1);
+        p.Save_Picture_Command()->click();
+        Set_File_Dialog_Hook({});
+        const QImage png(dir.filePath(QStringLiteral("plate2x.png")));
+        QCOMPARE(png.size(), Layout_Figure(p.Figure_Now()).Size * 2);
+    }
+};
+
+QTEST_MAIN(Picture_Keep_Test)
+#include "picture_keep_test.moc"
