@@ -116,7 +116,9 @@ QByteArray Figure_Png(const Figure_Parts& f, int scale) {
     QByteArray bytes;
     QBuffer buffer(&bytes);
     buffer.open(QIODevice::WriteOnly);
-    Figure_Image(f, scale).save(&buffer, "PNG");
+    // Light compression: a figure is mostly flat colour, and frames of a
+    // long run are written by the hundred.
+    Figure_Image(f, scale).save(&buffer, "PNG", 80);
     return bytes;
 }
 

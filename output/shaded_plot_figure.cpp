@@ -28,6 +28,13 @@ void Shaded_Plot_Panel::Build_Keep_Controls(QLayout* host_layout) {
     h->addWidget(png_scale_box_);
     h->addStretch(1);
     host_layout->addWidget(row);
+    frames_command_ = new QPushButton(QStringLiteral("Save Frames\u2026"), input_host_);
+    frames_command_->setToolTip(
+        QStringLiteral("Every time level as a numbered PNG picture with its time"));
+    frames_command_->hide();
+    host_layout->addWidget(frames_command_);
+    host_layout->setAlignment(frames_command_, Qt::AlignLeft);
+    connect(frames_command_, &QPushButton::clicked, this, &Shaded_Plot_Panel::Save_Frames_Click);
 }
 
 Figure_Parts Shaded_Plot_Panel::Figure_Now() const {

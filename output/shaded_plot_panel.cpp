@@ -302,6 +302,7 @@ void Shaded_Plot_Panel::Show_Steady_2D(const Steady_2D_Store& s) {
     nodes_x_ = s.X_Nodes_2D;
     nodes_y_ = s.Y_Nodes_2D;
     play_.Set_Visible(false);
+    frames_command_->hide();
 
     pic_.Plot_X_Count = s.X_Nodes_2D;
     pic_.Plot_Y_Count = s.Y_Nodes_2D;
@@ -332,6 +333,7 @@ void Shaded_Plot_Panel::Show_Transient_2D(const Transient_2D_Store& s, double ti
     nodes_y_ = s.Y_Nodes_T2D;
     time_step_ = time_step;
     play_.Set_Visible(true);
+    frames_command_->show();
     {
         QSlider* slider = Time_Slider();
         const QSignalBlocker quiet(slider);

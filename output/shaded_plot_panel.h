@@ -74,6 +74,16 @@ class Shaded_Plot_Panel : public QWidget {
     // Writes the figure as SVG when the path ends in ".svg", else as a PNG
     // `scale` times its size; false when the file cannot be written.
     bool Save_Picture(const QString& path, int scale = 1) const;
+    // 2-D transient: every level as a numbered PNG figure with its time,
+    // "stem_0000.png" on; a progress dialog offers Cancel and lets events
+    // run between frames.  Returns the frames written, -1 when one could
+    // not be written.
+    int Save_Frames(const QString& stem);
+    // The figure of one level of the transient run, the display untouched.
+    Figure_Parts Level_Figure(int level) const;
+    QPushButton* Save_Frames_Command() const { return frames_command_; }
+    // The longest the last frame saving kept events waiting (seconds).
+    double Frames_Event_Gap() const { return frames_gap_; }
     // The colour range was typed into the range box since the picture was
     // put up.
     bool Range_Typed() const { return range_typed_; }
@@ -213,6 +223,7 @@ class Shaded_Plot_Panel : public QWidget {
     void Time_Slider_Scroll(int position);
     void Range_Command_Click(int flag, const QString& prompt);
     void Save_Picture_Click();
+    void Save_Frames_Click();
     // The picture commands under the input copy.
     void Build_Keep_Controls(QLayout* host_layout);
 
@@ -244,6 +255,8 @@ class Shaded_Plot_Panel : public QWidget {
     QCheckBox* isotherms_box_ = nullptr;
     QPushButton* save_command_ = nullptr;
     QComboBox* png_scale_box_ = nullptr;
+    QPushButton* frames_command_ = nullptr;
+    double frames_gap_ = 0;
     bool range_typed_ = false;
     QPushButton* max_temp_command_ = nullptr;
     QPushButton* min_temp_command_ = nullptr;

@@ -4,6 +4,7 @@
 #include <QDir>
 #include <QLabel>
 #include <QPushButton>
+#include <QSlider>
 #include <QTemporaryDir>
 #include <QXmlStreamReader>
 #include <QtTest>
@@ -26,6 +27,23 @@ Steady_2D_Store Steady_Field(int nx, int ny, F f) {
     for (int i = 1; i <= nx; ++i) {
         for (int j = 1; j <= ny; ++j) {
             s.Temperature_2D(i, j) = f(i, j);
+        }
+    }
+    return s;
+}
+
+// Ten steps of a 3 x 3 plate, level n uniform at 10 n C (range 0..100).
+Transient_2D_Store Levels_Of_Ten() {
+    Transient_2D_Store s;
+    s.X_Nodes_T2D = 3;
+    s.Y_Nodes_T2D = 3;
+    s.Time_Steps_T2D = 10;
+    s.Temperature_History_2D.Dimension(11, 3, 3);
+    for (int n = 0; n <= 10; ++n) {
+        for (int i = 1; i <= 3; ++i) {
+            for (int j = 1; j <= 3; ++j) {
+                s.Temperature_History_2D(i, j, n) = 10.0 * n;
+            }
         }
     }
     return s;
@@ -95,6 +113,40 @@ class Picture_Keep_Test : public QObject {
         Set_File_Dialog_Hook({});
         const QImage png(dir.filePath(QStringLiteral("plate2x.png")));
         QCOMPARE(png.size(), Layout_Figure(p.Figure_Now()).Size * 2);
+    }
+
+    // Eleven levels of 15 s: files run_0000.png .. run_0010.png, each with
+    // its own time in the title line and its own field (level 5 is 50 C,
+    // midway in 0..100: red and blue 128, green 255).
+    void frames_are_numbered_and_carry_their_time() {
+        const Transient_2D_Store s = Levels_Of_Ten();
+        Shaded_Plot_Panel p;
+        p.Show_Transient_2D(s, 15, 10, "0");
+        QVERIFY(p.Save_Frames_Command()->isVisibleTo(&p));
+        QTemporaryDir dir;
+        QVERIFY(dir.isValid());
+        QCOMPARE(p.Save_Frames(dir.filePath(QStringLiteral("run"))), 11);
+        QStringList expected;
+        for (int n = 0; n <= 10; ++n) {
+            expected << QStringLiteral("run_%1.png").arg(n, 4, 10, QLatin1Char('0'));
+        }
+        QCOMPARE(QDir(dir.path()).entryList(QDir::Files, QDir::Name), expected);
+
+        const Figure_Layout l = Layout_Figure(p.Figure_Now());
+        const QRect title(0, 0, l.Size.width(), l.Plate.Top - 30);
+        const QImage frame5(dir.filePath(QStringLiteral("run_0005.png")));
+        QCOMPARE(frame5.pixel(static_cast<int>(l.Plate.X_Of_Node(2)),
+                              static_cast<int>(l.Plate.Y_Of_Node(2))),
+                 qRgb(128, 255, 128));
+        // The title of frame 5 is the one the window draws at 75 s, and
+        // differs from that of frame 0.
+        p.Time_Slider()->setValue(5);
+        QCOMPARE(p.Figure_Now().Title,
+                 QStringLiteral("2-D Transient Problem, t = 75 s (0 h 1 min 15 s)"));
+        const QImage shown = p.Figure();
+        QCOMPARE(frame5.copy(title), shown.copy(title).convertToFormat(frame5.format()));
+        const QImage frame0(dir.filePath(QStringLiteral("run_0000.png")));
+        QVERIFY(frame0.copy(title) != frame5.copy(title));
     }
 };
 
