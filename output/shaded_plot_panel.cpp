@@ -206,6 +206,7 @@ void Shaded_Plot_Panel::Set_Input_Copy(QWidget* frame) {
 
 void Shaded_Plot_Panel::Set_Plate(const Problem_Definition& problem) {
     dx_ = problem.Grid_Size / 100.0;
+    plate_problem_ = std::make_shared<const Problem_Definition>(problem);
     std::array<QString, 4> sides;
     for (int side = 0; side < 4; ++side) {
         sides[static_cast<std::size_t>(side)] = Qt_Text(Side_Condition_Text(problem, side));

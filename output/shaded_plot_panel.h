@@ -15,6 +15,7 @@
 #include <array>
 #include <cstdint>
 #include <functional>
+#include <memory>
 #include <string>
 
 #include "output/hover_probe.h"
@@ -38,6 +39,7 @@ class QFrame;
 namespace calorix {
 
 class Max_Min_Temp_Dialog;
+class Probe_Chart_Window;
 struct Problem_Definition;
 
 class Shaded_Plot_Panel : public QWidget {
@@ -84,6 +86,13 @@ class Shaded_Plot_Panel : public QWidget {
     QPushButton* Save_Frames_Command() const { return frames_command_; }
     // The longest the last frame saving kept events waiting (seconds).
     double Frames_Event_Gap() const { return frames_gap_; }
+    // Probes (also offered by a right click on the plate): node (i, j) of a
+    // transient run over every level, and row j or column i of the field on
+    // display, with the exact profile of a steady plate where it has one.
+    void Show_Node_History(int i, int j);
+    void Show_Row_Profile(int j);
+    void Show_Column_Profile(int i);
+    Probe_Chart_Window* Probe_Window();
     // The colour range was typed into the range box since the picture was
     // put up.
     bool Range_Typed() const { return range_typed_; }
@@ -185,6 +194,7 @@ class Shaded_Plot_Panel : public QWidget {
     void mouseMoveEvent(QMouseEvent* event) override;
     void mousePressEvent(QMouseEvent* event) override;
     void leaveEvent(QEvent* event) override;
+    void contextMenuEvent(QContextMenuEvent* event) override;
     bool event(QEvent* event) override;
     bool eventFilter(QObject* watched, QEvent* event) override;
 
@@ -258,6 +268,8 @@ class Shaded_Plot_Panel : public QWidget {
     QPushButton* frames_command_ = nullptr;
     double frames_gap_ = 0;
     bool range_typed_ = false;
+    Probe_Chart_Window* probe_window_ = nullptr;
+    std::shared_ptr<const Problem_Definition> plate_problem_;
     QPushButton* max_temp_command_ = nullptr;
     QPushButton* min_temp_command_ = nullptr;
     std::array<QLabel*, 12> scale_labels_{};

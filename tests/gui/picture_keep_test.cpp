@@ -3,6 +3,7 @@
 #include <QComboBox>
 #include <QDir>
 #include <QLabel>
+#include <QLineSeries>
 #include <QPushButton>
 #include <QSlider>
 #include <QTemporaryDir>
@@ -11,6 +12,7 @@
 
 #include "common/file_dialogs.h"
 #include "output/picture_figure.h"
+#include "output/probe_chart_window.h"
 #include "output/shaded_plot_panel.h"
 #include "solvers/result_stores.h"
 
@@ -147,6 +149,44 @@ class Picture_Keep_Test : public QObject {
         QCOMPARE(frame5.copy(title), shown.copy(title).convertToFormat(frame5.format()));
         const QImage frame0(dir.filePath(QStringLiteral("run_0000.png")));
         QVERIFY(frame0.copy(title) != frame5.copy(title));
+    }
+
+    // Node (2, 3) of a 3 x 3 run whose levels differ node by node: the
+    // chart's points are the stored history; the chart saves as SVG with its
+    // title as text, the points as CSV.
+    void node_probe_charts_the_stored_history() {
+        Transient_2D_Store s = Levels_Of_Ten();
+        for (int n = 0; n <= 10; ++n) {
+            s.Temperature_History_2D(2, 3, n) = 7.0 * n * n;
+        }
+        Shaded_Plot_Panel p;
+        p.Show_Transient_2D(s, 15, 10, "0");
+        p.Show_Node_History(2, 3);
+        Probe_Chart_Window* w = p.Probe_Window();
+        QVERIFY(w->isVisible());
+        const QList<QPointF> points = w->Nodes()->points();
+        QCOMPARE(points.size(), 11);
+        for (int n = 0; n <= 10; ++n) {
+            QCOMPARE(points[n], QPointF(15.0 * n, s.Temperature_History_2D(2, 3, n)));
+        }
+        QTemporaryDir dir;
+        QVERIFY(dir.isValid());
+        Set_File_Dialog_Hook(
+            [&](const File_Dialog_Request&) { return dir.filePath(QStringLiteral("node.svg")); });
+        w->Save_Chart_Command()->click();
+        Set_File_Dialog_Hook(
+            [&](const File_Dialog_Request&) { return dir.filePath(QStringLiteral("node")); });
+        w->Save_Csv_Command()->click();
+        Set_File_Dialog_Hook({});
+        QFile svg(dir.filePath(QStringLiteral("node.svg")));
+        QVERIFY(svg.open(QIODevice::ReadOnly));
+        QString error;
+        const QStringList texts = Svg_Texts(svg.readAll(), error);
+        QVERIFY2(error.isEmpty(), qPrintable(error));
+        QVERIFY(texts.contains(QStringLiteral("Temperature at node (2, 3) with time")));
+        QFile csv(dir.filePath(QStringLiteral("node.csv")));
+        QVERIFY(csv.open(QIODevice::ReadOnly));
+        QVERIFY(csv.readAll().startsWith("t (s),T (C)\n0,0\n15,7\n30,28\n45,63\n"));
     }
 };
 
