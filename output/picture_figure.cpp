@@ -8,6 +8,7 @@
 #include <algorithm>
 
 #include "common/atomic_file.h"
+#include "output/flux_arrow_overlay.h"
 #include "output/plate_axes.h"
 
 namespace calorix {
@@ -49,8 +50,11 @@ Figure_Layout Layout_Figure(const Figure_Parts& f) {
     width = std::max(width, Margin * 2 + tm.horizontalAdvance(f.Title));
     int bottom = std::max(static_cast<int>(g.Top) + g.Height() + Plate_Axes::Bottom_Room,
                           l.Bar.bottom() + 1 + Bar_Caption);
-    if (!f.Note.isEmpty()) {
-        width = std::max(width, Margin * 2 + fm.horizontalAdvance(f.Note));
+    if (!f.Note.isEmpty() || !f.Legend.isEmpty()) {
+        const int legend = f.Legend.isEmpty() ? 0
+                                              : static_cast<int>(f.Legend_Length) + 8 +
+                                                    fm.horizontalAdvance(f.Legend) + Margin;
+        width = std::max(width, Margin * 2 + legend + fm.horizontalAdvance(f.Note));
         bottom += h + 4;
     }
     l.Size = QSize(width, bottom + Margin);
@@ -95,9 +99,16 @@ void Paint_Figure(QPainter& p, const Figure_Parts& f) {
         p.drawText(QRect(bar.right() + 8, y - h / 2, Label_Room - 10, h),
                    Qt::AlignLeft | Qt::AlignVCenter, f.Labels[static_cast<std::size_t>(k)]);
     }
+    const QRect last_row(Margin, l.Size.height() - Margin - h, l.Size.width() - 2 * Margin, h);
     if (!f.Note.isEmpty()) {
-        p.drawText(QRect(Margin, l.Size.height() - Margin - h, l.Size.width() - 2 * Margin, h),
-                   Qt::AlignRight | Qt::AlignVCenter, f.Note);
+        p.drawText(last_row, Qt::AlignRight | Qt::AlignVCenter, f.Note);
+    }
+    if (!f.Legend.isEmpty()) {
+        const double y = last_row.center().y();
+        p.setRenderHint(QPainter::Antialiasing);
+        Flux_Arrow_Overlay::Draw_Arrow(p, QPointF(Margin, y), QPointF(Margin + f.Legend_Length, y));
+        p.drawText(last_row.adjusted(static_cast<int>(f.Legend_Length) + 8, 0, 0, 0),
+                   Qt::AlignLeft | Qt::AlignVCenter, f.Legend);
     }
     p.restore();
 }

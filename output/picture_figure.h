@@ -21,6 +21,10 @@ namespace calorix {
 struct Figure_Parts {
     QString Title;
     QString Note;  // under the bar; empty for none
+    // The heat-flux arrows' scale: an arrow this long (pixels) and what it
+    // stands for; empty for none.
+    QString Legend;
+    double Legend_Length = 0;
     QImage Plate;  // the drawn cells, Cell_Pixels square each
     int Cell_Pixels = 1;
     int Cells_Per_Interval = 1;

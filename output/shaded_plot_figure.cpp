@@ -1,5 +1,6 @@
 // The shaded picture kept for slides: the figure with its title line and
 // range note, saved as PNG (1x, 2x or 4x) or SVG.
+#include <QCheckBox>
 #include <QComboBox>
 #include <QFile>
 #include <QFileInfo>
@@ -10,12 +11,29 @@
 
 #include "common/file_dialogs.h"
 #include "common/message_dialogs.h"
+#include "common/problem_definition.h"
 #include "output/figure_text.h"
 #include "output/shaded_plot_panel.h"
 
 namespace calorix {
 
 void Shaded_Plot_Panel::Build_Keep_Controls(QLayout* host_layout) {
+    arrows_box_ = new QCheckBox(QStringLiteral("Arrows"), input_host_);
+    arrows_box_->setToolTip(QStringLiteral(
+        "Heat flux q = -k grad T: arrows run from hot to cold, as long as the flux is strong"));
+    arrow_legend_ = new QLabel(input_host_);
+    arrow_legend_->setToolTip(QStringLiteral("What the longest arrow stands for"));
+    arrow_legend_->hide();
+    // Under the isotherms box, above the save commands.
+    auto* box = static_cast<QBoxLayout*>(host_layout);
+    const int at = box->indexOf(isotherms_box_) + 1;
+    box->insertWidget(at, arrows_box_);
+    box->insertWidget(at + 1, arrow_legend_);
+    connect(arrows_box_, &QCheckBox::toggled, this, [this](bool on) {
+        arrows_.Set_Enabled(on);
+        Update_Arrows();
+        update();
+    });
     auto* row = new QWidget(input_host_);
     auto* h = new QHBoxLayout(row);
     h->setContentsMargins(0, 0, 0, 0);
@@ -64,7 +82,23 @@ Figure_Parts Shaded_Plot_Panel::Figure_Now() const {
     }
     f.Overlays.push_back(
         [this](QPainter& p, const Plate_Geometry& at) { isotherms_.Paint(p, at); });
+    if (arrows_.Enabled()) {
+        f.Overlays.push_back(
+            [this](QPainter& p, const Plate_Geometry& at) { arrows_.Paint(p, at); });
+        f.Legend = arrows_.Legend(g);
+        f.Legend_Length = Flux_Arrow_Overlay::Longest(g);
+    }
     return f;
+}
+
+void Shaded_Plot_Panel::Update_Arrows() {
+    const Node_Plane* t = Field_On_Display();
+    if (t != nullptr && plate_problem_ != nullptr) {
+        arrows_.Update(*t, nodes_x_, nodes_y_, dx_, plate_problem_->Conductivity);
+    }
+    const QString legend = arrows_.Legend(Plate_On_Screen());
+    arrow_legend_->setText(QStringLiteral("Longest arrow ") + legend);
+    arrow_legend_->setVisible(!legend.isEmpty());
 }
 
 QImage Shaded_Plot_Panel::Figure() const {

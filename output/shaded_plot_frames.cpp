@@ -11,6 +11,7 @@
 
 #include "common/file_dialogs.h"
 #include "common/message_dialogs.h"
+#include "common/problem_definition.h"
 #include "output/figure_text.h"
 #include "output/shaded_plot_panel.h"
 #include "solvers/presentation.h"
@@ -53,6 +54,15 @@ Figure_Parts Shaded_Plot_Panel::Level_Figure(int level) const {
                       Max_Temperature);
         f.Overlays.push_back(
             [lines](QPainter& p, const Plate_Geometry& at) { lines->Paint(p, at); });
+    }
+    if (arrows_.Enabled() && plate_problem_ != nullptr) {
+        auto arrows = std::make_shared<Flux_Arrow_Overlay>();
+        arrows->Set_Enabled(true);
+        arrows->Update(pic.Current_Level_Temperature, nodes_x_, nodes_y_, dx_,
+                       plate_problem_->Conductivity);
+        f.Overlays.push_back(
+            [arrows](QPainter& p, const Plate_Geometry& at) { arrows->Paint(p, at); });
+        f.Legend = arrows->Legend(g);
     }
     return f;
 }

@@ -281,6 +281,7 @@ void Shaded_Plot_Panel::paintEvent(QPaintEvent*) {
     p.drawRect(bar_x - 1, Scale_Top - 1, Scale_Width + 1, Scale_Height + 1);
     if (kind_ != 0) {
         isotherms_.Paint(p, g);
+        arrows_.Paint(p, g);
         axes_.Paint(p, g, QPoint(bar_x + Scale_Width / 2 + 46, Scale_Top - 31));
     }
 }

@@ -18,6 +18,7 @@
 #include <memory>
 #include <string>
 
+#include "output/flux_arrow_overlay.h"
 #include "output/hover_probe.h"
 #include "output/isotherm_overlay.h"
 #include "output/picture_figure.h"
@@ -174,6 +175,10 @@ class Shaded_Plot_Panel : public QWidget {
     QWidget* Input_Copy() const { return input_copy_; }
     QCheckBox* Fit_Box() const { return fit_box_; }
     QCheckBox* Isotherms_Box() const { return isotherms_box_; }
+    // Heat-flux arrows and their scale.
+    QCheckBox* Arrows_Box() const { return arrows_box_; }
+    QLabel* Arrow_Legend_Label() const { return arrow_legend_; }
+    const Flux_Arrow_Overlay& Arrows() const { return arrows_; }
     QPushButton* Save_Picture_Command() const { return save_command_; }
     // 1x, 2x or 4x: the size of a saved PNG.
     QComboBox* Png_Scale_Box() const { return png_scale_box_; }
@@ -234,6 +239,8 @@ class Shaded_Plot_Panel : public QWidget {
     void Range_Command_Click(int flag, const QString& prompt);
     void Save_Picture_Click();
     void Save_Frames_Click();
+    // The arrows follow the field on display; the legend follows them.
+    void Update_Arrows();
     // The picture commands under the input copy.
     void Build_Keep_Controls(QLayout* host_layout);
 
@@ -268,6 +275,9 @@ class Shaded_Plot_Panel : public QWidget {
     QPushButton* frames_command_ = nullptr;
     double frames_gap_ = 0;
     bool range_typed_ = false;
+    QCheckBox* arrows_box_ = nullptr;
+    QLabel* arrow_legend_ = nullptr;
+    Flux_Arrow_Overlay arrows_;
     Probe_Chart_Window* probe_window_ = nullptr;
     std::shared_ptr<const Problem_Definition> plate_problem_;
     QPushButton* max_temp_command_ = nullptr;

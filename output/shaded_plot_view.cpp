@@ -62,6 +62,7 @@ void Shaded_Plot_Panel::Refresh_Overlays() {
     if (const Node_Plane* t = Field_On_Display()) {
         isotherms_.Update(*t, nodes_x_, nodes_y_, Min_Temperature, Max_Temperature);
     }
+    Update_Arrows();
     update();
 }
 

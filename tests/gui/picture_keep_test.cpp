@@ -1,5 +1,6 @@
 // What is kept of a plate for slides and reports: the saved picture as SVG
 // and PNG, the frames of a transient run, the probes and the heat-flux arrows.
+#include <QCheckBox>
 #include <QComboBox>
 #include <QDir>
 #include <QLabel>
@@ -11,6 +12,7 @@
 #include <QtTest>
 
 #include "common/file_dialogs.h"
+#include "common/problem_definition.h"
 #include "output/picture_figure.h"
 #include "output/probe_chart_window.h"
 #include "output/shaded_plot_panel.h"
@@ -87,6 +89,12 @@ class Picture_Keep_Test : public QObject {
         Shaded_Plot_Panel p;
         p.Show_Steady_2D(s);
         p.Apply_Range_Entry(1, QStringLiteral("80"));
+        // Arrows: 50 C per 0.25 m with k = 1 is 200 W/m^2 at every node.
+        Problem_Definition plate;
+        plate.Grid_Size = 25;
+        plate.Conductivity = 1;
+        p.Set_Plate(plate);
+        p.Arrows_Box()->setChecked(true);
         QTemporaryDir dir;
         QVERIFY(dir.isValid());
         const QString svg_path = dir.filePath(QStringLiteral("plate.svg"));
@@ -107,6 +115,8 @@ class Picture_Keep_Test : public QObject {
         for (int k = 0; k < 12; ++k) {
             QVERIFY(texts.contains(p.Temperature_Scale_Label(k)->text()));
         }
+        QVERIFY(texts.contains(QStringLiteral("= 200 W/m^2")));
+        QCOMPARE(p.Arrow_Legend_Label()->text(), QStringLiteral("Longest arrow = 200 W/m^2"));
 
         Set_File_Dialog_Hook(
             [&](const File_Dialog_Request&) { return dir.filePath(QStringLiteral("plate2x")); });
