@@ -2,7 +2,7 @@
 calorix_install_packages() {
     local wanted=(g++ cmake make qt6-base-dev qt6-charts-dev libgtest-dev libbenchmark-dev
                   libeigen3-dev fonts-dejavu-core desktop-file-utils appstream libxml2-utils
-                  shared-mime-info dpkg-dev "$@")
+                  shared-mime-info dpkg-dev qt6-svg-dev "$@")
     local missing=()
     local p
     for p in "${wanted[@]}"; do

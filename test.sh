@@ -4,7 +4,7 @@
 set -euo pipefail
 cd "$(dirname "$0")"
 . ./scripts_common.sh
-calorix_install_packages xvfb xauth openbox x11-utils imagemagick locales
+calorix_install_packages xvfb xauth openbox x11-utils imagemagick locales poppler-utils
 calorix_provide_comma_locale
 export QT_QPA_PLATFORM=offscreen
 cmake -S . -B build-test -DCMAKE_BUILD_TYPE=Debug -DCALORIX_SANITIZE=ON -DCALORIX_TESTS=ON \

@@ -175,6 +175,7 @@ void D12_Input_Form::Build_Menus() {
     QMenu* help = menuBar()->addMenu(QStringLiteral("&Help"));
     About_Command =
         help->addAction(QStringLiteral("&About"), this, &D12_Input_Form::About_Command_Click);
+    Add_Guide_And_Shortcuts(help);
 }
 
 QWidget* D12_Input_Form::Build_Tab(int kind) {

@@ -11,6 +11,7 @@
 #include "solvers/result_stores.h"
 
 class QAction;
+class QMenu;
 class QGroupBox;
 class QLabel;
 class QLineEdit;
@@ -24,6 +25,7 @@ namespace calorix {
 class Output_Form;
 class Properties_Form;
 class Help_About_Form;
+class User_Guide_Window;
 
 // The controls of one side of one tab.
 struct Side_Controls {
@@ -85,6 +87,7 @@ class D12_Input_Form : public QMainWindow {
     Output_Form* Results_Window();
     Properties_Form* Properties_Window();
     Help_About_Form* Help_Window();
+    User_Guide_Window* Guide_Window();
 
     QAction* Open_Command = nullptr;
     QAction* Save_Command = nullptr;
@@ -92,6 +95,8 @@ class D12_Input_Form : public QMainWindow {
     QAction* Exit_Command = nullptr;
     QAction* Thermal_Conductivity_Command = nullptr;
     QAction* About_Command = nullptr;
+    // Help > "User Guide" (F1).
+    QAction* User_Guide_Command = nullptr;
 
   public slots:
     void OK_Command_Click();
@@ -117,6 +122,7 @@ class D12_Input_Form : public QMainWindow {
 
   private:
     void Build_Menus();
+    void Add_Guide_And_Shortcuts(QMenu* help);
     QWidget* Build_Tab(int kind);
     QGroupBox* Build_Side(int kind, int side);
     void Case_Tab_Click(int index);
@@ -135,6 +141,7 @@ class D12_Input_Form : public QMainWindow {
     Output_Form* output_form_ = nullptr;
     Properties_Form* properties_form_ = nullptr;
     Help_About_Form* help_form_ = nullptr;
+    User_Guide_Window* guide_form_ = nullptr;
 };
 
 }  // namespace calorix

@@ -61,6 +61,7 @@ Output_Form::Output_Form(QWidget* parent) : QDialog(parent) {
     buttons->setContentsMargins(0, 0, 4, 0);
     export_command_ = new QPushButton(QString::fromUtf8("Export Table…"), this);
     export_command_->setAutoDefault(false);
+    export_command_->setToolTip(QStringLiteral("Write the whole table as a CSV file"));
     buttons->addWidget(export_command_);
     connect(export_command_, &QPushButton::clicked, qobject_cast<Results_Table_View*>(table_view_),
             &Results_Table_View::Export_Csv);

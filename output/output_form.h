@@ -15,6 +15,7 @@ class QCheckBox;
 class QComboBox;
 class QGroupBox;
 class QLabel;
+class QLayout;
 class QLineEdit;
 class QPushButton;
 class QRadioButton;
@@ -83,6 +84,13 @@ class Output_Form : public QDialog {
     QPushButton* Print_Command() const { return print_command_; }
     QPushButton* Export_Command() const { return export_command_; }
     QLabel* Table_Title() const { return table_title_; }
+    QLabel* Table_Hint() const { return table_hint_; }
+    // "Save Report as PDF…" and its page size (A4, Letter).
+    QPushButton* Pdf_Command() const { return pdf_command_; }
+    QComboBox* Page_Size_Box() const { return page_size_box_; }
+    // Writes the report of the run on display as a PDF document; false when
+    // the file cannot be written.
+    bool Save_Report_Pdf(const QString& path, bool letter);
     QLabel* Second_Label() const { return second_label_; }
     QLabel* Side_Label(int side) const { return side_labels_[static_cast<std::size_t>(side)]; }
     QLabel* X_Axis_Label() const { return x_label_; }
@@ -117,6 +125,8 @@ class Output_Form : public QDialog {
     QWidget* Build_Graphical_Tab();
     QGroupBox* Build_Input_Copy(int k);
     void Build_Table_View(QWidget* tab);
+    QLayout* Build_Hint_Row(QWidget* tab);
+    void Pdf_Command_Click();
     void Output_Tab_Click(int index);
     void Place_Table_Corner();
     void Apply_Model();
@@ -131,6 +141,9 @@ class Output_Form : public QDialog {
     Text_Table_Model* table_model_ = nullptr;
     QLabel* table_corner_ = nullptr;
     QLabel* table_title_ = nullptr;
+    QLabel* table_hint_ = nullptr;
+    QPushButton* pdf_command_ = nullptr;
+    QComboBox* page_size_box_ = nullptr;
     QComboBox* time_list_ = nullptr;
     QLabel* second_label_ = nullptr;
     QLabel* x_label_ = nullptr;

@@ -154,6 +154,7 @@ QWidget* Output_Form::Build_Table_Tab() {
     second_label_->hide();
     title_row->addWidget(second_label_);
     right->addLayout(title_row);
+    right->addLayout(Build_Hint_Row(tab));
 
     x_label_ = new QLabel(QStringLiteral("X Distance (m)"), tab);
     x_label_->setAlignment(Qt::AlignCenter);
@@ -221,6 +222,7 @@ QWidget* Output_Form::Build_Graphical_Tab() {
     chart_row->addStretch(1);
     save_chart_command_ = new QPushButton(QStringLiteral("Save Chart…"), plot_frame_);
     save_chart_command_->setAutoDefault(false);
+    save_chart_command_->setToolTip(QStringLiteral("Save the chart as a PNG or SVG picture"));
     connect(save_chart_command_, &QPushButton::clicked, chart_,
             &Temperature_Chart::Save_Chart_Command_Click);
     chart_row->addWidget(save_chart_command_);

@@ -17,6 +17,8 @@ class Plate_Axes {
     // Pixels the axes need left of and under the plate.
     static constexpr int Left_Room = 74;
     static constexpr int Bottom_Room = 42;
+    // Clear room right of the plate before anything else is drawn there.
+    static constexpr int Right_Clear = 36;
 
     // The side texts, left, right, top, bottom.
     void Set_Sides(const std::array<QString, 4>& sides) { sides_ = sides; }
@@ -30,6 +32,10 @@ class Plate_Axes {
     void Paint(QPainter& p, const Plate_Geometry& g, const QPoint& unit_at) const;
 
   private:
+    // The sides' names; x_unit_under is the width of "x (m)" when it sits
+    // under the tick labels at the right edge, else 0.
+    void Paint_Sides(QPainter& p, const Plate_Geometry& g, int x_unit_under) const;
+
     std::array<QString, 4> sides_{QStringLiteral("Left"), QStringLiteral("Right"),
                                   QStringLiteral("Top"), QStringLiteral("Bottom")};
     QString unit_ = QStringLiteral("T (C)");

@@ -81,9 +81,12 @@ Shaded_Plot_Panel::Shaded_Plot_Panel(QWidget* parent)
     isotherms_box_->setToolTip(
         QStringLiteral("Lines of constant temperature at the values of the colour bar"));
     save_command_ = new QPushButton(QStringLiteral("Save Picture\u2026"), input_host_);
+    save_command_->setToolTip(
+        QStringLiteral("Save the picture with its axes and colour bar as PNG or SVG"));
     host_layout->addWidget(fit_box_);
     host_layout->addWidget(isotherms_box_);
     host_layout->addWidget(save_command_, 0, Qt::AlignLeft);
+    Build_Keep_Controls(host_layout);
 
     // The colour bar: maximum at the top, minimum at the bottom, twelve
     // values between them at the heights where their colours are.
@@ -206,6 +209,7 @@ void Shaded_Plot_Panel::Set_Input_Copy(QWidget* frame) {
 
 void Shaded_Plot_Panel::Set_Plate(const Problem_Definition& problem) {
     dx_ = problem.Grid_Size / 100.0;
+    plate_problem_ = std::make_shared<const Problem_Definition>(problem);
     std::array<QString, 4> sides;
     for (int side = 0; side < 4; ++side) {
         sides[static_cast<std::size_t>(side)] = Qt_Text(Side_Condition_Text(problem, side));
@@ -283,6 +287,7 @@ void Shaded_Plot_Panel::paintEvent(QPaintEvent*) {
     p.drawRect(bar_x - 1, Scale_Top - 1, Scale_Width + 1, Scale_Height + 1);
     if (kind_ != 0) {
         isotherms_.Paint(p, g);
+        arrows_.Paint(p, g);
         axes_.Paint(p, g, QPoint(bar_x + Scale_Width / 2 + 46, Scale_Top - 31));
     }
 }
@@ -304,11 +309,13 @@ void Shaded_Plot_Panel::Set_Difference_Scale(bool on) {
 void Shaded_Plot_Panel::Show_Steady_2D(const Steady_2D_Store& s) {
     Busy_Pointer busy;
     kind_ = 1;
+    range_typed_ = false;
     steady_ = &s;
     transient_ = nullptr;
     nodes_x_ = s.X_Nodes_2D;
     nodes_y_ = s.Y_Nodes_2D;
     play_.Set_Visible(false);
+    frames_command_->hide();
 
     pic_.Plot_X_Count = s.X_Nodes_2D;
     pic_.Plot_Y_Count = s.Y_Nodes_2D;
@@ -332,12 +339,14 @@ void Shaded_Plot_Panel::Show_Transient_2D(const Transient_2D_Store& s, double ti
                                           const std::string& time_list_text) {
     Busy_Pointer busy;
     kind_ = 3;
+    range_typed_ = false;
     transient_ = &s;
     steady_ = nullptr;
     nodes_x_ = s.X_Nodes_T2D;
     nodes_y_ = s.Y_Nodes_T2D;
     time_step_ = time_step;
     play_.Set_Visible(true);
+    frames_command_->show();
     {
         QSlider* slider = Time_Slider();
         const QSignalBlocker quiet(slider);

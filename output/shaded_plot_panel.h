@@ -15,10 +15,13 @@
 #include <array>
 #include <cstdint>
 #include <functional>
+#include <memory>
 #include <string>
 
+#include "output/flux_arrow_overlay.h"
 #include "output/hover_probe.h"
 #include "output/isotherm_overlay.h"
+#include "output/picture_figure.h"
 #include "output/plate_axes.h"
 #include "output/play_controls.h"
 #include "output/shaded_temperature.h"
@@ -27,6 +30,7 @@
 class QCheckBox;
 class QComboBox;
 class QLabel;
+class QLayout;
 class QPushButton;
 class QSlider;
 class QToolButton;
@@ -36,6 +40,7 @@ class QFrame;
 namespace calorix {
 
 class Max_Min_Temp_Dialog;
+class Probe_Chart_Window;
 struct Problem_Definition;
 
 class Shaded_Plot_Panel : public QWidget {
@@ -69,9 +74,33 @@ class Shaded_Plot_Panel : public QWidget {
     // to the leading number of the text; then the picture is redrawn.
     void Apply_Range_Entry(int flag, const QString& text);
 
-    // The picture with its bar and axes, as "Save Picture..." writes it.
-    QImage Figure();
-    bool Save_Picture(const QString& path);
+    // The picture with its title, axes, overlays and bar, as "Save
+    // Picture..." writes it (the PNG at 1x).
+    Figure_Parts Figure_Now() const;
+    QImage Figure() const;
+    // Writes the figure as SVG when the path ends in ".svg", else as a PNG
+    // `scale` times its size; false when the file cannot be written.
+    bool Save_Picture(const QString& path, int scale = 1) const;
+    // 2-D transient: every level as a numbered PNG figure with its time,
+    // "stem_0000.png" on; a progress dialog offers Cancel and lets events
+    // run between frames.  Returns the frames written, -1 when one could
+    // not be written.
+    int Save_Frames(const QString& stem);
+    // The figure of one level of the transient run, the display untouched.
+    Figure_Parts Level_Figure(int level) const;
+    QPushButton* Save_Frames_Command() const { return frames_command_; }
+    // The longest the last frame saving kept events waiting (seconds).
+    double Frames_Event_Gap() const { return frames_gap_; }
+    // Probes (also offered by a right click on the plate): node (i, j) of a
+    // transient run over every level, and row j or column i of the field on
+    // display, with the exact profile of a steady plate where it has one.
+    void Show_Node_History(int i, int j);
+    void Show_Row_Profile(int j);
+    void Show_Column_Profile(int i);
+    Probe_Chart_Window* Probe_Window();
+    // The colour range was typed into the range box since the picture was
+    // put up.
+    bool Range_Typed() const { return range_typed_; }
 
     // The clock that paces the animation, in seconds (a steady clock unless
     // a test puts its own).
@@ -150,7 +179,13 @@ class Shaded_Plot_Panel : public QWidget {
     QWidget* Input_Copy() const { return input_copy_; }
     QCheckBox* Fit_Box() const { return fit_box_; }
     QCheckBox* Isotherms_Box() const { return isotherms_box_; }
+    // Heat-flux arrows and their scale.
+    QCheckBox* Arrows_Box() const { return arrows_box_; }
+    QLabel* Arrow_Legend_Label() const { return arrow_legend_; }
+    const Flux_Arrow_Overlay& Arrows() const { return arrows_; }
     QPushButton* Save_Picture_Command() const { return save_command_; }
+    // 1x, 2x or 4x: the size of a saved PNG.
+    QComboBox* Png_Scale_Box() const { return png_scale_box_; }
     QLabel* Probe_Line() const { return probe_.Line(); }
     // The range box, created on first use and kept.
     Max_Min_Temp_Dialog* Dialog();
@@ -168,6 +203,7 @@ class Shaded_Plot_Panel : public QWidget {
     void mouseMoveEvent(QMouseEvent* event) override;
     void mouseReleaseEvent(QMouseEvent* event) override;
     void leaveEvent(QEvent* event) override;
+    void contextMenuEvent(QContextMenuEvent* event) override;
     bool event(QEvent* event) override;
     bool eventFilter(QObject* watched, QEvent* event) override;
 
@@ -210,6 +246,11 @@ class Shaded_Plot_Panel : public QWidget {
     void Time_Slider_Scroll(int position);
     void Range_Command_Click(int flag, const QString& prompt);
     void Save_Picture_Click();
+    void Save_Frames_Click();
+    // The arrows follow the field on display; the legend follows them.
+    void Update_Arrows();
+    // The picture commands under the input copy.
+    void Build_Keep_Controls(QLayout* host_layout);
 
     int kind_ = 0;  // 1 = 2-D steady, 3 = 2-D transient, 0 = nothing shown yet
     const Steady_2D_Store* steady_ = nullptr;
@@ -238,6 +279,15 @@ class Shaded_Plot_Panel : public QWidget {
     QCheckBox* fit_box_ = nullptr;
     QCheckBox* isotherms_box_ = nullptr;
     QPushButton* save_command_ = nullptr;
+    QComboBox* png_scale_box_ = nullptr;
+    QPushButton* frames_command_ = nullptr;
+    double frames_gap_ = 0;
+    bool range_typed_ = false;
+    QCheckBox* arrows_box_ = nullptr;
+    QLabel* arrow_legend_ = nullptr;
+    Flux_Arrow_Overlay arrows_;
+    Probe_Chart_Window* probe_window_ = nullptr;
+    std::shared_ptr<const Problem_Definition> plate_problem_;
     QPushButton* max_temp_command_ = nullptr;
     QPushButton* min_temp_command_ = nullptr;
     std::array<QLabel*, 12> scale_labels_{};

@@ -25,6 +25,7 @@ void Shaded_Plot_Panel::Range_Command_Click(int flag, const QString& prompt) {
 
 void Shaded_Plot_Panel::Apply_Range_Entry(int flag, const QString& text) {
     const double v = Text_To_Number(text.toStdString());
+    range_typed_ = true;
     if (flag == 1) {
         Max_Temperature = v;
     } else if (flag == 2) {

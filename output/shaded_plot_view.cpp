@@ -1,7 +1,6 @@
-// How the shaded picture is shown and kept: the zoom, the overlays and the
-// probe over it, and the picture written to a PNG file.
+// How the shaded picture is shown: the zoom, the overlays and the probe over
+// it.
 #include <QCheckBox>
-#include <QFileInfo>
 #include <QLabel>
 #include <QMouseEvent>
 #include <QScrollArea>
@@ -70,6 +69,7 @@ void Shaded_Plot_Panel::Refresh_Overlays() {
     if (const Node_Plane* t = Field_On_Display()) {
         isotherms_.Update(*t, nodes_x_, nodes_y_, Min_Temperature, Max_Temperature);
     }
+    Update_Arrows();
     update();
 }
 
@@ -122,44 +122,6 @@ void Shaded_Plot_Panel::mouseReleaseEvent(QMouseEvent* event) {
 void Shaded_Plot_Panel::leaveEvent(QEvent* event) {
     probe_.Clear();
     QWidget::leaveEvent(event);
-}
-
-QImage Shaded_Plot_Panel::Figure() {
-    // The plate with its axes, the bar with its values; the controls and
-    // the probe line stay out of it.
-    const Plate_Geometry g = Plate_On_Screen();
-    const int left = static_cast<int>(g.Left) - Plate_Axes::Left_Room - 4;
-    const int top = std::min(Scale_Top - 42, static_cast<int>(g.Top) - 30);
-    const int right = Scale_X() + Scale_Width + 100;
-    const int bottom = std::max(Scale_Top + Scale_Height + 42,
-                                static_cast<int>(g.Top) + g.Height() + Plate_Axes::Bottom_Room);
-    play_.Set_Visible(false);
-    probe_.Line()->hide();
-    const QImage image = grab(QRect(left, top, right - left, bottom - top)).toImage();
-    play_.Set_Visible(kind_ == 3);
-    probe_.Line()->show();
-    return image;
-}
-
-bool Shaded_Plot_Panel::Save_Picture(const QString& path) {
-    return Save_Png_File(Figure(), path);
-}
-
-void Shaded_Plot_Panel::Save_Picture_Click() {
-    File_Dialog_Request request = Calorix_File_Request(true, QStringLiteral("png"));
-    request.Filters = {QStringLiteral("PNG Image (*.png)")};
-    request.Selected_Filter = 0;
-    QString path = Ask_File_Name(this, request);
-    if (path.isEmpty()) {
-        return;
-    }
-    if (QFileInfo(path).suffix().isEmpty()) {
-        path += QStringLiteral(".png");
-    }
-    if (!Save_Picture(path)) {
-        Show_Calorix_Message(this,
-                             QStringLiteral("CALORIX could not write the picture file ") + path);
-    }
 }
 
 }  // namespace calorix

@@ -13,6 +13,7 @@
 #include "common/message_dialogs.h"
 #include "output/curve_thinning.h"
 #include "output/png_file.h"
+#include "output/chart_export.h"
 
 namespace calorix {
 
@@ -51,10 +52,10 @@ Temperature_Chart::Temperature_Chart(QWidget* parent) : QChartView(parent) {
 void Temperature_Chart::Save_Chart_Command_Click() {
     File_Dialog_Request request;
     request.Save = true;
-    request.Filters = {QStringLiteral("PNG Image (*.png)")};
+    request.Filters = Chart_File_Filters();
     request.Default_Extension = QStringLiteral("png");
     const QString path = Ask_File_Name(this, request);
-    if (!path.isEmpty() && !Save_Png(path)) {
+    if (!path.isEmpty() && !Save_Chart_File(this, path)) {
         Show_Calorix_Message(this,
                              QStringLiteral("CALORIX could not write the picture file ") + path);
     }

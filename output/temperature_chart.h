@@ -22,8 +22,9 @@ class Temperature_Chart : public QChartView {
     void Draw(const Chart_Data& data);
 
     // "Save Chart…": asks for a file name (".png" added when none is typed)
-    // and writes the chart as it is shown, title and axes included.  A file
-    // that cannot be written is reported.
+    // and writes the chart as it is shown, title and axes included, as PNG
+    // or (a name ending in ".svg") SVG.  A file that cannot be written is
+    // reported.
     void Save_Chart_Command_Click();
     // Writes the chart as a PNG picture; false when the file cannot be written.
     bool Save_Png(const QString& path);

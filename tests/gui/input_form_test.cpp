@@ -9,12 +9,14 @@
 #include <QPushButton>
 #include <QRadioButton>
 #include <QTabWidget>
+#include <QTextBrowser>
 #include <QTimer>
 #include <QtTest>
 #include <cfenv>
 #include <stdexcept>
 
 #include "common/file_dialogs.h"
+#include "about/user_guide_window.h"
 #include "common/message_dialogs.h"
 #include "gui_test_support.h"
 #include "input/input_form.h"
@@ -186,6 +188,31 @@ class Input_Form_Test : public QObject {
         QCOMPARE(requests_[0].Icon, QMessageBox::Question);
         QCOMPARE(form.isVisible(), !yes);
         QCOMPARE(form.Parameters(1).Grid_Size_Text->text(), QStringLiteral("12.5"));
+    }
+
+    // F1 opens the guide, Ctrl+Q goes through the quit question, and the
+    // file commands carry the usual keys.
+    void keys_open_the_guide_and_ask_before_quitting() {
+        D12_Input_Form form;
+        form.show();
+        QVERIFY(QTest::qWaitForWindowExposed(&form));
+        QTest::keyClick(&form, Qt::Key_F1);
+        User_Guide_Window* guide = form.Guide_Window();
+        QVERIFY(guide->isVisible());
+        const QString text = guide->Browser()->toPlainText();
+        for (const char* topic :
+             {"Boundary conditions", "Heat Balance and Accuracy", "Click to explain", "Isotherms",
+              "Save Report as PDF", "Save Frames", "Animation speed", "Command line"}) {
+            QVERIFY2(text.contains(QString::fromLatin1(topic)), topic);
+        }
+        guide->hide();
+        form.activateWindow();
+        QTest::keyClick(&form, Qt::Key_Q, Qt::ControlModifier);
+        QCOMPARE(requests_.size(), 1);
+        QCOMPARE(requests_[0].Text, QStringLiteral("Are you sure you want to quit"));
+        QCOMPARE(form.Open_Command->shortcut(), QKeySequence(QStringLiteral("Ctrl+O")));
+        QCOMPARE(form.Save_Command->shortcut(), QKeySequence(QStringLiteral("Ctrl+S")));
+        QCOMPARE(form.Save_As_Command->shortcut(), QKeySequence(QStringLiteral("Ctrl+Shift+S")));
     }
 
     void enter_in_any_box_runs_calculate_temperature() {

@@ -193,7 +193,8 @@ class Output_Form_Test : public QObject {
             w->Exact_Profile_Box()->setChecked(false);
             Set_File_Dialog_Hook({});
             QVERIFY(asked.Save);
-            QCOMPARE(asked.Filters, QStringList{QStringLiteral("PNG Image (*.png)")});
+            QCOMPARE(asked.Filters, QStringList({QStringLiteral("PNG Image (*.png)"),
+                                                 QStringLiteral("SVG Image (*.svg)")}));
             const QImage png(dir.filePath(QStringLiteral("bar.png")), "PNG");
             QCOMPARE(png.size(), chart->size() * chart->devicePixelRatio());
             // The finite-difference curve (red) and the dashed analytic

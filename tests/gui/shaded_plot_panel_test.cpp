@@ -760,22 +760,20 @@ class Shaded_Plot_Panel_Test : public QObject {
         p.Save_Picture_Command()->click();
         Set_File_Dialog_Hook({});
         QVERIFY(asked.Save);
-        QCOMPARE(asked.Filters, QStringList{QStringLiteral("PNG Image (*.png)")});
+        QCOMPARE(asked.Filters, QStringList({QStringLiteral("PNG Image (*.png)"),
+                                             QStringLiteral("SVG Image (*.svg)")}));
         QImage saved(dir.filePath(QStringLiteral("plate.png")));  // .png appended
         QVERIFY(!saved.isNull());
         const QImage figure = p.Figure();
         QCOMPARE(saved.convertToFormat(QImage::Format_RGB32),
                  figure.convertToFormat(QImage::Format_RGB32));
-        // From the y axis left of the plate to the values right of the bar;
-        // the plate's hottest node and the bar's top row are in it.
-        const Plate_Geometry g = p.Plate_On_Screen();
-        const int left = static_cast<int>(g.Left) - Plate_Axes::Left_Room - 4;
-        const int top = Shaded_Plot_Panel::Scale_Top - 42;
-        QCOMPARE(saved.width(), p.Scale_X() + Shaded_Plot_Panel::Scale_Width + 100 - left);
-        QCOMPARE(saved.pixel(static_cast<int>(g.X_Of_Node(3)) - left,
-                             static_cast<int>(g.Y_Of_Node(3)) - top),
+        // The plate's hottest node and the bar's top row are in it.
+        const Figure_Layout l = Layout_Figure(p.Figure_Now());
+        QCOMPARE(saved.size(), l.Size);
+        QCOMPARE(saved.pixel(static_cast<int>(l.Plate.X_Of_Node(3)),
+                             static_cast<int>(l.Plate.Y_Of_Node(3))),
                  Red);
-        QCOMPARE(saved.pixel(p.Scale_X() + 1 - left, Shaded_Plot_Panel::Scale_Top + 2 - top), Red);
+        QCOMPARE(saved.pixel(l.Bar.left() + 1, l.Bar.top() + 2), Red);
         // A cancelled dialog writes nothing.
         Set_File_Dialog_Hook([](const File_Dialog_Request&) { return QString(); });
         QFile::remove(dir.filePath(QStringLiteral("plate.png")));

@@ -1,0 +1,85 @@
+// What an instructor keeps of a run: the PDF report of a 60 x 40 plate and
+// the frames of a 100 x 100 run of 500 steps, written to a scratch folder.
+#include <benchmark/benchmark.h>
+
+#include <QApplication>
+#include <QTemporaryDir>
+#include <cmath>
+
+#include "bench/bench_figures.h"
+#include "common/text_table.h"
+#include "output/report_pdf.h"
+#include "output/shaded_plot_panel.h"
+#include "solvers/result_stores.h"
+
+using namespace calorix;
+using calorix::bench::Report;
+
+namespace {
+
+double Warm(int i, int j, int n) {
+    return 50.0 + 40.0 * std::sin(0.1 * i + 0.02 * n) * std::cos(0.07 * j);
+}
+
+void BM_Pdf_Report_60x40(benchmark::State& state) {
+    Steady_2D_Store s;
+    s.X_Nodes_2D = 60;
+    s.Y_Nodes_2D = 40;
+    s.Temperature_2D.Dimension(60, 40);
+    Text_Table table;
+    table.Set_Rows(41);
+    table.Set_Cols(61);
+    for (int i = 1; i <= 60; ++i) {
+        for (int j = 1; j <= 40; ++j) {
+            s.Temperature_2D(i, j) = Warm(i, j, 0);
+            table.Set_Cell(j, i, std::to_string(s.Temperature_2D(i, j)).substr(0, 6));
+        }
+    }
+    Shaded_Plot_Panel panel;
+    panel.resize(1100, 620);
+    panel.Show_Steady_2D(s);
+    for (auto _ : state) {
+        // Building the figure is part of the command.
+        const Figure_Parts figure = panel.Figure_Now();
+        Pdf_Report_Parts parts;
+        parts.Document.Title = "CALORIX Report: 2-D Steady State Problem";
+        parts.Table = &table;
+        parts.Figure = &figure;
+        benchmark::DoNotOptimize(Pdf_Report(parts).size());
+    }
+    Report(state, {.cells = 41.0 * 61.0});
+}
+BENCHMARK(BM_Pdf_Report_60x40)->Unit(benchmark::kMillisecond);
+
+void BM_Save_Frames_100x100x500(benchmark::State& state) {
+    constexpr int nodes = 100;
+    constexpr int steps = 500;
+    Transient_2D_Store s;
+    s.X_Nodes_T2D = nodes;
+    s.Y_Nodes_T2D = nodes;
+    s.Time_Steps_T2D = steps;
+    s.Temperature_History_2D.Dimension(steps + 1, nodes, nodes);
+    for (int n = 0; n <= steps; ++n) {
+        for (int i = 1; i <= nodes; ++i) {
+            for (int j = 1; j <= nodes; ++j) {
+                s.Temperature_History_2D(i, j, n) = Warm(i, j, n);
+            }
+        }
+    }
+    Shaded_Plot_Panel panel;
+    panel.resize(1100, 620);
+    panel.show();
+    panel.Show_Transient_2D(s, 1.0, steps, "0");
+    QApplication::processEvents();
+    QTemporaryDir dir;
+    int written = 0;
+    for (auto _ : state) {
+        written = panel.Save_Frames(dir.filePath(QStringLiteral("run")));
+    }
+    Report(state, {.cells = static_cast<double>(nodes) * nodes * (steps + 1)});
+    state.SetLabel(std::to_string(written) + " frames; worst event gap " +
+                   std::to_string(panel.Frames_Event_Gap() * 1000.0) + " ms");
+}
+BENCHMARK(BM_Save_Frames_100x100x500)->Iterations(1)->UseRealTime()->Unit(benchmark::kSecond);
+
+}  // namespace
