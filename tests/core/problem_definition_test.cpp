@@ -87,77 +87,64 @@ TEST(ProblemDefinition, HiddenTopAndBottomOfOneDimensionalTabsAreReadToo) {
     EXPECT_EQ(p.Temp_BC_Left, 200);
 }
 
-class Validation : public ::testing::Test {
-  protected:
-    Problem_Definition Valid(int kind) {
+// The first failing check wins, in order, on the kinds that make it.  Each
+// row starts from a valid problem: grid 1 cm, k = 1, 5 x 5 nodes, alpha =
+// 1e-5, dt = 1 s, 10 steps, every side held at a temperature (or, with
+// `flux`, every side a flux, the bottom one a convection when flux is 3).
+TEST(Validation, FirstFailingCheckWinsOnTheKindsThatMakeIt) {
+    const std::string grid = "Grid size has to be a positive value",
+                      k = "Thermal conductivity  has to be a positive value",
+                      nodes =
+                          "Number of nodes has to be greater or equal three nodes in each "
+                          "direction",
+                      alpha = "Thermal diffusivity has to be a positive value",
+                      dt = "Time step has to be a positive value",
+                      steps = "Number of time steps has to be a positive value",
+                      fewer = "Number of time steps has to be less than 1000",
+                      none = "There is no steady state solution for this problem";
+    const struct {
+        int kind;
+        double grid, k, x, y, alpha, dt, steps;
+        int flux;
+        std::string message;
+    } cases[] = {
+        {1, 1, 1, 5, 5, 1e-5, 1, 10, 0, ""},
+        {1, 0, 0, 5, 5, 1e-5, 1, 10, 0, grid},
+        {1, 1, 0, 5, 5, 1e-5, 1, 10, 0, k},
+        {1, 1, -1, 5, 5, 1e-5, 1, 10, 0, k},
+        {1, 1, 1, 5, 2, 1e-5, 1, 10, 0, nodes},
+        {0, 1, 1, 5, 2, 1e-5, 1, 10, 0, ""},  // y is not tested for 1-D kinds
+        {2, 1, 1, 5, 2, 1e-5, 1, 10, 0, ""},
+        {3, 1, 1, 5, 2, 1e-5, 1, 10, 0, nodes},
+        {0, 1, 1, 2.5, 3, 1e-5, 1, 10, 0, nodes},
+        {0, 1, 1, 3.2, 3, 1e-5, 1, 10, 0, ""},
+        {0, 1, 1, 5, 5, 0, 0, 10, 0, ""},  // transient checks for transient kinds only
+        {2, 1, 1, 5, 5, 0, 0, 10, 0, alpha},
+        {3, 1, 1, 5, 5, 1, 0, 10, 0, dt},
+        {2, 1, 1, 5, 5, 1, 1, 0, 0, steps},
+        {2, 1, 1, 5, 5, 1, 1, 1000, 0, fewer},
+        {3, 1, 1, 5, 5, 1, 1, 999.5, 0, fewer},
+        {2, 1, 1, 5, 5, 1, 1, 999, 0, ""},
+        {2, 1, 1, 5, 5, 1, 1, 0.3, 0, ""},  // rounds to no step, but is positive
+        {1, 1, 1, 5, 5, 1e-5, 1, 10, 4, none},
+        {3, 1, 1, 5, 5, 1e-5, 1, 10, 4, none},
+        {1, 1, 1, 5, 5, 1e-5, 1, 10, 3, ""},
+    };
+    int row = 0;
+    for (const auto& c : cases) {
         Problem_Definition p;
-        p.Grid_Size = 1;
-        p.Conductivity = 1;
-        p.X_Grid = 5;
-        p.Y_Grid = 5;
-        p.Diffusivity = 1e-5;
-        p.Time_Step = 1;
-        p.Number_Of_Time_Steps = 10;
-        p.Left_BC = p.Right_BC = p.Top_BC = p.Bottom_BC = BC_Temperature;
-        p.Kind = kind;
-        return p;
+        p.Kind = c.kind;
+        p.Grid_Size = c.grid;
+        p.Conductivity = c.k;
+        p.X_Grid = c.x;
+        p.Y_Grid = static_cast<std::int16_t>(c.y);
+        p.Diffusivity = c.alpha;
+        p.Time_Step = c.dt;
+        p.Number_Of_Time_Steps = c.steps;
+        p.Left_BC = p.Right_BC = p.Top_BC = p.Bottom_BC = c.flux ? BC_Flux : BC_Temperature;
+        if (c.flux == 3) {
+            p.Bottom_BC = BC_Convection;
+        }
+        EXPECT_EQ(Validation_Message(p, c.kind), c.message) << "row " << row++;
     }
-};
-
-TEST_F(Validation, FirstFailingTestWinsInOrder) {
-    Problem_Definition p = Valid(Kind_Steady_2D);
-    EXPECT_EQ(Validation_Message(p, 1), "");
-    p.Grid_Size = 0;
-    p.Conductivity = 0;
-    EXPECT_EQ(Validation_Message(p, 1), "Grid size has to be a positive value");
-    p.Grid_Size = 1;
-    EXPECT_EQ(Validation_Message(p, 1), "Thermal conductivity  has to be a positive value");
-    p.Conductivity = -1;
-    EXPECT_EQ(Validation_Message(p, 1), "Thermal conductivity  has to be a positive value");
-}
-
-TEST_F(Validation, NodeCounts) {
-    const char* nodes = "Number of nodes has to be greater or equal three nodes in each direction";
-    Problem_Definition p = Valid(Kind_Steady_2D);
-    p.Y_Grid = 2;
-    EXPECT_EQ(Validation_Message(p, 1), nodes);
-    EXPECT_EQ(Validation_Message(p, 0), "");  // y is not tested for 1-D kinds
-    EXPECT_EQ(Validation_Message(p, 2), "");
-    EXPECT_EQ(Validation_Message(p, 3), nodes);
-    p.Y_Grid = 3;
-    p.X_Grid = 2.5;
-    EXPECT_EQ(Validation_Message(p, 0), nodes);
-    p.X_Grid = 3.2;
-    EXPECT_EQ(Validation_Message(p, 0), "");
-}
-
-TEST_F(Validation, TransientChecksOnlyForTransientKinds) {
-    Problem_Definition p = Valid(Kind_Steady_1D);
-    p.Diffusivity = 0;
-    p.Time_Step = 0;
-    EXPECT_EQ(Validation_Message(p, 0), "");
-    EXPECT_EQ(Validation_Message(p, 2), "Thermal diffusivity has to be a positive value");
-    p.Diffusivity = 1;
-    EXPECT_EQ(Validation_Message(p, 3), "Time step has to be a positive value");
-    p.Time_Step = 1;
-    p.Number_Of_Time_Steps = 0;
-    EXPECT_EQ(Validation_Message(p, 2), "Number of time steps has to be a positive value");
-    p.Number_Of_Time_Steps = 1000;
-    EXPECT_EQ(Validation_Message(p, 2), "Number of time steps has to be less than 1000");
-    p.Number_Of_Time_Steps = 999.5;
-    EXPECT_EQ(Validation_Message(p, 3), "Number of time steps has to be less than 1000");
-    p.Number_Of_Time_Steps = 999;
-    EXPECT_EQ(Validation_Message(p, 2), "");
-    p.Number_Of_Time_Steps = 0.3;  // rounds to no step at all, but is positive
-    EXPECT_EQ(Validation_Message(p, 2), "");
-}
-
-TEST_F(Validation, FourFluxSidesHaveNoSteadyState) {
-    const char* none = "There is no steady state solution for this problem";
-    Problem_Definition p = Valid(Kind_Steady_2D);
-    p.Left_BC = p.Right_BC = p.Top_BC = p.Bottom_BC = BC_Flux;
-    EXPECT_EQ(Validation_Message(p, 1), none);
-    EXPECT_EQ(Validation_Message(p, 3), none);
-    p.Bottom_BC = BC_Convection;
-    EXPECT_EQ(Validation_Message(p, 1), "");
 }

@@ -23,79 +23,45 @@ struct Driver_Run {
 
 }  // namespace
 
-TEST(RunDriver, StartUpProblemSolvesTheTwoDimensionalTab) {
+// Every side starts as "Constant Temperature": three at 226.8 and the bottom
+// with an empty box, 0 C (its h and T_infinity boxes are filled but unused).
+// The left and right edges own the corners.  The display copies write the
+// plain number rule: no zero before the point.
+TEST(RunDriver, StartUpPlateAndItsDisplayCopies) {
     Driver_Run r;
-    ASSERT_EQ(r.Go(Initial_Form_State()), Run_Outcome::Solved);
+    Input_Form_State f = Initial_Form_State();
+    f.Tabs[1].Grid_Size_Text = "0.5";
+    ASSERT_EQ(r.Go(f), Run_Outcome::Solved);
     EXPECT_TRUE(r.dialogs.messages.empty());
     EXPECT_EQ(r.out.Kind, Kind_Steady_2D);
-    EXPECT_EQ(r.stores.Steady_2D.X_Nodes_2D, 5);
-    // Every side starts as "Constant Temperature": three at 226.8 and the
-    // bottom with an empty box, 0 C (its h and T_infinity boxes are filled
-    // but unused).  The left and right edges own the corners.
     const Node_Plane& t = r.stores.Steady_2D.Temperature_2D;
     EXPECT_EQ(t(3, 1), 226.8);
     EXPECT_EQ(t(3, 5), 0.0);
     EXPECT_EQ(t(1, 5), 226.8);
-    EXPECT_GT(t(3, 4), 0.0);
-    EXPECT_LT(t(3, 4), t(3, 2));
-    EXPECT_EQ(r.out.Output_Table.Rows(), 6);
-    EXPECT_EQ(r.out.Output_Table.Cols(), 6);
-    EXPECT_EQ(r.out.Output_Table.Cell(0, 0), "T(x,y)");
-    EXPECT_EQ(r.out.Output_Table.Cell(0, 2), "0.25");
-    EXPECT_EQ(r.out.Output_Table.Cell(1, 3), "226.8");
-    EXPECT_EQ(r.out.Output_Frame_Caption[0], "2-D Steady State Problem Inputs");
-    EXPECT_EQ(r.out.Table_Title_Label,
-              "T (Degrees Celsuis) as a function of x (Meters) and y (Meters)");
-    EXPECT_EQ(r.out.Side_Label_Caption[3], "Constant Temperature");
     EXPECT_EQ(r.out.Draw_Flag, 1);
-    EXPECT_TRUE(r.out.Plate_Image_Visible);
-    EXPECT_FALSE(r.out.Bar_Image_Visible);
-    EXPECT_EQ(r.out.Y_Label, " y (m)");
-    EXPECT_EQ(r.stores.Picture_Upper_X, 2500);
+    EXPECT_EQ(r.stores.Picture_Upper_X, 2500);  // below 100 nodes
     EXPECT_EQ(r.stores.Picture_Upper_Y, 2500);
-}
-
-TEST(RunDriver, DisplayCopiesUseThePlainNumberRule) {
-    Driver_Run r;
-    Input_Form_State f = Initial_Form_State();
-    f.Tabs[1].Grid_Size_Text = "0.5";
-    f.Sides[7].Choice = BC_Convection;
-    ASSERT_EQ(r.Go(f), Run_Outcome::Solved);
-    EXPECT_EQ(r.out.Side_Label_Caption[3], "Convection Environment");
-    EXPECT_EQ(r.out.Side_Label_Caption[0], "Constant Temperature");
     EXPECT_EQ(r.out.Display_Text[Box_Grid_Size], " .5");
     EXPECT_EQ(r.out.Display_Text[Box_Thermal_Conductivity], " 1");
-    EXPECT_EQ(r.out.Display_Text[Box_Guess_Initial_Temperature], " 250");
     EXPECT_EQ(r.out.Display_Text[Box_Y_Grid], " 5");
     EXPECT_TRUE(r.out.Y_Grid_Visible);
     EXPECT_FALSE(r.out.Transient_Frame_Visible);
 }
 
+// Tab 0: 200 C on the left, 0 C on the right (empty box), g = 200, k = 50,
+// dx = 0.1: T = 200 (1 - x/L) + g x (L - x) / 2k.
 TEST(RunDriver, OneDimensionalSteadyRun) {
     Driver_Run r;
     Input_Form_State f = Initial_Form_State();
     f.Kind = Kind_Steady_1D;
     ASSERT_EQ(r.Go(f), Run_Outcome::Solved);
-    // Tab 0: 200 C on the left, 0 C on the right (empty box), g = 200, k = 50,
-    // dx = 0.1: T = 200(1 - x/L) + g x (L - x)/2k.
     const Steady_1D_Store& s = r.stores.Steady_1D;
     ASSERT_EQ(s.Nodes_1D, 5);
     for (int i = 1; i <= 5; ++i) {
         const double x = (i - 1) * 0.1;
         EXPECT_NEAR(s.Temperature_1D(i), 200 * (1 - x / 0.4) + 200 * x * (0.4 - x) / 100, 1e-5);
     }
-    EXPECT_EQ(r.out.Output_Table.Rows(), 2);
-    EXPECT_EQ(r.out.Output_Table.Cols(), 6);
-    EXPECT_EQ(r.out.Output_Table.Cell(1, 0), "T(x)");
-    EXPECT_EQ(r.out.Output_Table.Cell(0, 1), "0.");
-    EXPECT_EQ(r.out.Output_Table.Cell(1, 1), "200.");
-    EXPECT_EQ(r.out.Chart.Point_Count(), 5);
-    EXPECT_EQ(r.out.Chart.Title, "Temperature(C) Vs x Location (m)");
-    EXPECT_EQ(r.out.Chart.Labels[4], "0.4");
-    EXPECT_EQ(r.out.Table_Title_Label, "T (Degrees Celsuis) as a function of x (Meters)");
     EXPECT_FALSE(r.out.Y_Grid_Visible);
-    EXPECT_FALSE(r.out.Side_Label_Visible[2]);
-    EXPECT_TRUE(r.out.Bar_Image_Visible);
 }
 
 TEST(RunDriver, ValidationFailureSolvesNothing) {
@@ -104,8 +70,7 @@ TEST(RunDriver, ValidationFailureSolvesNothing) {
     f.Tabs[1].Grid_Size_Text = "";
     f.Tabs[1].Thermal_Conductivity_Text = "0";
     EXPECT_EQ(r.Go(f), Run_Outcome::Invalid_Input);
-    ASSERT_EQ(r.dialogs.messages.size(), 1u);
-    EXPECT_EQ(r.dialogs.messages[0], "Grid size has to be a positive value");
+    EXPECT_EQ(r.dialogs.messages, std::vector<std::string>{"Grid size has to be a positive value"});
     EXPECT_EQ(r.problem.Input_Message_Flag, 1);
     EXPECT_EQ(r.stores.Steady_2D.Temperature_2D.Size(), 0u);
 
@@ -118,8 +83,7 @@ TEST(RunDriver, RunFailuresShowTheOneMemoryMessage) {
     auto expect_failure = [](Input_Form_State f) {
         Driver_Run r;
         EXPECT_EQ(r.Go(f), Run_Outcome::Failed);
-        ASSERT_EQ(r.dialogs.messages.size(), 1u);
-        EXPECT_EQ(r.dialogs.messages[0], Memory_Message);
+        EXPECT_EQ(r.dialogs.messages, std::vector<std::string>{Memory_Message});
     };
     Input_Form_State f = Initial_Form_State();
     f.Tabs[1].Y_Grid_Text = "1311";  // 25*Y+1 overflows 16 bits
@@ -138,10 +102,8 @@ TEST(RunDriver, RunFailuresShowTheOneMemoryMessage) {
     // are fixed), the sweeps never settle and the 32768th sweep ends it.
     f = Initial_Form_State();
     f.Kind = Kind_Steady_1D;
-    f.Sides[0].Choice = BC_Flux;
-    f.Sides[0].q_Text = "1000";
-    f.Sides[1].Choice = BC_Flux;
-    f.Sides[1].q_Text = "1000";
+    f.Sides[0].Choice = f.Sides[1].Choice = BC_Flux;
+    f.Sides[0].q_Text = f.Sides[1].q_Text = "1000";
     expect_failure(f);
     // A number beyond the double range cannot be read, on every tab, even
     // in a box the chosen conditions leave unused.
@@ -170,10 +132,11 @@ TEST(RunDriver, RunFailuresShowTheOneMemoryMessage) {
     EXPECT_EQ(tiny.problem.Q_generation, 0.0);
 }
 
-TEST(RunDriver, StoreBounds) {
+// The bounds are 25 nodes per node plus one; a rerun replaces the results of
+// its kind, and only the nodes are allocated, not the 3001 x 126 spare room.
+TEST(RunDriver, StoreBoundsAndRerun) {
     EXPECT_EQ(Upper_Bound_X(5), 126);
     EXPECT_EQ(Upper_Bound_X(120), 3001);
-    EXPECT_EQ(Upper_Bound_Y(5), 126);
     EXPECT_EQ(Upper_Bound_Y(1310), 32751);
     EXPECT_THROW(Upper_Bound_Y(1311), Run_Error);
     EXPECT_THROW(Upper_Bound_X(1e10), Run_Error);
@@ -182,27 +145,14 @@ TEST(RunDriver, StoreBounds) {
 
     Driver_Run r;
     Input_Form_State f = Initial_Form_State();
+    ASSERT_EQ(r.Go(f), Run_Outcome::Solved);
     f.Tabs[1].X_Grid_Text = "120";
-    f.Sides[7].Choice = BC_Temperature;  // a quick uniform-field plate
-    f.Sides[7].T_Text = "226.8";
+    f.Sides[7].T_Text = "226.8";  // a quick uniform-field plate
     ASSERT_EQ(r.Go(f), Run_Outcome::Solved);
     EXPECT_EQ(r.stores.Picture_Upper_X, 3001);
     EXPECT_EQ(r.stores.Picture_Upper_Y, 126);
-    // Only the nodes are allocated, not the 3001 x 126 spare room.
     EXPECT_EQ(r.stores.Steady_2D.Temperature_2D.Size(), 120u * 5u);
-}
-
-TEST(RunDriver, RerunReplacesTheResultsOfTheKind) {
-    Driver_Run r;
-    Input_Form_State f = Initial_Form_State();
-    ASSERT_EQ(r.Go(f), Run_Outcome::Solved);
-    f.Tabs[1].X_Grid_Text = "7";
-    f.Tabs[1].Y_Grid_Text = "4";
-    ASSERT_EQ(r.Go(f), Run_Outcome::Solved);
-    EXPECT_EQ(r.stores.Steady_2D.X_Nodes_2D, 7);
-    EXPECT_EQ(r.stores.Steady_2D.Temperature_2D.Size(), 28u);
-    EXPECT_EQ(r.out.Output_Table.Rows(), 5);
-    EXPECT_EQ(r.out.Output_Table.Cols(), 8);
+    EXPECT_EQ(r.out.Output_Table.Cols(), 121);
 }
 
 // A run whose history takes terabytes ends with the run message, and an
@@ -216,8 +166,7 @@ TEST(RunDriver, AllocationsBeyondTheMachineEndWithTheMemoryMessage) {
     f.Tabs[3].Y_Grid_Text = "1300";
     f.Tabs[3].Number_Of_Time_Steps_Text = "999";
     EXPECT_EQ(r.Go(f), Run_Outcome::Failed);
-    ASSERT_EQ(r.dialogs.messages.size(), 1u);
-    EXPECT_EQ(r.dialogs.messages[0], Memory_Message);
+    EXPECT_EQ(r.dialogs.messages, std::vector<std::string>{Memory_Message});
 
     Level_Planes history;
     history.Dimension(2, 3, 3);

