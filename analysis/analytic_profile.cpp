@@ -84,8 +84,8 @@ std::string Profile_Legend(const Fd_Grid& g, const Field_Difference& d) {
     if (faces > 0 && g.g != 0) {
         // The steady face equations of flux and convection faces hold no
         // half cell, so the nodes miss the generation there.
-        legend += "; the face equations leave out g·dx/2 = " + Equation_Number(g.g * g.dx / 2) +
-                  " W/m^2 at " + (faces == 1 ? "the flux or convection face" : "each face");
+        legend += "; face equations leave out g·dx/2 = " + Equation_Number(g.g * g.dx / 2) +
+                  " W/m^2" + (faces == 2 ? " each" : "");
     }
     return legend + ")";
 }

@@ -79,6 +79,6 @@ TEST(AnalyticProfile, LegendAndNoteTexts) {
     // g dx/2 = 8 * 0.25 / 2 = 1 W/m^2 of the insulated face's half cell is in
     // no node equation.
     EXPECT_EQ(Profile_Legend(g, d),
-              "Exact continuous profile (largest difference at the nodes 0.25 C, node 5; the face "
-              "equations leave out g·dx/2 = 1 W/m^2 at the flux or convection face)");
+              "Exact continuous profile (largest difference at the nodes 0.25 C, node 5; face "
+              "equations leave out g·dx/2 = 1 W/m^2)");
 }

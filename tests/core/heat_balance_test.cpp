@@ -207,13 +207,14 @@ TEST(HeatBalance, TransientWallStoresWhatFlowsIn) {
 TEST(HeatBalance, StartUpPlateSchemesBalanceStepByStepAndOverTheRun) {
     // The explicit scheme is an exact balance of its cells, step by step; the
     // implicit one balances to its level solve's tolerance.  The held sides
-    // jump from the initial 300 C to 0 C at the first step: that heat leaves
+    // jump from the initial 300 C at the first step: that heat passes
     // through them.
     for (const bool explicit_scheme : {true, false}) {
         teach_test::Run r;
         Input_Form_State form = Initial_Form_State();
         form.Kind = Kind_Transient_2D;
         form.Tabs[Kind_Transient_2D].Explicit_Option = explicit_scheme;
+        form.Sides[4 * Kind_Transient_2D + Side_Top].Choice = BC_Convection;  // the air it offers
         fakes::Scripted_Dialogs dialogs;
         ASSERT_EQ(Run_Calculation(form, r.p, r.stores, r.out, dialogs), Run_Outcome::Solved);
         const Fd_Grid g = Run_Grid(r.p, r.stores, Kind_Transient_2D);
