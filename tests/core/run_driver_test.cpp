@@ -46,6 +46,11 @@ TEST(RunDriver, StartUpPlateAndItsDisplayCopies) {
     EXPECT_EQ(r.out.Display_Text[Box_Y_Grid], " 5");
     EXPECT_TRUE(r.out.Y_Grid_Visible);
     EXPECT_FALSE(r.out.Transient_Frame_Visible);
+    EXPECT_EQ(r.out.Side_Label_Caption[0], "Constant Temperature");
+
+    f.Sides[7].Choice = BC_Convection;
+    ASSERT_EQ(r.Go(f), Run_Outcome::Solved);
+    EXPECT_EQ(r.out.Side_Label_Caption[3], "Convection Environment");
 }
 
 // Tab 0: 200 C on the left, 0 C on the right (empty box), g = 200, k = 50,
