@@ -36,7 +36,7 @@ std::string Show_Analytic_Profile(Temperature_Chart* chart, const Fd_Grid& g, co
     const Analytic_Profile a = Wall_Profile(g);
     if (!chart->Exact_Profile_Shown()) {
         // Not asked for on the chart: only its words are wanted.
-        return a.unique ? Profile_Legend(Profile_Difference(g, a, field)) : a.note;
+        return a.unique ? Profile_Legend(g, Profile_Difference(g, a, field)) : a.note;
     }
     if (!a.unique) {
         auto* note = chart->findChild<QLabel*>(Note_Name);

@@ -124,7 +124,7 @@ class Open_Argument_Test : public QObject {
             line.No_Pause = true;
             line.File_Path = dialog ? "" : path;
             D12_Input_Form input;
-            About_Form about(&input);
+            About_Form about(Input_Window_Steps(input));
             Start_Calorix(about, input, line);
             QTRY_VERIFY_WITH_TIMEOUT(input.isVisible(), 5000);
             if (dialog) {
