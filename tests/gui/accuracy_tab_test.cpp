@@ -286,7 +286,12 @@ class Accuracy_Tab_Test : public QObject {
         panel->Loop_Box()->setChecked(true);
         QSignalSpy drawn(panel, &Shaded_Plot_Panel::Frame_Drawn);
         QString seen;
-        QTimer::singleShot(300, panel, [&] {
+        // Once the play has drawn two frames of its own.
+        QTimer click;
+        connect(&click, &QTimer::timeout, panel, [&] {
+            if (drawn.size() < 2 || !seen.isEmpty()) {
+                return;
+            }
             QTest::mouseClick(panel, Qt::LeftButton, {}, node);
             const QString at =
                 QStringLiteral("T(3,2) at t = %1 s").arg(2 * drawn.last().at(0).toInt());
@@ -297,6 +302,7 @@ class Accuracy_Tab_Test : public QObject {
                        .arg(QToolTip::isVisible() && QToolTip::text().contains(at));
             panel->Stop_Button_Picture()->click();
         });
+        click.start(10);
         panel->Play_Button_Picture()->click();
         QCOMPARE(seen, QStringLiteral("1 1 1 1"));
         w.hide();

@@ -6,7 +6,7 @@ set -u
 for tool in openbox xprop; do
     command -v "$tool" >/dev/null || { echo "$tool is missing" >&2; exit 1; }
 done
-openbox --sm-disable &
+openbox --sm-disable >/dev/null 2>&1 &
 wm=$!
 # openbox owns the display once it has named itself on the root window.
 tries=0
