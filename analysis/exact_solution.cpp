@@ -147,14 +147,11 @@ std::string Ill_Conditioned_Message(double correction) {
            "temperature level).  The direct solution cannot judge the iteration here.";
 }
 
-}  // namespace
-
-Exact_Solution Solve_Node_Equations(const Fd_Grid& g, const std::atomic<bool>* cancel) {
-    Exact_Solution x;
-    const std::size_t count = g.Node_Count();
-    // Nodes held at a side temperature are known; the others are unknowns.
-    Numbering num;
-    num.unknown.assign(count, -1);
+// Nodes held at a side temperature are known; the others are unknowns.
+// False when nothing fixes the temperature level (no held node and no
+// convection).
+bool Number_Unknowns(const Fd_Grid& g, Numbering& num) {
+    num.unknown.assign(g.Node_Count(), -1);
     bool anchored = false;
     for (int i = 1; i <= g.nx; ++i) {
         for (int j = 1; j <= g.ny; ++j) {
@@ -168,7 +165,32 @@ Exact_Solution Solve_Node_Equations(const Fd_Grid& g, const std::atomic<bool>* c
             }
         }
     }
-    if (!anchored) {
+    return anchored;
+}
+
+// Writes the held nodes' temperatures into `values`; returns the largest
+// magnitude among them.
+double Place_Held_Values(const Fd_Grid& g, std::vector<double>& values) {
+    double largest = 0;
+    for (int i = 1; i <= g.nx; ++i) {
+        for (int j = 1; j <= g.ny; ++j) {
+            const Node_Stencil s = Stencil_At(g, i, j);
+            if (s.fixed) {
+                values[g.At(i, j)] = s.value;
+                largest = std::max(largest, std::fabs(s.value));
+            }
+        }
+    }
+    return largest;
+}
+
+}  // namespace
+
+Exact_Solution Solve_Node_Equations(const Fd_Grid& g, const std::atomic<bool>* cancel) {
+    Exact_Solution x;
+    const std::size_t count = g.Node_Count();
+    Numbering num;
+    if (!Number_Unknowns(g, num)) {
         x.status = Direct_Status::No_Unique;
         x.message =
             "The node equations have no unique solution: no side holds a temperature "
@@ -215,16 +237,7 @@ Exact_Solution Solve_Node_Equations(const Fd_Grid& g, const std::atomic<bool>* c
     x.factor_bytes = static_cast<std::size_t>(l.nonZeros()) * (sizeof(double) + sizeof(int)) +
                      static_cast<std::size_t>(n) * (sizeof(double) + 3 * sizeof(int));
     x.values.assign(count, 0.0);
-    double largest = 1.0;
-    for (int i = 1; i <= g.nx; ++i) {
-        for (int j = 1; j <= g.ny; ++j) {
-            const Node_Stencil s = Stencil_At(g, i, j);
-            if (s.fixed) {
-                x.values[g.At(i, j)] = s.value;
-                largest = std::max(largest, std::fabs(s.value));
-            }
-        }
-    }
+    double largest = std::max(1.0, Place_Held_Values(g, x.values));
     largest = std::max(largest, t.lpNorm<Eigen::Infinity>());
     const double tolerance = Refine_Tolerance * largest;
     x.status = Direct_Status::Solved;

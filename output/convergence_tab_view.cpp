@@ -93,8 +93,12 @@ void Convergence_Tab::Show_Chart() {
     x->setLabelFormat(QStringLiteral("%d"));
     auto* y = new QLogValueAxis(chart);
     y->setBase(10);
-    y->setLabelFormat(QStringLiteral("%g"));
-    y->setMinorTickCount(-1);
+    y->setLabelFormat(QStringLiteral("%.0e"));
+    y->setTruncateLabels(false);
+    y->setMinorTickCount(0);
+    QFont small = y->labelsFont();
+    small.setPointSize(8);
+    y->setLabelsFont(small);
     chart->addAxis(x, Qt::AlignBottom);
     chart->addAxis(y, Qt::AlignLeft);
     constexpr double floor = 1e-14;

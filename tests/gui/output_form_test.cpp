@@ -69,8 +69,8 @@ class Output_Form_Test : public QObject {
         for (int i = 0; i < w.Output_Tab()->count(); ++i) {
             tabs << w.Output_Tab()->tabText(i);
         }
-        QCOMPARE(tabs,
-                 QStringList({"Tabular Ouput", "Graphical Output", "Heat Balance and Accuracy"}));
+        QCOMPARE(tabs, QStringList({"Tabular Ouput", "Graphical Output",
+                                    "Heat Balance and Accuracy", "Convergence"}));
         QCOMPARE(w.Close_Command()->text(), QStringLiteral("&Close"));
         QCOMPARE(w.Print_Command()->text(), QStringLiteral("&Print Results To File"));
         QVERIFY(w.Time_List()->isEditable());
