@@ -174,7 +174,10 @@ void Convergence_Tab::Load(Output_Model& model, Result_Stores& stores,
     for (QLabel* l : {method_text_, refinement_text_, time_text_}) {
         l->setText(QStringLiteral("Computed when this page is shown."));
     }
+    // The view gives up the chart it showed; it is this page's to delete.
+    QChart* old = chart_->chart();
     chart_->setChart(new QChart());
+    delete old;
     progress_->setValue(0);
     pending_ = true;
     if (form_->Output_Tab()->currentWidget() == this) {
