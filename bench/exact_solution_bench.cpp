@@ -6,10 +6,10 @@
 // the solve, the label that peak over the factor's bytes).
 #include <benchmark/benchmark.h>
 
-#include "analysis/exact_solution.h"
-#include "bench/bench_figures.h"
 #include <algorithm>
 #include <cstdio>
+#include "analysis/exact_solution.h"
+#include "bench/bench_figures.h"
 
 #include "bench/bench_run.h"
 

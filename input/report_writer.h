@@ -4,8 +4,8 @@
 // with CR LF line ends.
 #include <string>
 
-#include "common/problem_definition.h"
 #include "common/output_model.h"
+#include "common/problem_definition.h"
 
 namespace calorix {
 

@@ -6,9 +6,9 @@
 // results window when the outcome is Solved.
 #include <string>
 
-#include "common/user_dialogs.h"
-#include "common/problem_definition.h"
 #include "common/output_model.h"
+#include "common/problem_definition.h"
+#include "common/user_dialogs.h"
 #include "solvers/result_stores.h"
 
 namespace calorix {

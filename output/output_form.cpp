@@ -130,9 +130,9 @@ void Output_Form::Apply_Model() {
     const int kind = m.Kind;
     Draw_Flag = m.Draw_Flag;
     // A run solved another way than by its own sweeps says so in the caption.
-    setWindowTitle(m.Method_Note.empty()
-                       ? QStringLiteral("CALORIX OUTPUT")
-                       : QStringLiteral("CALORIX OUTPUT - ") + QString::fromStdString(m.Method_Note));
+    setWindowTitle(m.Method_Note.empty() ? QStringLiteral("CALORIX OUTPUT")
+                                         : QStringLiteral("CALORIX OUTPUT - ") +
+                                               QString::fromStdString(m.Method_Note));
 
     for (std::size_t k = 0; k < 2; ++k) {
         Input_Copy_Controls& c = copies_[k];

@@ -14,6 +14,7 @@
 class QCheckBox;
 class QComboBox;
 class QGroupBox;
+class QHBoxLayout;
 class QLabel;
 class QLayout;
 class QLineEdit;
@@ -125,6 +126,7 @@ class Output_Form : public QDialog {
     QWidget* Build_Graphical_Tab();
     QGroupBox* Build_Input_Copy(int k);
     void Build_Table_View(QWidget* tab);
+    QHBoxLayout* Build_Chart_Row();
     QLayout* Build_Hint_Row(QWidget* tab);
     void Pdf_Command_Click();
     void Output_Tab_Click(int index);

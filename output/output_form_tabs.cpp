@@ -208,25 +208,7 @@ QWidget* Output_Form::Build_Graphical_Tab() {
     chart_ = new Temperature_Chart(plot_frame_);
     chart_->setMinimumHeight(300);
     pv->addWidget(chart_, 1);
-    auto* chart_row = new QHBoxLayout;
-    // The wall's exact continuous profile over the nodes, for a steady wall:
-    // off at first, as the chart is the nodes' curve.
-    exact_profile_box_ = new QCheckBox(QStringLiteral("Exact profile"), plot_frame_);
-    exact_profile_box_->setToolTip(
-        QStringLiteral("Draw the exact continuous temperature profile of the wall"));
-    Remember_Check_Box(exact_profile_box_, QStringLiteral("chart/exact_profile"));
-    chart_->Set_Exact_Profile_Shown(exact_profile_box_->isChecked());
-    connect(exact_profile_box_, &QCheckBox::toggled, chart_,
-            &Temperature_Chart::Set_Exact_Profile_Shown);
-    chart_row->addWidget(exact_profile_box_);
-    chart_row->addStretch(1);
-    save_chart_command_ = new QPushButton(QStringLiteral("Save Chart…"), plot_frame_);
-    save_chart_command_->setAutoDefault(false);
-    save_chart_command_->setToolTip(QStringLiteral("Save the chart as a PNG or SVG picture"));
-    connect(save_chart_command_, &QPushButton::clicked, chart_,
-            &Temperature_Chart::Save_Chart_Command_Click);
-    chart_row->addWidget(save_chart_command_);
-    pv->addLayout(chart_row);
+    pv->addLayout(Build_Chart_Row());
     v->addWidget(plot_frame_, 1);
 
     // The shaded picture goes into this host; the second input copy waits
@@ -301,6 +283,29 @@ void Output_Form::Build_Table_View(QWidget* tab) {
     connect(table_view_->verticalHeader(), &QHeaderView::geometriesChanged, this,
             &Output_Form::Place_Table_Corner);
     table_view_->installEventFilter(this);
+}
+
+// Under the chart: the exact-profile choice and Save Chart.
+QHBoxLayout* Output_Form::Build_Chart_Row() {
+    auto* chart_row = new QHBoxLayout;
+    // The wall's exact continuous profile over the nodes, for a steady wall:
+    // off at first, as the chart is the nodes' curve.
+    exact_profile_box_ = new QCheckBox(QStringLiteral("Exact profile"), plot_frame_);
+    exact_profile_box_->setToolTip(
+        QStringLiteral("Draw the exact continuous temperature profile of the wall"));
+    Remember_Check_Box(exact_profile_box_, QStringLiteral("chart/exact_profile"));
+    chart_->Set_Exact_Profile_Shown(exact_profile_box_->isChecked());
+    connect(exact_profile_box_, &QCheckBox::toggled, chart_,
+            &Temperature_Chart::Set_Exact_Profile_Shown);
+    chart_row->addWidget(exact_profile_box_);
+    chart_row->addStretch(1);
+    save_chart_command_ = new QPushButton(QStringLiteral("Save Chart…"), plot_frame_);
+    save_chart_command_->setAutoDefault(false);
+    save_chart_command_->setToolTip(QStringLiteral("Save the chart as a PNG or SVG picture"));
+    connect(save_chart_command_, &QPushButton::clicked, chart_,
+            &Temperature_Chart::Save_Chart_Command_Click);
+    chart_row->addWidget(save_chart_command_);
+    return chart_row;
 }
 
 }  // namespace calorix

@@ -11,9 +11,9 @@
 
 #include "common/file_dialogs.h"
 #include "common/message_dialogs.h"
+#include "output/chart_export.h"
 #include "output/curve_thinning.h"
 #include "output/png_file.h"
-#include "output/chart_export.h"
 
 namespace calorix {
 

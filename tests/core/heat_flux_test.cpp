@@ -31,8 +31,8 @@ TEST(Heat_Flux, Points_From_Hot_To_Cold) {
         int i, j;
         double qx, qy;
     } cases[] = {
-        {&left_hot, 2, 3, 200, 0},  {&left_hot, 1, 3, 400, 0}, {&left_hot, 4, 3, 0, 0},
-        {&top_hot, 3, 2, 0, 200},   {&top_hot, 3, 1, 0, 400},
+        {&left_hot, 2, 3, 200, 0}, {&left_hot, 1, 3, 400, 0}, {&left_hot, 4, 3, 0, 0},
+        {&top_hot, 3, 2, 0, 200},  {&top_hot, 3, 1, 0, 400},
     };
     for (const Case& c : cases) {
         const Flux_Arrow a = Node_Flux(*c.t, 5, 5, c.i, c.j, 0.25, 1.0);

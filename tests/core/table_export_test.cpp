@@ -8,11 +8,11 @@
 #include <string>
 #include <vector>
 
-#include "common/run_error.h"
 #include "common/output_model.h"
-#include "output/table_export.h"
+#include "common/run_error.h"
 #include "common/text_table_sources.h"
 #include "file_support.h"
+#include "output/table_export.h"
 #include "solvers/presentation.h"
 
 using namespace calorix;

@@ -2,8 +2,8 @@
 // Shared by the heat-balance, exact-solution and explainer suites: a run of
 // one of the start-up problems through the run driver, and small grids set up
 // by hand.
-#include "input/run_driver.h"
 #include "analysis/node_equation.h"
+#include "input/run_driver.h"
 #include "test_dialogs.h"
 
 namespace teach_test {

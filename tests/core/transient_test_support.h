@@ -6,8 +6,8 @@
 #include <utility>
 
 #include "common/number_text.h"
-#include "common/run_error.h"
 #include "common/problem_definition.h"
+#include "common/run_error.h"
 #include "input/run_driver.h"
 #include "solvers/result_stores.h"
 #include "test_dialogs.h"

@@ -21,11 +21,11 @@
 #include "about/about_form.h"
 #include "about/help_about_form.h"
 #include "app/start_up.h"
+#include "common/file_dialogs.h"
+#include "common/message_dialogs.h"
 #include "gui_test_support.h"
 #include "input/calorix_application.h"
-#include "common/file_dialogs.h"
 #include "input/input_form.h"
-#include "common/message_dialogs.h"
 #include "materials/properties_form.h"
 #include "output/output_form.h"
 

@@ -13,9 +13,9 @@
 #include <QTableView>
 #include <QTimer>
 #include <QtTest>
+#include <csignal>
 #include <cstdlib>
 #include <filesystem>
-#include <csignal>
 #include <functional>
 #include <string>
 

@@ -15,8 +15,8 @@
 #include <cfenv>
 #include <stdexcept>
 
-#include "common/file_dialogs.h"
 #include "about/user_guide_window.h"
+#include "common/file_dialogs.h"
 #include "common/message_dialogs.h"
 #include "gui_test_support.h"
 #include "input/input_form.h"

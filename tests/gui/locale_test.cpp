@@ -13,10 +13,10 @@
 #include <clocale>
 #include <cstdlib>
 
-#include "gui_test_support.h"
 #include "common/file_dialogs.h"
-#include "input/input_form.h"
 #include "common/message_dialogs.h"
+#include "gui_test_support.h"
+#include "input/input_form.h"
 #include "output/output_form.h"
 
 using namespace calorix;

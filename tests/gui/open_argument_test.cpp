@@ -13,9 +13,9 @@
 
 #include "about/about_form.h"
 #include "app/start_up.h"
-#include "input/input_form.h"
 #include "common/file_dialogs.h"
 #include "common/message_dialogs.h"
+#include "input/input_form.h"
 #include "input/problem_file.h"
 
 using namespace calorix;
