@@ -283,4 +283,10 @@ std::string Iteration_Error_Sentence(const Fd_Grid& g, int sweeps, const Field_D
            Equation_Number(d.largest) + " C (" + at + ").";
 }
 
+std::string Direct_Result_Sentence(double largest) {
+    return "Gauss-Seidel did not settle within 32767 sweeps; the values shown are the direct "
+           "solution of the node equations (they differ from a second direct solve by at most " +
+           Equation_Number(largest) + " C).";
+}
+
 }  // namespace calorix

@@ -45,6 +45,10 @@ Field_Difference Largest_Difference(const Fd_Grid& g, const double* a, const dou
 
 // "the Gauss-Seidel result after N sweeps differs from the exact solution of
 // its equations by at most E C (at node i, j)".
+// The sentence for a run whose values are themselves the direct solution
+// (Gauss-Seidel gave up): largest difference from a second direct solve.
+std::string Direct_Result_Sentence(double largest);
+
 std::string Iteration_Error_Sentence(const Fd_Grid& g, int sweeps, const Field_Difference& d);
 
 }  // namespace calorix

@@ -199,8 +199,13 @@ void Accuracy_Tab::Solve_Exact() {
     if (x.solved) {
         const int sweeps =
             kind_ == Kind_Steady_1D ? stores.Steady_1D.Sweeps : stores.Steady_2D.Sweeps;
-        text = Iteration_Error_Sentence(
-            g, sweeps, Largest_Difference(g, Instrument_Field(stores, kind_), exact_.data()));
+        const Field_Difference d =
+            Largest_Difference(g, Instrument_Field(stores, kind_), exact_.data());
+        // A run answered by the direct solve after Gauss-Seidel gave up has
+        // no Gauss-Seidel result to judge: say what the values are.
+        text = model_ != nullptr && !model_->Method_Note.empty()
+                   ? Direct_Result_Sentence(d.largest)
+                   : Iteration_Error_Sentence(g, sweeps, d);
         const int zeros = Nodes_Stored_As_Zero(stores, kind_);
         if (zeros > 0) {
             text += " Both are compared unclamped: " + std::to_string(zeros) +

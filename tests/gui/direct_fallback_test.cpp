@@ -1,7 +1,9 @@
 // A steady plate whose sweeps cannot settle within 32767: after the memory
 // message the run asks whether to solve the node equations directly.
 #include <QApplication>
+#include <QLabel>
 #include <QLineEdit>
+#include <QTabWidget>
 #include <QtTest>
 #include <cmath>
 
@@ -9,6 +11,7 @@
 #include "common/message_dialogs.h"
 #include "common/run_error.h"
 #include "gui_test_support.h"
+#include "output/accuracy_tab.h"
 
 using namespace calorix;
 
@@ -55,12 +58,15 @@ class Direct_Fallback_Test : public QObject {
             // The direct solve keeps the window painting, so the results
             // window is waited for rather than expected at the first turn.
             QString caption;
+            QString error_text;
             int shown = 0;
             QTimer watch;
             QObject::connect(&watch, &QTimer::timeout, [&] {
                 if (auto* w = qobject_cast<Output_Form*>(QApplication::activeModalWidget())) {
                     ++shown;
                     caption = w->windowTitle();
+                    w->Output_Tab()->setCurrentWidget(w->Accuracy_Page());
+                    error_text = w->Accuracy_Page()->Error_Label()->text();
                     w->Close_Command()->click();
                 }
             });
@@ -80,6 +86,8 @@ class Direct_Fallback_Test : public QObject {
             if (yes) {
                 QCOMPARE(shown, 1);
                 QVERIFY(caption.contains(QStringLiteral("direct solution of the node equations")));
+                QVERIFY2(error_text.startsWith(QStringLiteral("Gauss-Seidel did not settle")),
+                         qPrintable(error_text));
                 QVERIFY(Largest_Interior_Residual(form) < 1e-9);
             } else {
                 QCOMPARE(shown, 0);
