@@ -16,42 +16,12 @@
 #include "output/picture_figure.h"
 #include "output/probe_chart_window.h"
 #include "output/shaded_plot_panel.h"
+#include "shaded_plot_support.h"
 #include "solvers/result_stores.h"
 
 using namespace calorix;
 
 namespace {
-
-template <class F>
-Steady_2D_Store Steady_Field(int nx, int ny, F f) {
-    Steady_2D_Store s;
-    s.X_Nodes_2D = static_cast<std::int16_t>(nx);
-    s.Y_Nodes_2D = static_cast<std::int16_t>(ny);
-    s.Temperature_2D.Dimension(nx, ny);
-    for (int i = 1; i <= nx; ++i) {
-        for (int j = 1; j <= ny; ++j) {
-            s.Temperature_2D(i, j) = f(i, j);
-        }
-    }
-    return s;
-}
-
-// Ten steps of a 3 x 3 plate, level n uniform at 10 n C (range 0..100).
-Transient_2D_Store Levels_Of_Ten() {
-    Transient_2D_Store s;
-    s.X_Nodes_T2D = 3;
-    s.Y_Nodes_T2D = 3;
-    s.Time_Steps_T2D = 10;
-    s.Temperature_History_2D.Dimension(11, 3, 3);
-    for (int n = 0; n <= 10; ++n) {
-        for (int i = 1; i <= 3; ++i) {
-            for (int j = 1; j <= 3; ++j) {
-                s.Temperature_History_2D(i, j, n) = 10.0 * n;
-            }
-        }
-    }
-    return s;
-}
 
 // Every text of an SVG document, in order; the reader's error when it does
 // not parse.
