@@ -4,6 +4,8 @@
 
 #include <QApplication>
 #include <QTemporaryDir>
+#include <QTimer>
+#include <algorithm>
 #include <cmath>
 
 #include "bench/bench_figures.h"
@@ -13,6 +15,7 @@
 #include "solvers/result_stores.h"
 
 using namespace calorix;
+using calorix::bench::Figures;
 using calorix::bench::Report;
 
 namespace {
@@ -73,13 +76,36 @@ void BM_Save_Frames_100x100x500(benchmark::State& state) {
     QApplication::processEvents();
     QTemporaryDir dir;
     int written = 0;
+    // What a person at the window would feel: a 10 ms timer on the event
+    // loop, whose longest interval is the longest the window stood still.
+    QTimer beat;
+    double last_beat = 0;
+    double worst_gap = 0;
+    QObject::connect(&beat, &QTimer::timeout, [&] {
+        const double now = calorix::bench::Wall_Seconds();
+        worst_gap = std::max(worst_gap, now - last_beat);
+        last_beat = now;
+    });
+    double wall = 0;
     for (auto _ : state) {
+        last_beat = calorix::bench::Wall_Seconds();
+        beat.start(10);
+        const double start = last_beat;
         written = panel.Save_Frames(dir.filePath(QStringLiteral("run")));
+        wall = calorix::bench::Wall_Seconds() - start;
+        beat.stop();
     }
-    Report(state, {.cells = static_cast<double>(nodes) * nodes * (steps + 1)});
-    state.SetLabel(std::to_string(written) + " frames; worst event gap " +
-                   std::to_string(panel.Frames_Event_Gap() * 1000.0) + " ms");
+    Figures f{.cells = static_cast<double>(nodes) * nodes * (steps + 1)};
+    f.first_run_ms = wall * 1e3;
+    Report(state, f);
+    state.SetLabel(std::to_string(written) + " frames; wall " + std::to_string(wall) +
+                   " s; longest event-loop gap " + std::to_string(worst_gap * 1000.0) + " ms");
 }
-BENCHMARK(BM_Save_Frames_100x100x500)->Iterations(1)->UseRealTime()->Unit(benchmark::kSecond);
+// Process time counts the encoding threads too.
+BENCHMARK(BM_Save_Frames_100x100x500)
+    ->Iterations(1)
+    ->UseRealTime()
+    ->MeasureProcessCPUTime()
+    ->Unit(benchmark::kSecond);
 
 }  // namespace

@@ -124,12 +124,16 @@ QImage Figure_Image(const Figure_Parts& f, int scale) {
 }
 
 QByteArray Figure_Png(const Figure_Parts& f, int scale) {
+    return Png_Bytes(Figure_Image(f, scale));
+}
+
+QByteArray Png_Bytes(const QImage& image) {
     QByteArray bytes;
     QBuffer buffer(&bytes);
     buffer.open(QIODevice::WriteOnly);
     // Light compression: a figure is mostly flat colour, and frames of a
     // long run are written by the hundred.
-    Figure_Image(f, scale).save(&buffer, "PNG", 80);
+    image.save(&buffer, "PNG", 80);
     return bytes;
 }
 

@@ -55,6 +55,8 @@ QImage Figure_Image(const Figure_Parts& f, int scale);
 // PNG or SVG file contents.
 QByteArray Figure_Png(const Figure_Parts& f, int scale);
 QByteArray Figure_Svg(const Figure_Parts& f);
+// A drawn figure as PNG file contents (safe on any thread).
+QByteArray Png_Bytes(const QImage& image);
 
 // Writes the bytes of an image file through the program's safe file
 // replacement; false when the file cannot be written.

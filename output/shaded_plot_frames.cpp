@@ -7,25 +7,16 @@
 #include <QPainter>
 #include <QProgressDialog>
 #include <QPushButton>
-#include <chrono>
 
 #include "common/file_dialogs.h"
 #include "common/message_dialogs.h"
 #include "common/problem_definition.h"
 #include "output/figure_text.h"
+#include "output/frame_writer.h"
 #include "output/shaded_plot_panel.h"
 #include "solvers/presentation.h"
 
 namespace calorix {
-
-namespace {
-
-double Seconds_Now() {
-    using namespace std::chrono;
-    return duration<double>(steady_clock::now().time_since_epoch()).count();
-}
-
-}  // namespace
 
 Figure_Parts Shaded_Plot_Panel::Level_Figure(int level) const {
     Figure_Parts f = Figure_Now();
@@ -77,34 +68,52 @@ int Shaded_Plot_Panel::Save_Frames(const QString& stem) {
     progress.setWindowTitle(QStringLiteral("CALORIX"));
     progress.setWindowModality(Qt::WindowModal);
     progress.setMinimumDuration(300);
-    frames_gap_ = 0;
-    double events = Seconds_Now();
+    // This thread draws each frame and lets events run; two threads of the
+    // writer encode and write them meanwhile.
+    bool failed = false;
     int written = 0;
-    for (int level = 0; level <= last; ++level) {
-        if (progress.wasCanceled()) {
-            break;
+    {
+        Frame_Writer writer(2, 4);
+        QImage next;
+        int level = 0;
+        for (;;) {
+            if (level <= last) {
+                if (next.isNull()) {
+                    next = Figure_Image(Level_Figure(level), 1);
+                }
+                const QString path =
+                    QString::fromStdString(Frame_File_Name(stem.toStdString(), level, last));
+                if (writer.Try_Add(path, next)) {
+                    next = QImage();
+                    ++level;
+                } else {
+                    writer.Wait_For_Room(10);
+                }
+            } else if (writer.Done()) {
+                break;
+            } else {
+                writer.Wait_Until_Done(10);
+            }
+            if (writer.Failed()) {
+                break;
+            }
+            progress.setValue(writer.Written());
+            QCoreApplication::processEvents();
+            if (progress.wasCanceled()) {
+                writer.Cancel();
+                break;
+            }
         }
-        const QString path =
-            QString::fromStdString(Frame_File_Name(stem.toStdString(), level, last));
-        const QByteArray png = Figure_Png(Level_Figure(level), 1);
-        // Events run between drawing a frame and writing it to the disk too.
-        frames_gap_ = std::max(frames_gap_, Seconds_Now() - events);
-        QCoreApplication::processEvents();
-        events = Seconds_Now();
-        if (progress.wasCanceled()) {
-            break;
+        // The frames being written are finished; those queued are dropped.
+        writer.Cancel();
+        while (!writer.Done()) {
+            writer.Wait_Until_Done(10);
         }
-        if (!Write_File_Bytes(path, png)) {
-            return -1;
-        }
-        ++written;
-        const double now = Seconds_Now();
-        frames_gap_ = std::max(frames_gap_, now - events);
-        progress.setValue(level + 1);
-        QCoreApplication::processEvents();
-        events = Seconds_Now();
+        written = writer.Written();
+        failed = writer.Failed();
     }
-    return written;
+    progress.setValue(last + 1);
+    return failed ? -1 : written;
 }
 
 void Shaded_Plot_Panel::Save_Frames_Click() {

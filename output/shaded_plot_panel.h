@@ -83,14 +83,12 @@ class Shaded_Plot_Panel : public QWidget {
     bool Save_Picture(const QString& path, int scale = 1) const;
     // 2-D transient: every level as a numbered PNG figure with its time,
     // "stem_0000.png" on; a progress dialog offers Cancel and lets events
-    // run between frames.  Returns the frames written, -1 when one could
-    // not be written.
+    // run between frames while two threads encode and write them.  Returns
+    // the frames written, -1 when one could not be written.
     int Save_Frames(const QString& stem);
     // The figure of one level of the transient run, the display untouched.
     Figure_Parts Level_Figure(int level) const;
     QPushButton* Save_Frames_Command() const { return frames_command_; }
-    // The longest the last frame saving kept events waiting (seconds).
-    double Frames_Event_Gap() const { return frames_gap_; }
     // Probes (also offered by a right click on the plate): node (i, j) of a
     // transient run over every level, and row j or column i of the field on
     // display, with the exact profile of a steady plate where it has one.
@@ -281,7 +279,6 @@ class Shaded_Plot_Panel : public QWidget {
     QPushButton* save_command_ = nullptr;
     QComboBox* png_scale_box_ = nullptr;
     QPushButton* frames_command_ = nullptr;
-    double frames_gap_ = 0;
     bool range_typed_ = false;
     QCheckBox* arrows_box_ = nullptr;
     QLabel* arrow_legend_ = nullptr;
