@@ -24,10 +24,22 @@ void Shaded_Plot_Panel::Build_Keep_Controls(QLayout* host_layout) {
     arrow_legend_ = new QLabel(input_host_);
     arrow_legend_->setToolTip(QStringLiteral("What the longest arrow stands for"));
     arrow_legend_->hide();
+    // A left click on a transient picture charts the node instead of
+    // explaining it while this is on.
+    probe_box_ = new QCheckBox(QStringLiteral("Probe"), input_host_);
+    probe_box_->setToolTip(QStringLiteral(
+        "While on, a click on the picture charts that node's temperature over time"));
+    probe_box_->hide();
+    auto* arrows_row = new QWidget(input_host_);
+    auto* arrows_layout = new QHBoxLayout(arrows_row);
+    arrows_layout->setContentsMargins(0, 0, 0, 0);
+    arrows_layout->addWidget(arrows_box_);
+    arrows_layout->addWidget(probe_box_);
+    arrows_layout->addStretch(1);
     // Under the isotherms box, above the save commands.
     auto* box = static_cast<QBoxLayout*>(host_layout);
     const int at = box->indexOf(isotherms_box_) + 1;
-    box->insertWidget(at, arrows_box_);
+    box->insertWidget(at, arrows_row);
     box->insertWidget(at + 1, arrow_legend_);
     connect(arrows_box_, &QCheckBox::toggled, this, [this](bool on) {
         arrows_.Set_Enabled(on);

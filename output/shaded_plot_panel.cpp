@@ -316,6 +316,7 @@ void Shaded_Plot_Panel::Show_Steady_2D(const Steady_2D_Store& s) {
     nodes_y_ = s.Y_Nodes_2D;
     play_.Set_Visible(false);
     frames_command_->hide();
+    probe_box_->hide();
 
     pic_.Plot_X_Count = s.X_Nodes_2D;
     pic_.Plot_Y_Count = s.Y_Nodes_2D;
@@ -347,6 +348,7 @@ void Shaded_Plot_Panel::Show_Transient_2D(const Transient_2D_Store& s, double ti
     time_step_ = time_step;
     play_.Set_Visible(true);
     frames_command_->show();
+    probe_box_->show();
     {
         QSlider* slider = Time_Slider();
         const QSignalBlocker quiet(slider);

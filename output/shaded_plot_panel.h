@@ -180,6 +180,8 @@ class Shaded_Plot_Panel : public QWidget {
     // Heat-flux arrows and their scale.
     QCheckBox* Arrows_Box() const { return arrows_box_; }
     QLabel* Arrow_Legend_Label() const { return arrow_legend_; }
+    // Probe mode (2-D transient): a left click charts the node over time.
+    QCheckBox* Probe_Box() const { return probe_box_; }
     const Flux_Arrow_Overlay& Arrows() const { return arrows_; }
     QPushButton* Save_Picture_Command() const { return save_command_; }
     // 1x, 2x or 4x: the size of a saved PNG.
@@ -191,7 +193,8 @@ class Shaded_Plot_Panel : public QWidget {
   signals:
     // A time level has been drawn (every animation frame, every step).
     void Frame_Drawn(int level);
-    // The plate was clicked nearest node (i, j) of the field on display.
+    // The plate was clicked nearest node (i, j) of the field on display
+    // (out of probe mode).
     void Node_Clicked(int i, int j);
 
   protected:
@@ -245,6 +248,8 @@ class Shaded_Plot_Panel : public QWidget {
     void Range_Command_Click(int flag, const QString& prompt);
     void Save_Picture_Click();
     void Save_Frames_Click();
+    // A left click on node (i, j): charted in probe mode, else explained.
+    void Pick_Node(int i, int j);
     // The arrows follow the field on display; the legend follows them.
     void Update_Arrows();
     // The picture commands under the input copy.
@@ -282,6 +287,7 @@ class Shaded_Plot_Panel : public QWidget {
     bool range_typed_ = false;
     QCheckBox* arrows_box_ = nullptr;
     QLabel* arrow_legend_ = nullptr;
+    QCheckBox* probe_box_ = nullptr;
     Flux_Arrow_Overlay arrows_;
     Probe_Chart_Window* probe_window_ = nullptr;
     std::shared_ptr<const Problem_Definition> plate_problem_;

@@ -1,5 +1,7 @@
 // Probes of the plate: a right click on a node offers the node's temperature
-// over time (2-D transient) and the temperatures along its row and column.
+// over time (2-D transient) and the temperatures along its row and column; in
+// probe mode a left click on a transient picture charts the node at once.
+#include <QCheckBox>
 #include <QContextMenuEvent>
 #include <QMenu>
 
@@ -55,6 +57,14 @@ void Shaded_Plot_Panel::Show_Column_Profile(int i) {
     w->Show_Series(Column_Profile(*t, nodes_y_, i, dx_), exact);
     w->show();
     w->raise();
+}
+
+void Shaded_Plot_Panel::Pick_Node(int i, int j) {
+    if (kind_ == 3 && probe_box_->isChecked()) {
+        Show_Node_History(i, j);
+    } else {
+        emit Node_Clicked(i, j);
+    }
 }
 
 void Shaded_Plot_Panel::contextMenuEvent(QContextMenuEvent* event) {

@@ -111,7 +111,7 @@ void Shaded_Plot_Panel::mouseReleaseEvent(QMouseEvent* event) {
             const Probe_Reading r = Probe_At(Plate_On_Screen(), at.x(), at.y(), *t);
             if (r.Inside) {
                 event->accept();
-                emit Node_Clicked(r.I, r.J);
+                Pick_Node(r.I, r.J);
                 return;
             }
         }

@@ -6,6 +6,7 @@
 #include <QLabel>
 #include <QLineSeries>
 #include <QPushButton>
+#include <QSignalSpy>
 #include <QSlider>
 #include <QTemporaryDir>
 #include <QXmlStreamReader>
@@ -131,9 +132,10 @@ class Picture_Keep_Test : public QObject {
         QVERIFY(frame0.copy(title) != frame5.copy(title));
     }
 
-    // Node (2, 3) of a 3 x 3 run whose levels differ node by node: the
-    // chart's points are the stored history; the chart saves as SVG with its
-    // title as text, the points as CSV.
+    // Node (2, 3) of a 3 x 3 run whose levels differ node by node, clicked
+    // with the mouse: out of probe mode the click asks for the node to be
+    // explained; in probe mode it charts the stored history.  The chart
+    // saves as SVG with its title as text, the points as CSV.
     void node_probe_charts_the_stored_history() {
         Transient_2D_Store s = Levels_Of_Ten();
         for (int n = 0; n <= 10; ++n) {
@@ -141,8 +143,20 @@ class Picture_Keep_Test : public QObject {
         }
         Shaded_Plot_Panel p;
         p.Show_Transient_2D(s, 15, 10, "0");
-        p.Show_Node_History(2, 3);
+        p.show();
+        QVERIFY(QTest::qWaitForWindowExposed(&p));
+        const Plate_Geometry g = p.Plate_On_Screen();
+        const QPoint node(static_cast<int>(g.X_Of_Node(2)), static_cast<int>(g.Y_Of_Node(3)));
+        QSignalSpy explained(&p, &Shaded_Plot_Panel::Node_Clicked);
+        QTest::mouseClick(&p, Qt::LeftButton, {}, node);
+        QCOMPARE(explained.size(), 1);
+        QCOMPARE(explained[0], (QList<QVariant>{2, 3}));
         Probe_Chart_Window* w = p.Probe_Window();
+        QVERIFY(!w->isVisible());
+        QVERIFY(p.Probe_Box()->isVisibleTo(&p));
+        p.Probe_Box()->setChecked(true);
+        QTest::mouseClick(&p, Qt::LeftButton, {}, node);
+        QCOMPARE(explained.size(), 1);
         QVERIFY(w->isVisible());
         const QList<QPointF> points = w->Nodes()->points();
         QCOMPARE(points.size(), 11);
