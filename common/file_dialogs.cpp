@@ -3,6 +3,7 @@
 #include <QDir>
 #include <QFileDialog>
 #include <QFileInfo>
+#include <QRegularExpression>
 #include <utility>
 
 #include "common/run_error.h"
@@ -22,7 +23,15 @@ QString& Remembered_Folder() {
     return folder;
 }
 
-QString Show_Dialog(QWidget* parent, const File_Dialog_Request& request) {
+// The extension a saved name without one gets under filter `index`.
+QString Extension_For(const File_Dialog_Request& request, int index) {
+    const QString own = index >= 0 && index < request.Filters.size()
+                            ? Filter_Extension(request.Filters[index])
+                            : QString();
+    return own.isEmpty() ? request.Default_Extension : own;
+}
+
+QString Show_Dialog(QWidget* parent, File_Dialog_Request& request) {
     QFileDialog dialog(parent, QString(), request.Initial_Directory);
     dialog.setNameFilters(request.Filters);
     if (request.Selected_Filter >= 0 && request.Selected_Filter < request.Filters.size()) {
@@ -31,11 +40,18 @@ QString Show_Dialog(QWidget* parent, const File_Dialog_Request& request) {
     dialog.setAcceptMode(request.Save ? QFileDialog::AcceptSave : QFileDialog::AcceptOpen);
     dialog.setFileMode(request.Save ? QFileDialog::AnyFile : QFileDialog::ExistingFile);
     // The dialog adds the extension itself, so that its overwrite question
-    // names the file that will really be written.
-    dialog.setDefaultSuffix(request.Default_Extension);
+    // names the file that will really be written; it follows the filter.
+    dialog.setDefaultSuffix(Extension_For(request, request.Selected_Filter));
+    QObject::connect(
+        &dialog, &QFileDialog::filterSelected, &dialog, [&dialog, &request](const QString& filter) {
+            dialog.setDefaultSuffix(
+                Extension_For(request, static_cast<int>(request.Filters.indexOf(filter))));
+        });
     if (dialog.exec() != QDialog::Accepted || dialog.selectedFiles().isEmpty()) {
         return {};
     }
+    request.Selected_Filter =
+        static_cast<int>(request.Filters.indexOf(dialog.selectedNameFilter()));
     return dialog.selectedFiles().constFirst();
 }
 
@@ -60,7 +76,13 @@ QString With_Default_Extension(const QString& path, const QString& extension) {
     return path + u'.' + extension;
 }
 
-QString Ask_File_Name(QWidget* parent, const File_Dialog_Request& request) {
+QString Filter_Extension(const QString& filter) {
+    // The first pattern between the brackets: "(*.svg)", but not "(*.*)".
+    static const QRegularExpression pattern(QStringLiteral("\\(\\*\\.([^ ;)*]+)[ ;)]"));
+    return pattern.match(filter).captured(1);
+}
+
+QString Ask_File_Name(QWidget* parent, const File_Dialog_Request& request, int* chosen_filter) {
     File_Dialog_Request shown = request;
     if (shown.Initial_Directory.isEmpty()) {
         shown.Initial_Directory = Last_Folder();
@@ -75,7 +97,10 @@ QString Ask_File_Name(QWidget* parent, const File_Dialog_Request& request) {
         return path;  // cancelled: the folder is not remembered either
     }
     if (shown.Save) {
-        path = With_Default_Extension(path, shown.Default_Extension);
+        path = With_Default_Extension(path, Extension_For(shown, shown.Selected_Filter));
+    }
+    if (chosen_filter != nullptr) {
+        *chosen_filter = shown.Selected_Filter;
     }
     Remembered_Folder() = QFileInfo(path).absolutePath();
     return path;

@@ -21,14 +21,22 @@ struct File_Dialog_Request {
     QString Default_Extension;
 };
 
-// Returns the chosen path, or an empty text for a cancel.  An empty hook
-// means real dialogs.
-using File_Dialog_Hook = std::function<QString(const File_Dialog_Request&)>;
+// Returns the chosen path, or an empty text for a cancel; like a person it
+// may choose another filter by setting the request's Selected_Filter.  An
+// empty hook means real dialogs.
+using File_Dialog_Hook = std::function<QString(File_Dialog_Request&)>;
 void Set_File_Dialog_Hook(File_Dialog_Hook hook);
 
-// Shows the dialog (or asks the hook), adds the default extension to a saved
-// name that has none and remembers the folder of the chosen file.
-QString Ask_File_Name(QWidget* parent, const File_Dialog_Request& request);
+// Shows the dialog (or asks the hook) and remembers the folder of the chosen
+// file.  A saved name typed without an extension gets that of the filter
+// chosen ("SVG Image (*.svg)" gives ".svg"), or the default extension when
+// the filter has none of its own ("All Files (*.*)").  The filter chosen is
+// put into *chosen_filter when asked for.
+QString Ask_File_Name(QWidget* parent, const File_Dialog_Request& request,
+                      int* chosen_filter = nullptr);
+
+// "svg" for "SVG Image (*.svg)"; empty for a filter of every file.
+QString Filter_Extension(const QString& filter);
 
 // The folder the next dialog starts in; Forget_Last_Folder goes back to the
 // home folder.

@@ -6,6 +6,8 @@
 #include <QPainter>
 #include <QSvgGenerator>
 
+#include "common/file_dialogs.h"
+#include "common/message_dialogs.h"
 #include "output/picture_figure.h"
 
 namespace calorix {
@@ -39,10 +41,21 @@ QByteArray Chart_Svg(QChartView* view) {
     return bytes;
 }
 
-bool Save_Chart_File(QChartView* view, const QString& path) {
-    const bool svg =
-        QFileInfo(path).suffix().compare(QStringLiteral("svg"), Qt::CaseInsensitive) == 0;
-    return Write_File_Bytes(path, svg ? Chart_Svg(view) : Chart_Png(view));
+bool Save_Chart_File(QChartView* view, const QString& path, bool svg_chosen) {
+    return Write_File_Bytes(path, Svg_Format(path, svg_chosen) ? Chart_Svg(view) : Chart_Png(view));
+}
+
+void Save_Chart_Asked(QChartView* view, QWidget* parent) {
+    File_Dialog_Request request;
+    request.Save = true;
+    request.Filters = Chart_File_Filters();
+    request.Default_Extension = QStringLiteral("png");
+    int chosen = 0;
+    const QString path = Ask_File_Name(parent, request, &chosen);
+    if (!path.isEmpty() && !Save_Chart_File(view, path, chosen == 1)) {
+        Show_Calorix_Message(parent,
+                             QStringLiteral("CALORIX could not write the picture file ") + path);
+    }
 }
 
 }  // namespace calorix

@@ -6,6 +6,7 @@
 #include <QStringList>
 
 class QChartView;
+class QWidget;
 
 namespace calorix {
 
@@ -16,8 +17,11 @@ QStringList Chart_File_Filters();
 QByteArray Chart_Png(QChartView* view);
 QByteArray Chart_Svg(QChartView* view);
 
-// Writes the chart as SVG when the path ends in ".svg", else as PNG; false
-// when the file cannot be written.
-bool Save_Chart_File(QChartView* view, const QString& path);
+// Writes the chart as SVG or PNG as Svg_Format says; false when the file
+// cannot be written.
+bool Save_Chart_File(QChartView* view, const QString& path, bool svg_chosen = false);
+// The save dialog of a chart, then the file; a message when it cannot be
+// written.
+void Save_Chart_Asked(QChartView* view, QWidget* parent);
 
 }  // namespace calorix

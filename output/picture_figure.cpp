@@ -2,6 +2,7 @@
 
 #include <QBuffer>
 #include <QFile>
+#include <QFileInfo>
 #include <QFontMetrics>
 #include <QPainter>
 #include <QSvgGenerator>
@@ -153,6 +154,14 @@ QByteArray Figure_Svg(const Figure_Parts& f) {
     Paint_Figure(p, f);
     p.end();
     return bytes;
+}
+
+bool Svg_Format(const QString& path, bool svg_chosen) {
+    const QString suffix = QFileInfo(path).suffix();
+    if (suffix.compare(QStringLiteral("svg"), Qt::CaseInsensitive) == 0) {
+        return true;
+    }
+    return svg_chosen && suffix.compare(QStringLiteral("png"), Qt::CaseInsensitive) != 0;
 }
 
 bool Write_File_Bytes(const QString& path, const QByteArray& bytes) {

@@ -58,6 +58,10 @@ QByteArray Figure_Svg(const Figure_Parts& f);
 // A drawn figure as PNG file contents (safe on any thread).
 QByteArray Png_Bytes(const QImage& image);
 
+// A picture is saved as SVG when its name ends in ".svg", or when the SVG
+// filter was chosen and the name does not end in ".png"; else as PNG.
+bool Svg_Format(const QString& path, bool svg_chosen);
+
 // Writes the bytes of an image file through the program's safe file
 // replacement; false when the file cannot be written.
 bool Write_File_Bytes(const QString& path, const QByteArray& bytes);

@@ -95,15 +95,7 @@ void Probe_Chart_Window::Show_Series(const Probe_Series& s, const Analytic_Profi
 }
 
 void Probe_Chart_Window::Save_Chart_Click() {
-    File_Dialog_Request request;
-    request.Save = true;
-    request.Filters = Chart_File_Filters();
-    request.Default_Extension = QStringLiteral("png");
-    const QString path = Ask_File_Name(this, request);
-    if (!path.isEmpty() && !Save_Chart_File(view_, path)) {
-        Show_Calorix_Message(this,
-                             QStringLiteral("CALORIX could not write the picture file ") + path);
-    }
+    Save_Chart_Asked(view_, this);
 }
 
 void Probe_Chart_Window::Save_Csv_Click() {

@@ -117,23 +117,23 @@ QImage Shaded_Plot_Panel::Figure() const {
     return Figure_Image(Figure_Now(), 1);
 }
 
-bool Shaded_Plot_Panel::Save_Picture(const QString& path, int scale) const {
+bool Shaded_Plot_Panel::Save_Picture(const QString& path, int scale, bool svg_chosen) const {
     const Figure_Parts f = Figure_Now();
-    const bool svg =
-        QFileInfo(path).suffix().compare(QStringLiteral("svg"), Qt::CaseInsensitive) == 0;
-    return Write_File_Bytes(path, svg ? Figure_Svg(f) : Figure_Png(f, scale));
+    return Write_File_Bytes(path,
+                            Svg_Format(path, svg_chosen) ? Figure_Svg(f) : Figure_Png(f, scale));
 }
 
 void Shaded_Plot_Panel::Save_Picture_Click() {
     File_Dialog_Request request = Calorix_File_Request(true, QStringLiteral("png"));
     request.Filters = {QStringLiteral("PNG Image (*.png)"), QStringLiteral("SVG Image (*.svg)")};
     request.Selected_Filter = 0;
-    const QString path = Ask_File_Name(this, request);
+    int chosen = 0;
+    const QString path = Ask_File_Name(this, request, &chosen);
     if (path.isEmpty()) {
         return;
     }
     const int scale = 1 << png_scale_box_->currentIndex();
-    if (!Save_Picture(path, scale)) {
+    if (!Save_Picture(path, scale, chosen == 1)) {
         Show_Calorix_Message(this,
                              QStringLiteral("CALORIX could not write the picture file ") + path);
     }

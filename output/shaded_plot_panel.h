@@ -78,9 +78,9 @@ class Shaded_Plot_Panel : public QWidget {
     // Picture..." writes it (the PNG at 1x).
     Figure_Parts Figure_Now() const;
     QImage Figure() const;
-    // Writes the figure as SVG when the path ends in ".svg", else as a PNG
-    // `scale` times its size; false when the file cannot be written.
-    bool Save_Picture(const QString& path, int scale = 1) const;
+    // Writes the figure as SVG or PNG as Svg_Format says, a PNG `scale`
+    // times its size; false when the file cannot be written.
+    bool Save_Picture(const QString& path, int scale = 1, bool svg_chosen = false) const;
     // 2-D transient: every level as a numbered PNG figure with its time,
     // "stem_0000.png" on; a progress dialog offers Cancel and lets events
     // run between frames while two threads encode and write them.  Returns

@@ -9,8 +9,6 @@
 #include <QValueAxis>
 #include <algorithm>
 
-#include "common/file_dialogs.h"
-#include "common/message_dialogs.h"
 #include "output/chart_export.h"
 #include "output/curve_thinning.h"
 #include "output/png_file.h"
@@ -50,15 +48,7 @@ Temperature_Chart::Temperature_Chart(QWidget* parent) : QChartView(parent) {
 }
 
 void Temperature_Chart::Save_Chart_Command_Click() {
-    File_Dialog_Request request;
-    request.Save = true;
-    request.Filters = Chart_File_Filters();
-    request.Default_Extension = QStringLiteral("png");
-    const QString path = Ask_File_Name(this, request);
-    if (!path.isEmpty() && !Save_Chart_File(this, path)) {
-        Show_Calorix_Message(this,
-                             QStringLiteral("CALORIX could not write the picture file ") + path);
-    }
+    Save_Chart_Asked(this, this);
 }
 
 int Temperature_Chart::Drawn_Columns() const {

@@ -53,7 +53,8 @@ class Picture_Keep_Test : public QObject {
   private slots:
     // A ramp 0..100 C with the maximum typed down to 80: the SVG keeps the
     // title, the fourteen bar values and the note as text; the PNG at 2x is
-    // twice the figure.
+    // twice the figure.  A name typed without an extension takes the
+    // filter chosen in the dialog.
     void saved_picture_keeps_title_bar_values_and_clipped_range() {
         const Steady_2D_Store s =
             Steady_Field(3, 3, [](int i, int j) { return 50.0 * (i - 1) + 0.0 * j; });
@@ -68,9 +69,12 @@ class Picture_Keep_Test : public QObject {
         p.Arrows_Box()->setChecked(true);
         QTemporaryDir dir;
         QVERIFY(dir.isValid());
-        const QString svg_path = dir.filePath(QStringLiteral("plate.svg"));
-        QVERIFY(p.Save_Picture(svg_path));
-        QFile f(svg_path);
+        Set_File_Dialog_Hook([&](File_Dialog_Request& r) {
+            r.Selected_Filter = 1;  // "SVG Image (*.svg)"
+            return dir.filePath(QStringLiteral("plate"));
+        });
+        p.Save_Picture_Command()->click();
+        QFile f(dir.filePath(QStringLiteral("plate.svg")));
         QVERIFY(f.open(QIODevice::ReadOnly));
         QString error;
         const QStringList texts = Svg_Texts(f.readAll(), error);
@@ -165,8 +169,10 @@ class Picture_Keep_Test : public QObject {
         }
         QTemporaryDir dir;
         QVERIFY(dir.isValid());
-        Set_File_Dialog_Hook(
-            [&](const File_Dialog_Request&) { return dir.filePath(QStringLiteral("node.svg")); });
+        Set_File_Dialog_Hook([&](File_Dialog_Request& r) {
+            r.Selected_Filter = 1;  // "SVG Image (*.svg)"
+            return dir.filePath(QStringLiteral("node"));
+        });
         w->Save_Chart_Command()->click();
         Set_File_Dialog_Hook(
             [&](const File_Dialog_Request&) { return dir.filePath(QStringLiteral("node")); });
