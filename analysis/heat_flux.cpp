@@ -46,12 +46,31 @@ int Arrow_Stride(double node_pixels, double min_pixels) {
     return std::max(1, static_cast<int>(std::ceil(min_pixels / node_pixels - 1e-9)));
 }
 
+namespace {
+
+// The first node of the stride-th nodes of 1..n that keep `inset` nodes free
+// at both ends, with what is left over shared between the ends.
+int First_Arrow_Node(int n, int stride, int inset) {
+    const int first = 1 + inset;
+    const int last = n - inset;
+    if (last < first) {
+        return (n + 1) / 2;
+    }
+    const int span = last - first;
+    return first + (span % stride) / 2;
+}
+
+}  // namespace
+
 std::vector<Flux_Arrow> Flux_Arrows(const Node_Plane& t, int nx, int ny, double dx, double k,
-                                    int stride) {
+                                    int stride, int inset) {
     std::vector<Flux_Arrow> arrows;
     stride = std::max(1, stride);
-    for (int j = 1; j <= ny; j += stride) {
-        for (int i = 1; i <= nx; i += stride) {
+    inset = std::max(0, inset);
+    const int last_i = std::max(nx - inset, First_Arrow_Node(nx, stride, inset));
+    const int last_j = std::max(ny - inset, First_Arrow_Node(ny, stride, inset));
+    for (int j = First_Arrow_Node(ny, stride, inset); j <= last_j; j += stride) {
+        for (int i = First_Arrow_Node(nx, stride, inset); i <= last_i; i += stride) {
             arrows.push_back(Node_Flux(t, nx, ny, i, j, dx, k));
         }
     }

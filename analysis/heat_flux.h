@@ -19,11 +19,14 @@ struct Flux_Arrow {
 // conductivity k W/m.K).
 Flux_Arrow Node_Flux(const Node_Plane& t, int nx, int ny, int i, int j, double dx, double k);
 
-// Every stride-th node in each direction from the first, so that arrows drawn
-// node_pixels apart per node stand at least min_pixels apart.
+// Every stride-th node in each direction, so that arrows drawn node_pixels
+// apart per node stand at least min_pixels apart.  The `inset` nodes next to
+// each side are left out, so that an arrow centred on a node stays on the
+// plate, and the rows and columns of arrows are centred between the sides
+// (the middle node when the plate is too small for more).
 int Arrow_Stride(double node_pixels, double min_pixels);
 std::vector<Flux_Arrow> Flux_Arrows(const Node_Plane& t, int nx, int ny, double dx, double k,
-                                    int stride);
+                                    int stride, int inset = 0);
 
 // The largest |q| of the arrows (0 for none).
 double Largest_Flux(const std::vector<Flux_Arrow>& arrows);

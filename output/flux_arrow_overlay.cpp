@@ -15,7 +15,20 @@ double Node_Pixels(const Plate_Geometry& g) {
     return static_cast<double>(g.Cells_Per_Interval) * g.Cell_Pixels;
 }
 
+// Nodes left free next to each side, so that half the longest arrow and its
+// halo fit between a node carrying one and the edge of the plate (node 1
+// sits half a cell in from the edge).
+int Arrow_Inset(const Plate_Geometry& g) {
+    const double room = 0.5 * Flux_Arrow_Overlay::Longest(g) + 2.0 - 0.5 * g.Cell_Pixels;
+    return std::max(0, static_cast<int>(std::ceil(room / Node_Pixels(g) - 1e-9)));
+}
+
 }  // namespace
+
+std::vector<Flux_Arrow> Flux_Arrow_Overlay::Arrows_Over(const Plate_Geometry& g) const {
+    return Flux_Arrows(field_, nx_, ny_, dx_, k_, Arrow_Stride(Node_Pixels(g), Min_Spacing),
+                       Arrow_Inset(g));
+}
 
 void Flux_Arrow_Overlay::Update(const Node_Plane& t, int nx, int ny, double dx, double k) {
     if (!enabled_) {
@@ -37,8 +50,7 @@ QString Flux_Arrow_Overlay::Legend(const Plate_Geometry& g) const {
     if (!enabled_ || nx_ < 1) {
         return QString();
     }
-    const int stride = Arrow_Stride(Node_Pixels(g), Min_Spacing);
-    const double largest = Largest_Flux(Flux_Arrows(field_, nx_, ny_, dx_, k_, stride));
+    const double largest = Largest_Flux(Arrows_Over(g));
     return QString::fromStdString(Arrow_Legend(largest));
 }
 
@@ -65,8 +77,7 @@ void Flux_Arrow_Overlay::Paint(QPainter& p, const Plate_Geometry& g) const {
     if (!enabled_ || nx_ < 1) {
         return;
     }
-    const int stride = Arrow_Stride(Node_Pixels(g), Min_Spacing);
-    const std::vector<Flux_Arrow> arrows = Flux_Arrows(field_, nx_, ny_, dx_, k_, stride);
+    const std::vector<Flux_Arrow> arrows = Arrows_Over(g);
     const double largest = Largest_Flux(arrows);
     if (largest <= 0) {
         return;

@@ -1,10 +1,14 @@
 #pragma once
 // Heat-flux arrows over the shaded picture: q = -k grad T at a sub-grid of
-// nodes at least 24 pixels apart, each arrow as long as its |q| against the
+// nodes at least 24 pixels apart and far enough from the sides that no arrow
+// crosses the edge of the plate, each arrow as long as its |q| against the
 // largest |q| shown, so they run from hot to cold across the isotherms.
 #include <QPointF>
 #include <QString>
 
+#include <vector>
+
+#include "analysis/heat_flux.h"
 #include "output/plate_geometry.h"
 #include "solvers/node_arrays.h"
 
@@ -38,6 +42,9 @@ class Flux_Arrow_Overlay {
     static void Draw_Arrow(QPainter& p, QPointF from, QPointF to);
 
   private:
+    // The arrows drawn over g: a sub-grid of nodes clear of the sides.
+    std::vector<Flux_Arrow> Arrows_Over(const Plate_Geometry& g) const;
+
     bool enabled_ = false;
     Node_Plane field_;
     int nx_ = 0, ny_ = 0;

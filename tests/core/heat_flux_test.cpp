@@ -57,3 +57,25 @@ TEST(Heat_Flux, Linear_Plate_Carries_k_DeltaT_Over_L) {
     EXPECT_EQ(Arrow_Stride(10, 24), 3);
     EXPECT_EQ(Arrow_Stride(24, 24), 1);
 }
+
+// Arrows kept clear of the sides: the nodes left free at each end, the rest
+// stepped by the stride and centred (11 nodes, stride 3, one free: 3, 6, 9
+// rather than 2, 5, 8, 11); a plate too small for its inset keeps the middle
+// node.
+TEST(Heat_Flux, Arrows_Stay_Clear_Of_The_Sides_And_Centred) {
+    struct Case {
+        int n, stride, inset;
+        std::vector<int> nodes;
+    } cases[] = {
+        {11, 3, 1, {3, 6, 9}}, {10, 3, 1, {2, 5, 8}}, {9, 2, 2, {3, 5, 7}},
+        {3, 1, 2, {2}},        {5, 2, 0, {1, 3, 5}},
+    };
+    for (const Case& c : cases) {
+        const Node_Plane t = Field(c.n, 1, [](int i, int) { return 1.0 * i; });
+        std::vector<int> nodes;
+        for (const Flux_Arrow& a : Flux_Arrows(t, c.n, 1, 0.1, 1.0, c.stride, c.inset)) {
+            nodes.push_back(a.I);
+        }
+        EXPECT_EQ(nodes, c.nodes) << c.n << " nodes, stride " << c.stride << ", inset " << c.inset;
+    }
+}
