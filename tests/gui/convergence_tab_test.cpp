@@ -9,7 +9,9 @@
 #include <QTableWidget>
 #include <QtTest>
 
+#include "analysis/direct_solve_cache.h"
 #include "gui_test_support.h"
+#include "output/accuracy_tab.h"
 #include "output/convergence_tab.h"
 
 using namespace calorix;
@@ -39,6 +41,14 @@ class Convergence_Tab_Test : public QObject {
                 methods = tab->Method_Text()->text();
                 time_rows = tab->Time_Table()->rowCount();
                 time = tab->Time_Text()->text();
+                // One direct solve of the run serves both pages and the
+                // refinement's coarse grid.
+                w->Output_Tab()->setCurrentWidget(w->Accuracy_Page());
+                if (kind == Kind_Steady_2D) {
+                    QCOMPARE(w->Accuracy_Page()->Exact(), tab->Results().direct.get());
+                    QCOMPARE(w->Direct_Cache()->Solves(), 1);
+                    QCOMPARE(tab->Results().refinement.seconds[0], 0.0);
+                }
                 gui_test::Save_Screenshot(w, QStringLiteral("convergence_%1.png").arg(kind));
             });
             QCOMPARE(studies, 1);
