@@ -56,6 +56,8 @@ class Convergence_Tab : public QWidget {
     QLabel* Refinement_Text() const { return refinement_text_; }
     QLabel* Time_Text() const { return time_text_; }
     QLineEdit* Omega_Box() const { return omega_; }
+    QPushButton* Cancel_Button() const { return cancel_button_; }
+    QPushButton* Recompute_Button() const { return recompute_; }
 
   signals:
     // The iteration methods' part is shown; the refinement's; every part.
