@@ -279,7 +279,7 @@ void Convergence_Tab::Iterations_Done(const Convergence_Results& r, int generati
         });
         emit Iterations_Ready();
     }
-    Part_Shown();
+    Part_Shown(method_text_);
 }
 
 void Convergence_Tab::Refinement_Done(const Refinement_Study& r, int generation) {
@@ -291,7 +291,7 @@ void Convergence_Tab::Refinement_Done(const Refinement_Study& r, int generation)
         Show_Refinement();
         emit Refinement_Ready();
     }
-    Part_Shown();
+    Part_Shown(refinement_text_);
 }
 
 void Convergence_Tab::Time_Done(const Time_Step_Study& r, int generation) {
@@ -303,10 +303,14 @@ void Convergence_Tab::Time_Done(const Time_Step_Study& r, int generation) {
     if (!cancel_) {
         Show_Time();
     }
-    Part_Shown();
+    Part_Shown(time_text_);
 }
 
-void Convergence_Tab::Part_Shown() {
+void Convergence_Tab::Part_Shown(QLabel* text) {
+    // A part that finished before Cancel stays shown.
+    if (cancel_) {
+        text->setText(QStringLiteral("Cancelled. Press Recompute to start again."));
+    }
     if (--parts_left_ > 0) {
         return;
     }
@@ -314,9 +318,6 @@ void Convergence_Tab::Part_Shown() {
     cancel_button_->setEnabled(false);
     recompute_->setEnabled(true);
     if (cancel_) {
-        for (QLabel* l : {method_text_, refinement_text_, time_text_}) {
-            l->setText(QStringLiteral("Cancelled. Press Recompute to start again."));
-        }
         return;
     }
     progress_->setValue(Convergence_Stages);

@@ -73,7 +73,8 @@ class Convergence_Tab : public QWidget {
     void Time_Done(const Time_Step_Study& r, int generation);
     // Joins the part's thread; false for an answer of a study since stopped.
     bool Take_Part(std::thread& worker, int generation);
-    void Part_Shown();
+    // A part is in: `text` is its sentence, which says so when it was cancelled.
+    void Part_Shown(QLabel* text);
     void Show_Methods();
     void Show_Chart();
     void Show_Refinement();
