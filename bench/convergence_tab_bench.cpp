@@ -4,6 +4,8 @@
 // (up to 397 x 397 nodes, target 3 s for the whole), and the longest the
 // interface thread went without turning its event loop meanwhile (a timer
 // at 10 ms notes the largest interval between its ticks; target 100 ms).
+// Each figure is the worst of the runs; the first run pays for the first
+// chart the process draws.
 #include <benchmark/benchmark.h>
 
 #include <QApplication>
@@ -66,11 +68,11 @@ void BM_Convergence_Tab_100(benchmark::State& state) {
             last_tick = now;
         });
         QObject::connect(tab, &Convergence_Tab::Iterations_Ready,
-                         [&] { iterations = Wall_Seconds() - start; });
+                         [&] { iterations = std::max(iterations, Wall_Seconds() - start); });
         QObject::connect(tab, &Convergence_Tab::Refinement_Ready,
-                         [&] { refinement = Wall_Seconds() - start; });
+                         [&] { refinement = std::max(refinement, Wall_Seconds() - start); });
         QObject::connect(tab, &Convergence_Tab::Study_Ready, [&] {
-            whole = Wall_Seconds() - start;
+            whole = std::max(whole, Wall_Seconds() - start);
             loop.quit();
         });
         start = last_tick = Wall_Seconds();
