@@ -1,6 +1,5 @@
 #include "analysis/convergence_refinement.h"
 
-#include <chrono>
 #include <cmath>
 
 #include "analysis/analytic_profile.h"
@@ -23,7 +22,8 @@ double Observed_Order(double coarse_minus_mid, double mid_minus_fine) {
 }
 
 Refinement_Study Study_Refinement(const Problem_Definition& p, int kind, int nx, int ny, int i,
-                                  int j, const std::atomic<bool>* cancel) {
+                                  int j, const std::atomic<bool>* cancel,
+                                  const std::vector<double>* coarse, std::atomic<int>* stage) {
     Refinement_Study r;
     r.i = i;
     r.j = kind == Kind_Steady_1D ? 1 : j;
@@ -40,15 +40,20 @@ Refinement_Study Study_Refinement(const Problem_Definition& p, int kind, int nx,
                         " nodes is too large to solve here.";
             break;
         }
-        const auto start = std::chrono::steady_clock::now();
-        Exact_Solution x = Solve_Node_Equations(r.grids[static_cast<std::size_t>(k)], cancel);
-        r.seconds[static_cast<std::size_t>(k)] =
-            std::chrono::duration<double>(std::chrono::steady_clock::now() - start).count();
-        if (!x.solved) {
-            r.message = x.status == Direct_Status::Cancelled ? "Cancelled." : x.message;
-            return r;
+        if (k == 0 && coarse != nullptr) {
+            fields[0] = *coarse;
+        } else {
+            Exact_Solution x = Solve_Node_Equations(r.grids[static_cast<std::size_t>(k)], cancel);
+            r.seconds[static_cast<std::size_t>(k)] = x.seconds;
+            if (!x.solved) {
+                r.message = x.status == Direct_Status::Cancelled ? "Cancelled." : x.message;
+                return r;
+            }
+            fields[static_cast<std::size_t>(k)] = std::move(x.values);
+            if (stage != nullptr && k > 0) {
+                stage->fetch_add(1);
+            }
         }
-        fields[static_cast<std::size_t>(k)] = std::move(x.values);
         const Fd_Grid& g = r.grids[static_cast<std::size_t>(k)];
         r.value[static_cast<std::size_t>(k)] =
             fields[static_cast<std::size_t>(k)][g.At(f * (r.i - 1) + 1, f * (r.j - 1) + 1)];

@@ -35,8 +35,12 @@ struct Refinement_Study {
 // hundreds of megabytes).
 inline constexpr std::size_t Refinement_Node_Limit = 170000;
 
+// `coarse`, when given, is the typed grid's direct solution, already made;
+// `stage`, when given, counts each finer grid solved.
 Refinement_Study Study_Refinement(const Problem_Definition& p, int kind, int nx, int ny, int i,
-                                  int j, const std::atomic<bool>* cancel = nullptr);
+                                  int j, const std::atomic<bool>* cancel = nullptr,
+                                  const std::vector<double>* coarse = nullptr,
+                                  std::atomic<int>* stage = nullptr);
 
 // log2 of the ratio of two successive differences (0 when it cannot be
 // measured: a difference of 0 or of mixed sign).

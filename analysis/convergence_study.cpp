@@ -1,7 +1,6 @@
 #include "analysis/convergence_study.h"
 
 #include <algorithm>
-#include <chrono>
 #include <cmath>
 
 #include "analysis/exact_solution.h"
@@ -16,42 +15,12 @@ void Advance(std::atomic<int>* stage) {
     }
 }
 
-void Study_Iterations(const Fd_Grid& g, double guess, double omega, Convergence_Results& r,
-                      std::atomic<int>* stage, const std::atomic<bool>* cancel) {
-    const auto start = std::chrono::steady_clock::now();
-    const Exact_Solution x = Solve_Node_Equations(g, cancel);
-    r.direct_seconds =
-        std::chrono::duration<double>(std::chrono::steady_clock::now() - start).count();
-    Advance(stage);
-    if (!x.solved) {
-        r.message = x.message;
-        return;
-    }
-    const Node_System sys(g);
+// The solver's stop rule, and as many sweeps as the work budget allows.
+Iteration_Limits Study_Limits(const Fd_Grid& g) {
     Iteration_Limits limits;
-    r.sweep_limit = static_cast<int>(
+    limits.max_sweeps = static_cast<int>(
         std::clamp(Iteration_Work_Budget / static_cast<double>(g.Node_Count()), 50.0, 32767.0));
-    limits.max_sweeps = r.sweep_limit;
-    r.traces.push_back(
-        Run_Iteration(sys, x.values, guess, Iteration_Method::Jacobi, 1, limits, cancel));
-    Advance(stage);
-    r.traces.push_back(
-        Run_Iteration(sys, x.values, guess, Iteration_Method::Gauss_Seidel, 1, limits, cancel));
-    Advance(stage);
-    // Gauss-Seidel's decay gives rho_J^2; Jacobi's, when Gauss-Seidel
-    // settled too soon to show it, rho_J.
-    double rho_gs = Decay_Rate(r.traces[1].change);
-    if (!(rho_gs > 0)) {
-        const double rj = Decay_Rate(r.traces[0].change);
-        rho_gs = rj * rj;
-    }
-    r.rho_jacobi = std::sqrt(rho_gs);
-    r.omega_estimated = Optimal_Omega(rho_gs);
-    r.traces.push_back(
-        Run_Iteration(sys, x.values, guess, Iteration_Method::SOR, omega, limits, cancel));
-    r.traces.push_back(Run_Iteration(sys, x.values, guess, Iteration_Method::SOR, r.omega_estimated,
-                                     limits, cancel));
-    Advance(stage);
+    return limits;
 }
 
 }  // namespace
@@ -72,31 +41,82 @@ void Centre_Node(const Fd_Grid& g, int& i, int& j) {
     j = (g.ny + 1) / 2;
 }
 
-Convergence_Results Study_Convergence(const Problem_Definition& p, const Result_Stores& stores,
-                                      const Convergence_Request& request, std::atomic<int>* stage,
-                                      const std::atomic<bool>* cancel) {
-    Convergence_Results r;
+Iteration_Trace Study_Jacobi(const Problem_Definition& p, Direct_Solve_Cache& cache,
+                             std::atomic<int>* stage, const std::atomic<bool>* cancel) {
+    Iteration_Trace t;
+    t.method = Iteration_Method::Jacobi;
+    const std::shared_ptr<const Exact_Solution> x = cache.Get(cancel);
+    if (x != nullptr && x->solved) {
+        t = Run_Iteration(Node_System(cache.Grid()), x->values, p.Guess_Temp,
+                          Iteration_Method::Jacobi, 1, Study_Limits(cache.Grid()), cancel);
+    }
+    Advance(stage);
+    return t;
+}
+
+void Study_Iteration_Methods(const Problem_Definition& p, Direct_Solve_Cache& cache, double omega,
+                             Convergence_Results& r, std::atomic<int>* stage,
+                             const std::atomic<bool>* cancel,
+                             std::shared_future<Iteration_Trace> jacobi) {
+    if (!jacobi.valid()) {
+        jacobi = std::async(std::launch::deferred, [&] {
+                     return Study_Jacobi(p, cache, stage, cancel);
+                 }).share();
+    }
+    const Fd_Grid& g = cache.Grid();
+    r.direct = cache.Get(cancel);
+    Advance(stage);
+    if (r.direct == nullptr || !r.direct->solved) {
+        r.message = r.direct == nullptr ? "Cancelled." : r.direct->message;
+        return;
+    }
+    const std::vector<double>& exact = r.direct->values;
+    const Node_System sys(g);
+    const Iteration_Limits limits = Study_Limits(g);
+    r.sweep_limit = limits.max_sweeps;
+    const double guess = p.Guess_Temp;
+    const Iteration_Trace gs =
+        Run_Iteration(sys, exact, guess, Iteration_Method::Gauss_Seidel, 1, limits, cancel);
+    Advance(stage);
+    // Gauss-Seidel's decay gives rho_J^2; Jacobi's, when Gauss-Seidel
+    // settled too soon to show it, rho_J.
+    double rho_gs = Decay_Rate(gs.change);
+    if (!(rho_gs > 0)) {
+        const double rj = Decay_Rate(jacobi.get().change);
+        rho_gs = rj * rj;
+    }
+    r.rho_jacobi = std::sqrt(rho_gs);
+    r.omega_estimated = Optimal_Omega(rho_gs);
+    Iteration_Trace typed =
+        Run_Iteration(sys, exact, guess, Iteration_Method::SOR, omega, limits, cancel);
+    Iteration_Trace best =
+        Run_Iteration(sys, exact, guess, Iteration_Method::SOR, r.omega_estimated, limits, cancel);
+    Advance(stage);
+    r.traces = {jacobi.get(), gs, std::move(typed), std::move(best)};
+}
+
+Refinement_Study Study_Grid_Refinement(const Problem_Definition& p, Direct_Solve_Cache& cache,
+                                       const Convergence_Request& request, std::atomic<int>* stage,
+                                       const std::atomic<bool>* cancel) {
+    const Fd_Grid& g = cache.Grid();
+    const std::shared_ptr<const Exact_Solution> x = cache.Get(cancel);
+    if (x == nullptr || !x->solved) {
+        Refinement_Study r;
+        r.message = x == nullptr ? "Cancelled." : x->message;
+        return r;
+    }
+    return Study_Refinement(p, request.kind, g.nx, g.ny, request.i, request.j, cancel, &x->values,
+                            stage);
+}
+
+Time_Step_Study Study_Time_Step(const Problem_Definition& p, const Result_Stores& stores,
+                                const Convergence_Request& request,
+                                const std::atomic<bool>* cancel) {
     const Fd_Grid g = Run_Grid(p, stores, request.kind);
-    r.steady = !g.Transient();
-    if (!r.steady) {
-        const int steps = request.kind == Kind_Transient_1D
-                              ? Last_Level(stores, request.kind) - First_Level(request.kind)
-                              : Last_Level(stores, request.kind);
-        r.time = Study_Time_Steps(g, p.Initial_Temp, steps, request.i, request.j, cancel);
-        if (stage != nullptr) {
-            stage->store(Convergence_Stages);
-        }
-        return r;
-    }
-    Study_Iterations(g, p.Guess_Temp, request.omega, r, stage, cancel);
-    if (cancel != nullptr && cancel->load()) {
-        return r;
-    }
-    r.refinement = Study_Refinement(p, request.kind, g.nx, g.ny, request.i, request.j, cancel);
-    if (stage != nullptr) {
-        stage->store(Convergence_Stages);
-    }
-    return r;
+    const int steps = request.kind == Kind_Transient_1D
+                          ? Last_Level(stores, request.kind) - First_Level(request.kind)
+                          : Last_Level(stores, request.kind);
+    return Study_Time_Steps(g, p.Initial_Temp, steps, request.i, request.j, cancel);
 }
 
 }  // namespace calorix

@@ -7,6 +7,7 @@
 #include <Eigen/SparseCore>
 #include <algorithm>
 #include <array>
+#include <chrono>
 #include <cmath>
 #include <limits>
 #include <utility>
@@ -93,20 +94,17 @@ Permutation Fill_Reducing_Order(const Fd_Grid& g, const Numbering& num) {
 }
 
 // The upper triangle of P A P^T, built column by column in the new order
-// with its rows sorted, and the right-hand side P b.
-void Assemble(const Fd_Grid& g, const Numbering& num, const Permutation& inverse, Sparse& a,
-              Eigen::VectorXd& rhs) {
+// with its rows sorted.
+void Assemble(const Fd_Grid& g, const Numbering& num, const Permutation& inverse, Sparse& a) {
     const int n = static_cast<int>(num.node.size());
     const Permutation p = inverse.inverse();
     a.resize(n, n);
     a.reserve(3 * static_cast<Eigen::Index>(n));
-    rhs.resize(n);
     std::array<std::pair<int, double>, 5> links;
+    double b = 0;
     for (int c = 0; c < n; ++c) {
         a.startVec(c);
-        double b = 0;
         const int m = Column_Links(g, num, inverse.indices()(c), links, b);
-        rhs(c) = b;
         // At most five entries: sorted by insertion as they are kept.
         std::array<std::pair<int, double>, 5> kept;
         std::size_t count = 0;
@@ -129,12 +127,55 @@ void Assemble(const Fd_Grid& g, const Numbering& num, const Permutation& inverse
     a.finalize();
 }
 
+// What each unknown's equation still asks of the field `t` (store layout),
+// in the factor's order: b + sum of w T(neighbour) - d T.  With the held
+// nodes at their temperatures and the unknowns at 0 it is the right-hand
+// side of the system.  Worked from the node coefficients, it needs no
+// matrix kept beside the factor.
+void Residual(const Fd_Grid& g, const Numbering& num, const Permutation& inverse,
+              const std::vector<double>& t, Eigen::VectorXd& r) {
+    const int n = static_cast<int>(num.node.size());
+    r.resize(n);
+    const std::size_t ny = static_cast<std::size_t>(g.ny);
+    for (int c = 0; c < n; ++c) {
+        const std::size_t p =
+            static_cast<std::size_t>(num.node[static_cast<std::size_t>(inverse.indices()(c))]);
+        const int i = static_cast<int>(p / ny) + 1;
+        const int j = static_cast<int>(p % ny) + 1;
+        const Node_Stencil s = Stencil_At(g, i, j);
+        double sum = s.b;
+        // The neighbours in the order the matrix's column lists them.
+        auto add = [&](bool exists, int di, int dj, double w) {
+            if (exists && w != 0) {
+                sum += w * t[g.At(i + di, j + dj)];
+            }
+        };
+        add(i > 1, -1, 0, s.w[Dir_West]);
+        add(j > 1, 0, -1, s.w[Dir_North]);
+        add(j < g.ny, 0, 1, s.w[Dir_South]);
+        add(i < g.nx, 1, 0, s.w[Dir_East]);
+        r(c) = sum - s.d * t[p];
+    }
+}
+
+// Puts the unknowns of `t` (the factor's order) into the field `values`.
+void Scatter(const Numbering& num, const Permutation& inverse, const Eigen::VectorXd& t,
+             std::vector<double>& values) {
+    for (Eigen::Index c = 0; c < t.size(); ++c) {
+        values[static_cast<std::size_t>(num.node[static_cast<std::size_t>(inverse.indices()(c))])] =
+            t(c);
+    }
+}
+
 // One step of iterative refinement with the factor already made: the
-// correction the residual of `t` asks for is added to `t`; returns its size.
-double Refine(const Sparse& a, const Factor& f, const Eigen::VectorXd& rhs, Eigen::VectorXd& t) {
-    const Eigen::VectorXd r = rhs - a.selfadjointView<Eigen::Upper>() * t;
+// correction the residual of `t` asks for is added to `t` (and to the
+// field `values`, which holds `t` on entry); returns its size.
+double Refine(const Fd_Grid& g, const Numbering& num, const Permutation& inverse, const Factor& f,
+              Eigen::VectorXd& t, Eigen::VectorXd& r, std::vector<double>& values) {
+    Residual(g, num, inverse, values, r);
     const Eigen::VectorXd delta = f.solve(r);
     t += delta;
+    Scatter(num, inverse, t, values);
     return delta.allFinite() ? delta.lpNorm<Eigen::Infinity>()
                              : std::numeric_limits<double>::infinity();
 }
@@ -184,9 +225,7 @@ double Place_Held_Values(const Fd_Grid& g, std::vector<double>& values) {
     return largest;
 }
 
-}  // namespace
-
-Exact_Solution Solve_Node_Equations(const Fd_Grid& g, const std::atomic<bool>* cancel) {
+Exact_Solution Solve_Untimed(const Fd_Grid& g, const std::atomic<bool>* cancel) {
     Exact_Solution x;
     const std::size_t count = g.Node_Count();
     Numbering num;
@@ -208,26 +247,34 @@ Exact_Solution Solve_Node_Equations(const Fd_Grid& g, const std::atomic<bool>* c
         return x;
     }
     Sparse a;
-    Eigen::VectorXd rhs;
-    Assemble(g, num, inverse, a, rhs);
+    Assemble(g, num, inverse, a);
     // What the factorisation needs no more is given back before it runs.
     std::vector<int>().swap(num.unknown);
     // The ordering's work space went back to the allocator in pieces that
-    // it keeps for itself unless asked; the factor that follows is the
-    // largest allocation of the solve, and the system should have that room.
-    malloc_trim(0);
+    // it keeps for itself unless asked.  The factor's arrays, the largest
+    // allocation of the solve, are placed first (the analysis reserves
+    // them), so that they reuse what is already in memory; then the rest is
+    // handed back before the factorisation fills them.
     Factor f;
     f.analyzePattern(a);
+    malloc_trim(0);
     f.factorize(a);
-    Eigen::VectorXd t;
+    // The factor is all the solve needs of the matrix from here on.
+    Sparse().swap(a);
+    x.values.assign(count, 0.0);
+    double largest = std::max(1.0, Place_Held_Values(g, x.values));
+    Eigen::VectorXd t, r;
     if (f.info() == Eigen::Success && !Stopped(cancel)) {
-        t = f.solve(rhs);
+        Residual(g, num, inverse, x.values, r);
+        t = f.solve(r);
     }
     if (Stopped(cancel)) {
+        x = Exact_Solution();
         x.status = Direct_Status::Cancelled;
         return x;
     }
     if (f.info() != Eigen::Success || !t.allFinite()) {
+        x = Exact_Solution();
         x.message = "The node equations could not be solved directly (the matrix is singular).";
         return x;
     }
@@ -236,28 +283,33 @@ Exact_Solution Solve_Node_Equations(const Fd_Grid& g, const std::atomic<bool>* c
     // tree and column counts the factorisation keeps.
     x.factor_bytes = static_cast<std::size_t>(l.nonZeros()) * (sizeof(double) + sizeof(int)) +
                      static_cast<std::size_t>(n) * (sizeof(double) + 3 * sizeof(int));
-    x.values.assign(count, 0.0);
-    double largest = std::max(1.0, Place_Held_Values(g, x.values));
+    Scatter(num, inverse, t, x.values);
     largest = std::max(largest, t.lpNorm<Eigen::Infinity>());
     const double tolerance = Refine_Tolerance * largest;
     x.status = Direct_Status::Solved;
-    x.correction = Refine(a, f, rhs, t);
+    x.correction = Refine(g, num, inverse, f, t, r, x.values);
     if (!(x.correction <= tolerance)) {
         // A large correction: the factor's answer was poor.  Once refined,
         // the next correction says whether the refined answer can be trusted.
         x.status = Direct_Status::Refined;
-        x.correction = Refine(a, f, rhs, t);
+        x.correction = Refine(g, num, inverse, f, t, r, x.values);
         if (!(x.correction <= tolerance)) {
             x.status = Direct_Status::Ill_Conditioned;
             x.message = Ill_Conditioned_Message(x.correction);
+            std::vector<double>().swap(x.values);
             return x;
         }
     }
-    for (int c = 0; c < n; ++c) {
-        x.values[static_cast<std::size_t>(
-            num.node[static_cast<std::size_t>(inverse.indices()(c))])] = t(c);
-    }
     x.solved = true;
+    return x;
+}
+
+}  // namespace
+
+Exact_Solution Solve_Node_Equations(const Fd_Grid& g, const std::atomic<bool>* cancel) {
+    const auto start = std::chrono::steady_clock::now();
+    Exact_Solution x = Solve_Untimed(g, cancel);
+    x.seconds = std::chrono::duration<double>(std::chrono::steady_clock::now() - start).count();
     return x;
 }
 
@@ -283,10 +335,9 @@ std::string Iteration_Error_Sentence(const Fd_Grid& g, int sweeps, const Field_D
            Equation_Number(d.largest) + " C (" + at + ").";
 }
 
-std::string Direct_Result_Sentence(double largest) {
+std::string Direct_Result_Sentence() {
     return "Gauss-Seidel did not settle within 32767 sweeps; the values shown are the direct "
-           "solution of the node equations (they differ from a second direct solve by at most " +
-           Equation_Number(largest) + " C).";
+           "solution of the node equations, so there is no iteration error to judge.";
 }
 
 }  // namespace calorix

@@ -29,6 +29,8 @@ struct Exact_Solution {
     std::vector<double> values;    // laid out like the stores
     double correction = 0;         // largest change the residual still asked for, C
     std::size_t factor_bytes = 0;  // the Cholesky factor's values and row indices
+    double seconds = 0;            // time the solve took
+    bool from_run = false;         // the run's own stored answer: nothing was solved
 };
 
 // Steady kinds only.  The wall's exact solution is not rounded to 0 below
@@ -46,8 +48,8 @@ Field_Difference Largest_Difference(const Fd_Grid& g, const double* a, const dou
 // "the Gauss-Seidel result after N sweeps differs from the exact solution of
 // its equations by at most E C (at node i, j)".
 // The sentence for a run whose values are themselves the direct solution
-// (Gauss-Seidel gave up): largest difference from a second direct solve.
-std::string Direct_Result_Sentence(double largest);
+// (Gauss-Seidel gave up).
+std::string Direct_Result_Sentence();
 
 std::string Iteration_Error_Sentence(const Fd_Grid& g, int sweeps, const Field_Difference& d);
 

@@ -33,6 +33,8 @@ Direct_Fallback Solve_Directly(const Problem_Definition& p, int kind, Result_Sto
     }
     if (kind == Kind_Steady_1D) {
         double* t = stores.Steady_1D.Temperature_1D.Data();
+        // The instruments read the answer unclamped, as they read the solver's.
+        stores.Steady_1D.Unclamped_1D = x.values;
         // The wall's solver reports results below 0.01 C as 0.
         std::transform(x.values.begin(), x.values.end(), t,
                        [](double v) { return v < 0.01 ? 0.0 : v; });

@@ -15,6 +15,7 @@
 #include <cmath>
 
 #include "analysis/balance_text.h"
+#include "analysis/direct_solve_cache.h"
 #include "analysis/exact_solution.h"
 #include "analysis/field_views.h"
 #include "analysis/heat_balance.h"
@@ -145,6 +146,7 @@ void Accuracy_Tab::Load(Output_Model& model, Result_Stores& stores, Problem_Defi
     form_->Shaded_Panel()->Set_Difference_Scale(false);
     const bool steady = kind_ == Kind_Steady_1D || kind_ == Kind_Steady_2D;
     exact_solved_ = false;
+    exact_.reset();
     exact_pending_ = steady;
     if (steady) {
         // The wall's exact solve is a few microseconds and its analytic
@@ -192,19 +194,19 @@ void Accuracy_Tab::Solve_Exact() {
     exact_pending_ = false;
     const Fd_Grid g = Run_Grid(*problem_, *stores_, kind_);
     Result_Stores& stores = *stores_;
-    const Exact_Solution x = Solve_Node_Equations(g);
+    exact_ = form_->Direct_Cache()->Get();
+    const Exact_Solution& x = *exact_;
     exact_solved_ = x.solved;
-    exact_ = x.values;
     std::string text;
     if (x.solved) {
         const int sweeps =
             kind_ == Kind_Steady_1D ? stores.Steady_1D.Sweeps : stores.Steady_2D.Sweeps;
         const Field_Difference d =
-            Largest_Difference(g, Instrument_Field(stores, kind_), exact_.data());
+            Largest_Difference(g, Instrument_Field(stores, kind_), x.values.data());
         // A run answered by the direct solve after Gauss-Seidel gave up has
         // no Gauss-Seidel result to judge: say what the values are.
         text = model_ != nullptr && !model_->Method_Note.empty()
-                   ? Direct_Result_Sentence(d.largest)
+                   ? Direct_Result_Sentence()
                    : Iteration_Error_Sentence(g, sweeps, d);
         const int zeros = Nodes_Stored_As_Zero(stores, kind_);
         if (zeros > 0) {
@@ -398,7 +400,8 @@ void Accuracy_Tab::Set_View(int view) {
         }
         return;
     }
-    Present_Field_View(*problem_, *stores_, kind_, view, exact_, view_1d_, view_2d_, view_model_);
+    Present_Field_View(*problem_, *stores_, kind_, view, exact_->values, view_1d_, view_2d_,
+                       view_model_);
     Show_Table(view_model_);
     if (kind_ == Kind_Steady_2D) {
         if (panel->Kind() == Kind_Steady_2D) {

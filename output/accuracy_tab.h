@@ -6,6 +6,7 @@
 // or on the picture.
 // Everything it shows is computed by the core; this page only lays it out.
 #include <QWidget>
+#include <memory>
 #include <string>
 
 #include "common/output_model.h"
@@ -19,6 +20,7 @@ class QModelIndex;
 namespace calorix {
 
 class Output_Form;
+struct Exact_Solution;
 
 class Accuracy_Tab : public QWidget {
     Q_OBJECT
@@ -46,6 +48,8 @@ class Accuracy_Tab : public QWidget {
     QLabel* Explain_Label() const { return explain_; }
     QComboBox* View_Switch() const { return view_switch_; }
     QComboBox* Level_List() const { return level_list_; }
+    // The direct solution this page judges the run by (null until solved).
+    const Exact_Solution* Exact() const { return exact_.get(); }
 
   private:
     QWidget* Build_Balance_Box(QWidget* page);
@@ -61,8 +65,9 @@ class Accuracy_Tab : public QWidget {
     void Follow_Time_List();
     int Level() const;
     std::string Level_Text(int level) const;
-    // Solves the steady node equations directly, once per run, and shows
-    // the iteration error (and the wall's analytic profile).
+    // Takes the direct solution of the steady node equations (solved once
+    // per run for every page) and shows the iteration error (and the
+    // wall's analytic profile).
     void Solve_Exact();
 
     Output_Form* form_;
@@ -71,8 +76,8 @@ class Accuracy_Tab : public QWidget {
     Problem_Definition* problem_ = nullptr;
     int kind_ = -1;
     int view_ = Gauss_Seidel_View;
-    int picture_level_ = 0;      // the time level the picture shows (2-D transient)
-    std::vector<double> exact_;  // laid out like the steady store
+    int picture_level_ = 0;  // the time level the picture shows (2-D transient)
+    std::shared_ptr<const Exact_Solution> exact_;
     bool exact_solved_ = false;
     bool exact_pending_ = false;  // a steady run whose exact solve waits for this page
     // What the table and picture show in the exact and difference views; the

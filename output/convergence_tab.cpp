@@ -20,6 +20,7 @@
 #include <QValueAxis>
 #include <algorithm>
 #include <cmath>
+#include <future>
 
 #include "analysis/node_equation.h"
 #include "common/number_text.h"
@@ -139,9 +140,12 @@ void Convergence_Tab::Build_Controls(QWidget* page) {
 void Convergence_Tab::Stop() {
     cancel_ = true;
     ++generation_;
-    if (worker_.joinable()) {
-        worker_.join();
+    for (std::thread* t : {&iteration_worker_, &refinement_worker_}) {
+        if (t->joinable()) {
+            t->join();
+        }
     }
+    parts_left_ = 0;
     poll_->stop();
     cancel_button_->setEnabled(false);
     recompute_->setEnabled(true);
@@ -192,6 +196,8 @@ void Convergence_Tab::Start() {
     Stop();
     pending_ = false;
     ready_ = false;
+    results_ = Convergence_Results();
+    results_.steady = kind_ == Kind_Steady_1D || kind_ == Kind_Steady_2D;
     cancel_ = false;
     stage_ = 0;
     Convergence_Request request;
@@ -204,42 +210,118 @@ void Convergence_Tab::Start() {
     recompute_->setEnabled(false);
     poll_->start();
     const Problem_Definition p = *problem_;
-    const Result_Stores* stores = stores_;
     const int generation = ++generation_;
-    worker_ = std::thread([this, p, stores, request, generation] {
-        Convergence_Results r = Study_Convergence(p, *stores, request, &stage_, &cancel_);
+    if (kind_ == Kind_Transient_1D || kind_ == Kind_Transient_2D) {
+        parts_left_ = 1;
+        const Result_Stores* stores = stores_;
+        iteration_worker_ = std::thread([this, p, stores, request, generation] {
+            Time_Step_Study r = Study_Time_Step(p, *stores, request, &cancel_);
+            stage_ = Convergence_Stages;
+            QMetaObject::invokeMethod(
+                this, [this, r = std::move(r), generation] { Time_Done(r, generation); },
+                Qt::QueuedConnection);
+        });
+        return;
+    }
+    // The two steady parts share the run's direct solution: whichever asks
+    // first solves it, the other waits for it.  The refinement's thread
+    // runs Jacobi first, so that the iteration methods are shown in about
+    // half their time on one thread.
+    parts_left_ = 2;
+    const std::shared_ptr<Direct_Solve_Cache> cache = form_->Direct_Cache();
+    auto jacobi = std::make_shared<std::packaged_task<Iteration_Trace()>>(
+        [this, p, cache] { return Study_Jacobi(p, *cache, &stage_, &cancel_); });
+    std::shared_future<Iteration_Trace> jacobi_trace = jacobi->get_future().share();
+    refinement_worker_ = std::thread([this, p, cache, request, generation, jacobi] {
+        (*jacobi)();
+        Refinement_Study r = Study_Grid_Refinement(p, *cache, request, &stage_, &cancel_);
         QMetaObject::invokeMethod(
-            this, [this, r = std::move(r), generation] { Finished(r, generation); },
+            this, [this, r = std::move(r), generation] { Refinement_Done(r, generation); },
+            Qt::QueuedConnection);
+    });
+    iteration_worker_ = std::thread([this, p, cache, request, generation, jacobi_trace] {
+        Convergence_Results r;
+        Study_Iteration_Methods(p, *cache, request.omega, r, &stage_, &cancel_, jacobi_trace);
+        QMetaObject::invokeMethod(
+            this, [this, r = std::move(r), generation] { Iterations_Done(r, generation); },
             Qt::QueuedConnection);
     });
 }
 
-void Convergence_Tab::Finished(const Convergence_Results& r, int generation) {
+bool Convergence_Tab::Take_Part(std::thread& worker, int generation) {
     if (generation != generation_) {
+        return false;
+    }
+    if (worker.joinable()) {
+        worker.join();
+    }
+    return true;
+}
+
+void Convergence_Tab::Iterations_Done(const Convergence_Results& r, int generation) {
+    if (!Take_Part(iteration_worker_, generation)) {
         return;
     }
-    if (worker_.joinable()) {
-        worker_.join();
+    results_.message = r.message;
+    results_.direct = r.direct;
+    results_.traces = r.traces;
+    results_.rho_jacobi = r.rho_jacobi;
+    results_.omega_estimated = r.omega_estimated;
+    results_.sweep_limit = r.sweep_limit;
+    if (!cancel_) {
+        Show_Methods();
+        // The chart is built at the next turn of the event loop, its
+        // painting at the one after: no single turn holds the window long.
+        QTimer::singleShot(0, this, [this, generation] {
+            if (generation == generation_) {
+                Show_Chart();
+            }
+        });
+        emit Iterations_Ready();
+    }
+    Part_Shown(method_text_);
+}
+
+void Convergence_Tab::Refinement_Done(const Refinement_Study& r, int generation) {
+    if (!Take_Part(refinement_worker_, generation)) {
+        return;
+    }
+    results_.refinement = r;
+    if (!cancel_) {
+        Show_Refinement();
+        emit Refinement_Ready();
+    }
+    Part_Shown(refinement_text_);
+}
+
+void Convergence_Tab::Time_Done(const Time_Step_Study& r, int generation) {
+    if (!Take_Part(iteration_worker_, generation)) {
+        return;
+    }
+    results_.steady = false;
+    results_.time = r;
+    if (!cancel_) {
+        Show_Time();
+    }
+    Part_Shown(time_text_);
+}
+
+void Convergence_Tab::Part_Shown(QLabel* text) {
+    // A part that finished before Cancel stays shown.
+    if (cancel_) {
+        text->setText(QStringLiteral("Cancelled. Press Recompute to start again."));
+    }
+    if (--parts_left_ > 0) {
+        return;
     }
     poll_->stop();
     cancel_button_->setEnabled(false);
     recompute_->setEnabled(true);
-    results_ = r;
     if (cancel_) {
-        for (QLabel* l : {method_text_, refinement_text_, time_text_}) {
-            l->setText(QStringLiteral("Cancelled. Press Recompute to start again."));
-        }
         return;
     }
     progress_->setValue(Convergence_Stages);
     ready_ = true;
-    if (results_.steady) {
-        Show_Methods();
-        Show_Chart();
-        Show_Refinement();
-    } else {
-        Show_Time();
-    }
     emit Study_Ready();
 }
 

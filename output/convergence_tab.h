@@ -3,8 +3,10 @@
 // methods on the run's own node equations against their direct solution
 // (one log-scale chart, one table) and the grid refinement; for a transient
 // run the time step study.  The core computes everything off the interface
-// thread, once per run shown; this page starts it, shows its progress with
-// a Cancel button and lays out the results.
+// thread, once per run shown: the iteration methods and the refinement on
+// threads of their own, side by side, each part shown as soon as it is
+// done.  This page starts them, shows their progress with a Cancel button
+// and lays out the results.
 #include <QWidget>
 #include <atomic>
 #include <memory>
@@ -54,13 +56,25 @@ class Convergence_Tab : public QWidget {
     QLabel* Refinement_Text() const { return refinement_text_; }
     QLabel* Time_Text() const { return time_text_; }
     QLineEdit* Omega_Box() const { return omega_; }
+    QPushButton* Cancel_Button() const { return cancel_button_; }
+    QPushButton* Recompute_Button() const { return recompute_; }
 
   signals:
+    // The iteration methods' part is shown; the refinement's; every part.
+    void Iterations_Ready();
+    void Refinement_Ready();
     void Study_Ready();
 
   private:
     void Build_Controls(QWidget* page);
-    void Finished(const Convergence_Results& r, int generation);
+    // A part's thread posts its answer; older generations are dropped.
+    void Iterations_Done(const Convergence_Results& r, int generation);
+    void Refinement_Done(const Refinement_Study& r, int generation);
+    void Time_Done(const Time_Step_Study& r, int generation);
+    // Joins the part's thread; false for an answer of a study since stopped.
+    bool Take_Part(std::thread& worker, int generation);
+    // A part is in: `text` is its sentence, which says so when it was cancelled.
+    void Part_Shown(QLabel* text);
     void Show_Methods();
     void Show_Chart();
     void Show_Refinement();
@@ -74,7 +88,9 @@ class Convergence_Tab : public QWidget {
     bool ready_ = false;
     int generation_ = 0;  // of the study running; older answers are dropped
     Convergence_Results results_;
-    std::thread worker_;
+    int parts_left_ = 0;
+    std::thread iteration_worker_;  // the iteration methods, or the time step study
+    std::thread refinement_worker_;
     std::atomic<int> stage_{0};
     std::atomic<bool> cancel_{false};
 

@@ -11,6 +11,7 @@
 #include <algorithm>
 #include <cmath>
 
+#include "analysis/exact_solution.h"
 #include "analysis/node_equation.h"
 #include "common/number_text.h"
 #include "output/convergence_tab.h"
@@ -69,7 +70,7 @@ QLineSeries* Curve(const std::vector<double>& v, const QString& name, const QCol
         pen.setStyle(Qt::DashLine);
     }
     s->setPen(pen);
-    const std::size_t stride = std::max<std::size_t>(1, v.size() / 400);
+    const std::size_t stride = std::max<std::size_t>(1, v.size() / 200);
     QList<QPointF> points;
     for (std::size_t k = 0; k < v.size(); k += stride) {
         points.append(QPointF(static_cast<double>(k + 1), std::max(v[k], floor)));
@@ -145,9 +146,13 @@ void Convergence_Tab::Show_Methods() {
         ++row;
     }
     if (!r.traces.empty()) {
+        // A run answered directly already holds the solution: it took no
+        // time here.
         Set_Row(t, row,
                 {QStringLiteral("Direct solution"), QString(), QString(), QString(),
-                 N(std::round(r.direct_seconds * 1e4) / 10), QStringLiteral("0")});
+                 r.direct->from_run ? QStringLiteral("the run's own")
+                                    : N(std::round(r.direct->seconds * 1e4) / 10),
+                 QStringLiteral("0")});
     }
     Fit_Height(t);
     if (r.traces.size() < 2) {

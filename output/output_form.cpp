@@ -24,6 +24,7 @@
 #include <QVBoxLayout>
 #include <algorithm>
 
+#include "analysis/direct_solve_cache.h"
 #include "common/number_text.h"
 #include "output/results_table_view.h"
 #include "output/temperature_chart.h"
@@ -199,6 +200,9 @@ void Output_Form::Apply_Model() {
         output_tab_->setCurrentIndex(m.Selected_Tab);
     }
     Place_Table_Corner();
+    // The study of the run shown before ends before its answer is dropped.
+    convergence_tab_->Stop();
+    direct_cache_ = Run_Solve_Cache(*problem_, *stores_, m);
     accuracy_tab_->Load(m, *stores_, *problem_);
     convergence_tab_->Load(m, *stores_, *problem_);
 }

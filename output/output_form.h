@@ -6,6 +6,7 @@
 #include <QDialog>
 #include <array>
 #include <cstdint>
+#include <memory>
 
 #include "common/output_model.h"
 #include "common/problem_definition.h"
@@ -28,6 +29,7 @@ namespace calorix {
 class Shaded_Plot_Panel;
 class Accuracy_Tab;
 class Convergence_Tab;
+class Direct_Solve_Cache;
 
 class Temperature_Chart;
 class Text_Table_Model;
@@ -104,6 +106,9 @@ class Output_Form : public QDialog {
     Accuracy_Tab* Accuracy_Page() const { return accuracy_tab_; }
     // "Convergence": iteration methods, grid refinement, time step.
     Convergence_Tab* Convergence_Page() const { return convergence_tab_; }
+    // The direct solution of the run's node equations, shared by the pages
+    // that read it (none for a transient run).
+    const std::shared_ptr<Direct_Solve_Cache>& Direct_Cache() const { return direct_cache_; }
 
   signals:
     void Print_Requested();
@@ -168,6 +173,7 @@ class Output_Form : public QDialog {
     QPushButton* print_command_ = nullptr;
     Accuracy_Tab* accuracy_tab_ = nullptr;
     Convergence_Tab* convergence_tab_ = nullptr;
+    std::shared_ptr<Direct_Solve_Cache> direct_cache_;
     QPushButton* export_command_ = nullptr;
 };
 

@@ -2,6 +2,7 @@
 
 #include <gtest/gtest.h>
 
+#include "analysis/direct_solve_cache.h"
 #include "common/run_error.h"
 #include "file_support.h"
 #include "input/report_writer.h"
@@ -41,6 +42,11 @@ TEST_F(Direct_Fallback_Report, DirectSolutionReplacesAWallThatCannotSettle) {
     EXPECT_NEAR(t(202), 0.05, 1e-9);
     EXPECT_NEAR(t(1001), 40.0, 1e-9);
     EXPECT_EQ(out.Method_Note, Direct_Solution_Note);
+    // The results window takes the unclamped answer from the store instead
+    // of solving the equations again.
+    const std::shared_ptr<Direct_Solve_Cache> cache = Run_Solve_Cache(p, stores, out);
+    EXPECT_NEAR(cache->Get()->values[199], -0.05, 1e-9);  // node 200
+    EXPECT_EQ(cache->Solves(), 0);
 
     ASSERT_TRUE(Print_To_File(Path("wall.out"), f, p, out).Written);
     EXPECT_NE(file_test::Bytes(Path("wall.out"))

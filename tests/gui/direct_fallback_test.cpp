@@ -7,6 +7,7 @@
 #include <QtTest>
 #include <cmath>
 
+#include "analysis/direct_solve_cache.h"
 #include "analysis/node_equation.h"
 #include "common/message_dialogs.h"
 #include "common/run_error.h"
@@ -59,7 +60,7 @@ class Direct_Fallback_Test : public QObject {
             // window is waited for rather than expected at the first turn.
             QString caption;
             QString error_text;
-            int shown = 0;
+            int shown = 0, solves = -1;
             QTimer watch;
             QObject::connect(&watch, &QTimer::timeout, [&] {
                 if (auto* w = qobject_cast<Output_Form*>(QApplication::activeModalWidget())) {
@@ -67,6 +68,7 @@ class Direct_Fallback_Test : public QObject {
                     caption = w->windowTitle();
                     w->Output_Tab()->setCurrentWidget(w->Accuracy_Page());
                     error_text = w->Accuracy_Page()->Error_Label()->text();
+                    solves = w->Direct_Cache()->Solves();
                     w->Close_Command()->click();
                 }
             });
@@ -89,6 +91,7 @@ class Direct_Fallback_Test : public QObject {
                 QVERIFY2(error_text.startsWith(QStringLiteral("Gauss-Seidel did not settle")),
                          qPrintable(error_text));
                 QVERIFY(Largest_Interior_Residual(form) < 1e-9);
+                QCOMPARE(solves, 0);  // the stored answer is the direct solution
             } else {
                 QCOMPARE(shown, 0);
                 QVERIFY(Largest_Interior_Residual(form) > 1e-9);
