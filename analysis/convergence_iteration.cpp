@@ -41,21 +41,26 @@ class Sweeper {
 
     // Sides and corners in the solver's order.  `from` is the previous
     // sweep (Jacobi) or the field being swept.
+    // Each update returns the value it wrote, so the error after the sweep
+    // is gathered as the sweep goes: no side node changes again later in
+    // the same sweep.
     template <typename Update>
-    void Edges(const double* from, Update update) const {
+    void Edges(const double* from, Update update, double& error) const {
         for (const int p : s_.edge_order) {
-            update(static_cast<std::size_t>(p), Balance(from, static_cast<std::size_t>(p)));
+            const auto q = static_cast<std::size_t>(p);
+            error = std::max(error, std::fabs(update(q, Balance(from, q)) - exact_[q]));
         }
     }
 
     // Jacobi's interior, column by column: `next` from `t`.  Returns the
-    // largest change.
-    double Jacobi_Interior(const double* t, double* next) const {
+    // largest change; the largest error of `next` goes into `error`.
+    double Jacobi_Interior(const double* t, double* next, double& error) const {
         double change = 0;
         for_each_column([&](long first, long last, long side) {
             for (long p = first; p < last; ++p) {
                 const double v = Interior_Value(t, p, side, t[p - 1]);
                 change = std::max(change, std::fabs(v - t[p]));
+                error = std::max(error, std::fabs(v - exact_[p]));
                 next[p] = v;
             }
         });
@@ -65,7 +70,7 @@ class Sweeper {
     // Gauss-Seidel (w = 1) or SOR in place down each column, the node above
     // carried in a register: the chain from node to node is one addition
     // and one multiplication.
-    double Relaxed_Interior(double* t, double w) const {
+    double Relaxed_Interior(double* t, double w, double& error) const {
         double change = 0;
         const bool plain = w == 1.0;
         for_each_column([&](long first, long last, long side) {
@@ -74,6 +79,7 @@ class Sweeper {
                 const double v = Interior_Value(t, p, side, above);
                 const double nv = plain ? v : t[p] + w * (v - t[p]);
                 change = std::max(change, std::fabs(nv - t[p]));
+                error = std::max(error, std::fabs(nv - exact_[p]));
                 t[p] = nv;
                 above = nv;
             }
@@ -81,10 +87,13 @@ class Sweeper {
         return change;
     }
 
-    double Error(const double* t) const {
+    // The held nodes never change, so their part of the error is taken once.
+    double Held_Error(const double* t) const {
         double e = 0;
         for (std::size_t p = 0; p < exact_.size(); ++p) {
-            e = std::max(e, std::fabs(t[p] - exact_[p]));
+            if (s_.fixed[p] != 0) {
+                e = std::max(e, std::fabs(t[p] - exact_[p]));
+            }
         }
         return e;
     }
@@ -137,26 +146,31 @@ Iteration_Trace Run_Iteration(const Node_System& sys, const std::vector<double>&
         next = t;
     }
     Sweeper sweeper(sys, exact);
+    const double held_error = sweeper.Held_Error(t.data());
     const auto start = std::chrono::steady_clock::now();
     const double w = trace.omega;
     while (trace.sweeps < limits.max_sweeps) {
         if (cancel != nullptr && cancel->load(std::memory_order_relaxed)) {
             break;
         }
-        double change = 0;
+        double change = 0, error = held_error;
         if (method == Iteration_Method::Jacobi) {
-            sweeper.Edges(t.data(), [&](std::size_t p, double v) { next[p] = v; });
-            change = sweeper.Jacobi_Interior(t.data(), next.data());
+            sweeper.Edges(
+                t.data(), [&](std::size_t p, double v) { return next[p] = v; }, error);
+            change = sweeper.Jacobi_Interior(t.data(), next.data(), error);
             t.swap(next);
         } else {
-            sweeper.Edges(t.data(), [&](std::size_t p, double v) {
-                t[p] = w == 1.0 ? v : t[p] + w * (v - t[p]);
-            });
-            change = sweeper.Relaxed_Interior(t.data(), w);
+            sweeper.Edges(
+                t.data(),
+                [&](std::size_t p, double v) {
+                    return t[p] = w == 1.0 ? v : t[p] + w * (v - t[p]);
+                },
+                error);
+            change = sweeper.Relaxed_Interior(t.data(), w, error);
         }
         ++trace.sweeps;
         trace.change.push_back(change);
-        trace.error.push_back(sweeper.Error(t.data()));
+        trace.error.push_back(error);
         if (!(change > limits.change_tolerance)) {
             trace.settled = true;
             break;
