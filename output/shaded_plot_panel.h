@@ -234,6 +234,12 @@ class Shaded_Plot_Panel : public QWidget {
     void Update_Zoom();
     // The drawn cells on the picture surface.
     QRect Plate_Area() const;
+    // The zoomed plate on the panel with the room around it where the
+    // overlays put their labels: what a new level repaints.
+    QRect Plate_Repaint_Area() const;
+    // Plate_Area() enlarged by the zoom, made again only when the picture or
+    // the zoom has changed.
+    const QImage& Zoomed_Plate() const;
     const Node_Plane* Field_On_Display() const;
     bool Wait_Until(double due);
     bool Let_Events_Run(bool wait);
@@ -268,6 +274,13 @@ class Shaded_Plot_Panel : public QWidget {
     QImage picture_;
     QImage scale_;
     QRgb background_ = 0;
+    // Cache of Zoomed_Plate(): the picture (its cache key), area and zoom
+    // it was made from, and whether every pixel of it is opaque.
+    mutable QImage zoomed_;
+    mutable qint64 zoomed_key_ = 0;
+    mutable QRect zoomed_area_;
+    mutable int zoomed_zoom_ = 0;
+    mutable bool zoomed_opaque_ = false;
 
     std::function<double()> clock_;
     double worst_gap_ = 0;

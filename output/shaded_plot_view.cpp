@@ -7,6 +7,7 @@
 
 #include "common/file_dialogs.h"
 #include "common/message_dialogs.h"
+#include "output/pixel_zoom.h"
 #include "output/png_file.h"
 #include "output/shaded_plot_panel.h"
 
@@ -19,14 +20,37 @@ QRect Shaded_Plot_Panel::Plate_Area() const {
                  g.Cells_Y() * r);
 }
 
-QImage Shaded_Plot_Panel::Shown_Plate() const {
-    const QImage plate = picture_.copy(Plate_Area());
+QRect Shaded_Plot_Panel::Plate_Repaint_Area() const {
+    const Plate_Geometry g = Plate_On_Screen();
+    return QRect(static_cast<int>(g.Left), static_cast<int>(g.Top), g.Width(), g.Height())
+        .adjusted(-Plate_Margin, -Plate_Margin, Plate_Margin, Plate_Margin);
+}
+
+const QImage& Shaded_Plot_Panel::Zoomed_Plate() const {
+    const QRect area = Plate_Area().intersected(picture_.rect());
+    if (zoomed_key_ == picture_.cacheKey() && zoomed_area_ == area && zoomed_zoom_ == zoom_) {
+        return zoomed_;
+    }
     // Whole factors and no smoothing: every screen pixel is one pixel of
-    // the picture, so every cell keeps its colour.  (The screen is painted
-    // the same way, straight from the picture: see paintEvent.)
-    return zoom_ == 1
-               ? plate
-               : plate.scaled(plate.size() * zoom_, Qt::IgnoreAspectRatio, Qt::FastTransformation);
+    // the picture, so every cell keeps its colour.
+    if (zoomed_.size() != area.size() * zoom_) {
+        zoomed_ = QImage(area.size() * zoom_, QImage::Format_ARGB32_Premultiplied);
+    }
+    const auto* src =
+        reinterpret_cast<const std::uint32_t*>(picture_.constScanLine(area.y())) + area.x();
+    zoomed_opaque_ =
+        Zoom_Pixels(src, static_cast<int>(picture_.bytesPerLine() / 4), area.width(), area.height(),
+                    zoom_, reinterpret_cast<std::uint32_t*>(zoomed_.bits()),
+                    static_cast<int>(zoomed_.bytesPerLine() / 4));
+    zoomed_key_ = picture_.cacheKey();
+    zoomed_area_ = area;
+    zoomed_zoom_ = zoom_;
+    return zoomed_;
+}
+
+QImage Shaded_Plot_Panel::Shown_Plate() const {
+    // The screen is painted the same way: see paintEvent.
+    return zoom_ == 1 ? picture_.copy(Plate_Area()) : Zoomed_Plate();
 }
 
 void Shaded_Plot_Panel::Update_Zoom() {
@@ -70,7 +94,8 @@ void Shaded_Plot_Panel::Refresh_Overlays() {
         isotherms_.Update(*t, nodes_x_, nodes_y_, Min_Temperature, Max_Temperature);
     }
     Update_Arrows();
-    update();
+    // The overlays lie on the plate and just around it.
+    update(Plate_Repaint_Area());
 }
 
 void Shaded_Plot_Panel::resizeEvent(QResizeEvent* event) {
