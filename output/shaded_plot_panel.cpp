@@ -275,14 +275,7 @@ void Shaded_Plot_Panel::paintEvent(QPaintEvent*) {
     }
     const Plate_Geometry g = Plate_On_Screen();
     if (zoom_ > 1) {
-        // Enlarged once per picture and zoom; an opaque plate is copied onto
-        // the screen as it is, without blending.
-        const QImage& plate = Zoomed_Plate();
-        if (zoomed_opaque_) {
-            p.setCompositionMode(QPainter::CompositionMode_Source);
-        }
-        p.drawImage(static_cast<int>(g.Left), static_cast<int>(g.Top), plate);
-        p.setCompositionMode(QPainter::CompositionMode_SourceOver);
+        Paint_Zoomed_Plate(p, g);
     }
     const int bar_x = Scale_X();
     p.drawImage(bar_x, Scale_Top, scale_);

@@ -3,6 +3,7 @@
 #include <QCheckBox>
 #include <QLabel>
 #include <QMouseEvent>
+#include <QPainter>
 #include <QScrollArea>
 
 #include "common/file_dialogs.h"
@@ -12,6 +13,18 @@
 #include "output/shaded_plot_panel.h"
 
 namespace calorix {
+
+namespace {
+
+int Stride(const QImage& image) {
+    return static_cast<int>(image.bytesPerLine() / 4);
+}
+
+const std::uint32_t* Pixels_At(const QImage& image, QPoint at) {
+    return reinterpret_cast<const std::uint32_t*>(image.constScanLine(at.y())) + at.x();
+}
+
+}  // namespace
 
 QRect Shaded_Plot_Panel::Plate_Area() const {
     const Plate_Geometry g = Plate_On_Screen();
@@ -26,31 +39,56 @@ QRect Shaded_Plot_Panel::Plate_Repaint_Area() const {
         .adjusted(-Plate_Margin, -Plate_Margin, Plate_Margin, Plate_Margin);
 }
 
-const QImage& Shaded_Plot_Panel::Zoomed_Plate() const {
+const QImage& Shaded_Plot_Panel::Widened_Plate() const {
     const QRect area = Plate_Area().intersected(picture_.rect());
-    if (zoomed_key_ == picture_.cacheKey() && zoomed_area_ == area && zoomed_zoom_ == zoom_) {
-        return zoomed_;
+    if (widened_key_ == picture_.cacheKey() && widened_area_ == area && widened_zoom_ == zoom_) {
+        return widened_;
     }
-    // Whole factors and no smoothing: every screen pixel is one pixel of
-    // the picture, so every cell keeps its colour.
-    if (zoomed_.size() != area.size() * zoom_) {
-        zoomed_ = QImage(area.size() * zoom_, QImage::Format_ARGB32_Premultiplied);
+    const QSize size(area.width() * zoom_, area.height());
+    if (widened_.size() != size) {
+        widened_ = QImage(size, QImage::Format_ARGB32_Premultiplied);
     }
-    const auto* src =
-        reinterpret_cast<const std::uint32_t*>(picture_.constScanLine(area.y())) + area.x();
-    zoomed_opaque_ =
-        Zoom_Pixels(src, static_cast<int>(picture_.bytesPerLine() / 4), area.width(), area.height(),
-                    zoom_, reinterpret_cast<std::uint32_t*>(zoomed_.bits()),
-                    static_cast<int>(zoomed_.bytesPerLine() / 4));
-    zoomed_key_ = picture_.cacheKey();
-    zoomed_area_ = area;
-    zoomed_zoom_ = zoom_;
-    return zoomed_;
+    widened_opaque_ = Zoom_Pixels(
+        Pixels_At(picture_, area.topLeft()), Stride(picture_), area.width(), area.height(), zoom_,
+        1, reinterpret_cast<std::uint32_t*>(widened_.bits()), Stride(widened_));
+    widened_key_ = picture_.cacheKey();
+    widened_area_ = area;
+    widened_zoom_ = zoom_;
+    return widened_;
+}
+
+void Shaded_Plot_Panel::Paint_Zoomed_Plate(QPainter& p, const Plate_Geometry& g) const {
+    // Whole factors and no smoothing: every screen pixel is one pixel of the
+    // picture, so every cell keeps its colour.  Each widened row fills its
+    // `zoom` screen rows as a one-row texture: the screen is written once,
+    // straight from a row in the cache.  An opaque plate is copied without
+    // blending.
+    const QImage& wide = Widened_Plate();
+    if (widened_opaque_) {
+        p.setCompositionMode(QPainter::CompositionMode_Source);
+    }
+    const int left = static_cast<int>(g.Left);
+    for (int y = 0; y < wide.height(); ++y) {
+        const int top = static_cast<int>(g.Top) + y * zoom_;
+        const QImage row(wide.constScanLine(y), wide.width(), 1, wide.bytesPerLine(),
+                         wide.format());
+        p.setBrushOrigin(left, top);
+        p.fillRect(QRect(left, top, wide.width(), zoom_), QBrush(row));
+    }
+    p.setBrushOrigin(0, 0);
+    p.setCompositionMode(QPainter::CompositionMode_SourceOver);
 }
 
 QImage Shaded_Plot_Panel::Shown_Plate() const {
-    // The screen is painted the same way: see paintEvent.
-    return zoom_ == 1 ? picture_.copy(Plate_Area()) : Zoomed_Plate();
+    if (zoom_ == 1) {
+        return picture_.copy(Plate_Area());
+    }
+    // What Paint_Zoomed_Plate puts on the screen, as one image.
+    const QImage& wide = Widened_Plate();
+    QImage shown(wide.width(), wide.height() * zoom_, wide.format());
+    Zoom_Pixels(Pixels_At(wide, QPoint(0, 0)), Stride(wide), wide.width(), wide.height(), 1, zoom_,
+                reinterpret_cast<std::uint32_t*>(shown.bits()), Stride(shown));
+    return shown;
 }
 
 void Shaded_Plot_Panel::Update_Zoom() {
