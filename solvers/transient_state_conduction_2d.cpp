@@ -112,11 +112,12 @@ struct Columns {
     }
 };
 
-// The bottom and top rows (corners first, then left to right), then the left
-// and right columns.  A kind-1 left or right side is written last over its
-// whole column, so it owns its corners.  Explicit: every neighbour comes from
-// the old level.  Implicit: neighbours come from the plane being iterated,
-// updated in place, and only the node's own term from the old level.
+// The plain order is: the bottom and top rows (corners first, then left to
+// right), then the left and right columns; a kind-1 left or right side is
+// written over its whole column, so it owns its corners.  Explicit: every
+// neighbour comes from the old level.  Implicit: neighbours come from the
+// plane being iterated, updated in place, and only the node's own term from
+// the old level.
 template <bool Implicit, typename Old, typename Next>
 void Boundary_Nodes(const Plate& g, const Old& old_level, Next& next) {
     auto nb = [&](int i, int j) -> double {
@@ -128,11 +129,6 @@ void Boundary_Nodes(const Plate& g, const Old& old_level, Next& next) {
     };
     const int nx = g.nx;
     const int ny = g.ny;
-    // Each side is a chain (every node waits for its neighbour just renewed),
-    // but the bottom row never reads the top row nor the top row the bottom
-    // one, and likewise the left and right columns: two sides that both
-    // follow their equation are walked together, one node of each per
-    // turn, which gives every node the same values as walking them in turn.
     auto row_node = [&](const Side_Terms& h, int i, int j, int j_in) {
         next(i, j) =
             Side_Node<Implicit>(g, h, nb(i, j_in), nb(i + 1, j), nb(i - 1, j), old_level(i, j));
@@ -141,51 +137,61 @@ void Boundary_Nodes(const Plate& g, const Old& old_level, Next& next) {
         next(i, j) =
             Side_Node<Implicit>(g, v, nb(i_in, j), nb(i, j + 1), nb(i, j - 1), old_level(i, j));
     };
-    auto corners = [&](const Side_Terms& h, int j, int j_in) {
-        next(1, j) = Corner_Node<Implicit>(g, h, g.left, nb(2, j), nb(1, j_in), old_level(1, j));
-        next(nx, j) =
-            Corner_Node<Implicit>(g, h, g.right, nb(nx - 1, j), nb(nx, j_in), old_level(nx, j));
-    };
-    auto horizontal = [&](const Side_Terms& h, int j, int j_in) {
+    // A kind-1 row is its temperature throughout; otherwise its corners
+    // come first (against a kind-1 column, that column's temperature).
+    auto row_ends = [&](const Side_Terms& h, int j, int j_in) {
         if (h.kind == BC_Temperature) {
             for (int i = 1; i <= nx; ++i) {
                 next(i, j) = h.temperature;
             }
             return;
         }
-        corners(h, j, j_in);
-        for (int i = 2; i <= nx - 1; ++i) {
-            row_node(h, i, j, j_in);
+        next(1, j) = Corner_Node<Implicit>(g, h, g.left, nb(2, j), nb(1, j_in), old_level(1, j));
+        next(nx, j) =
+            Corner_Node<Implicit>(g, h, g.right, nb(nx - 1, j), nb(nx, j_in), old_level(nx, j));
+    };
+    auto whole_column = [&](const Side_Terms& v, int i) {
+        for (int j = 1; j <= ny; ++j) {
+            next(i, j) = v.temperature;
         }
     };
-    auto vertical = [&](const Side_Terms& v, int i, int i_in) {
-        for (int j = 1; j <= ny; ++j) {
-            if (v.kind == BC_Temperature) {
-                next(i, j) = v.temperature;
-            } else if (j > 1 && j < ny) {
-                column_node(v, i, j, i_in);
+    row_ends(g.bottom, ny, ny - 1);
+    row_ends(g.top, 1, 2);
+    if (g.left.kind == BC_Temperature) {
+        whole_column(g.left, 1);
+    }
+    if (g.right.kind == BC_Temperature) {
+        whole_column(g.right, nx);
+    }
+    // Each side that follows its equation is a chain between its corners
+    // (every node waits for its neighbour just renewed), but the nodes of
+    // one such side never read those of another: what they read of the
+    // sides is corners, and the bottom row reads the top one (or the left
+    // column the right one) only on a plate two nodes across, where the
+    // turn below renews the top (right) node after the bottom (left) one
+    // reads it, as the plain order does.  So the chains are walked together,
+    // one node of each per turn, and their waits overlap.
+    const bool bottom = g.bottom.kind != BC_Temperature;
+    const bool top = g.top.kind != BC_Temperature;
+    const bool left = g.left.kind != BC_Temperature;
+    const bool right = g.right.kind != BC_Temperature;
+    for (int k = 2; k <= std::max(nx, ny) - 1; ++k) {
+        if (k <= nx - 1) {
+            if (bottom) {
+                row_node(g.bottom, k, ny, ny - 1);
+            }
+            if (top) {
+                row_node(g.top, k, 1, 2);
             }
         }
-    };
-    if (g.bottom.kind != BC_Temperature && g.top.kind != BC_Temperature) {
-        corners(g.bottom, ny, ny - 1);
-        corners(g.top, 1, 2);
-        for (int i = 2; i <= nx - 1; ++i) {
-            row_node(g.bottom, i, ny, ny - 1);
-            row_node(g.top, i, 1, 2);
+        if (k <= ny - 1) {
+            if (left) {
+                column_node(g.left, 1, k, 2);
+            }
+            if (right) {
+                column_node(g.right, nx, k, nx - 1);
+            }
         }
-    } else {
-        horizontal(g.bottom, ny, ny - 1);
-        horizontal(g.top, 1, 2);
-    }
-    if (g.left.kind != BC_Temperature && g.right.kind != BC_Temperature) {
-        for (int j = 2; j <= ny - 1; ++j) {
-            column_node(g.left, 1, j, 2);
-            column_node(g.right, nx, j, nx - 1);
-        }
-    } else {
-        vertical(g.left, 1, 2);
-        vertical(g.right, nx, nx - 1);
     }
 }
 
