@@ -1,6 +1,7 @@
 #include "solvers/steady_state_conduction_2d.h"
 
 #include <algorithm>
+#include <array>
 #include <cmath>
 
 #include "common/number_text.h"
@@ -69,7 +70,10 @@ inline double Corner_Node(const Edge& h, const Edge& v, double n1, double n2, do
 // first, then the nodes between them left to right; a kind-1 vertical edge
 // takes its corners too, otherwise the corners keep what the horizontal
 // edges gave.
-void Boundary_Nodes(const Edges& edges, double g1, double g2, Diagonal_Plane& t) {
+//
+// `walk_chains` false leaves the nodes between the corners of the edges that
+// follow their equation to the sweep (Chains_Of).
+void Boundary_Nodes(const Edges& edges, double g1, double g2, Diagonal_Plane& t, bool walk_chains) {
     const int nx = t.Nx();
     const int ny = t.Ny();
     // A horizontal edge (row j, inward row j_in): kind 1 throughout, or its
@@ -109,7 +113,7 @@ void Boundary_Nodes(const Edges& edges, double g1, double g2, Diagonal_Plane& t)
     const bool top = edges.top.kind != BC_Temperature;
     const bool left = edges.left.kind != BC_Temperature;
     const bool right = edges.right.kind != BC_Temperature;
-    for (int k = 2; k <= std::max(nx, ny) - 1; ++k) {
+    for (int k = 2; walk_chains && k <= std::max(nx, ny) - 1; ++k) {
         if (k <= nx - 1) {
             if (bottom) {
                 t(k, ny) = Edge_Node(edges.bottom, t(k, ny - 1), t(k - 1, ny), t(k + 1, ny), g1);
@@ -127,6 +131,29 @@ void Boundary_Nodes(const Edges& edges, double g1, double g2, Diagonal_Plane& t)
             }
         }
     }
+}
+
+// The edges that follow their equation as chains renewed inside the sweep:
+// each node just before the interior diagonal that holds its inward
+// neighbour.  Its neighbours along the edge and inward, and everything that
+// reads it, then see the values of the plain order (edges first): the nodes
+// before it along the edge are new, the node after it and its inward
+// neighbour not yet renewed, and no interior node reads it before.  Needs
+// an interior: Nx, Ny >= 3.
+int Chains_Of(const Edges& edges, int nx, int ny, std::array<wavefront::Edge_Chain, 4>& out) {
+    int n = 0;
+    auto add = [&](const Edge& e, wavefront::Edge_Chain c) {
+        if (e.kind != BC_Temperature) {
+            c.two_source = 2.0 * e.source;
+            c.denominator = e.kind == BC_Flux ? 4.0 : 2.0 * e.biot + 4.0;
+            out[static_cast<std::size_t>(n++)] = c;
+        }
+    };
+    add(edges.bottom, {0, ny, 1, 0, 0, -1, ny - 1, nx - 1, 0, 0});
+    add(edges.top, {0, 1, 1, 0, 0, 1, 2, nx - 1, 0, 0});
+    add(edges.left, {1, 0, 0, 1, 1, 0, 2, ny - 1, 0, 0});
+    add(edges.right, {nx, 0, 0, 1, -1, 0, nx - 1, ny - 1, 0, 0});
+    return n;
 }
 
 }  // namespace
@@ -164,14 +191,20 @@ void Solve_Steady_State_2D(const Problem_Definition& p, Steady_2D_Store& s) {
     Diagonal_Plane t;
     t.Dimension(nx, ny);
     t.Fill(p.Guess_Temp);
-    const wavefront::Steady_Sweep interior{t.Data(), t.Origins(), nx, ny, g1, Tolerance};
+    wavefront::Steady_Sweep interior{t.Data(), t.Origins(), nx, ny, g1, Tolerance};
+    std::array<wavefront::Edge_Chain, 4> chains{};
+    const bool walk_chains = nx < 3 || ny < 3;
+    if (!walk_chains) {
+        interior.edges = chains.data();
+        interior.edge_count = Chains_Of(edges, nx, ny, chains);
+    }
     for (;;) {
         if (s.Sweeps == Max_Sweeps) {
             t.Store(result.Data());
             throw Run_Error("no convergence within 32767 sweeps");
         }
         ++s.Sweeps;
-        Boundary_Nodes(edges, g1, g2, t);
+        Boundary_Nodes(edges, g1, g2, t, walk_chains);
         if (wavefront::Sweep(interior)) {
             break;
         }

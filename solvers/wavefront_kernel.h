@@ -46,6 +46,20 @@ inline bool All(Mask<V> m) {
     return true;
 }
 
+// The node of edge chain e that diagonal d is the first to read.
+inline void Renew_Edge_Node(const Steady_Sweep& a, const Edge_Chain& e, int d) {
+    const int k = d - e.shift;
+    if (k < 2 || k > e.last) {
+        return;
+    }
+    auto at = [&](int i, int j) -> double& { return a.t[a.origin[i + j] + i]; };
+    const int i = e.i0 + k * e.along_i;
+    const int j = e.j0 + k * e.along_j;
+    at(i, j) = (2.0 * at(i + e.in_i, j + e.in_j) + at(i - e.along_i, j - e.along_j) +
+                at(i + e.along_i, j + e.along_j) + e.two_source + a.g1) /
+               e.denominator;
+}
+
 // Interior nodes of diagonal d run from i = max(2, d - (Ny - 1)) to
 // min(Nx - 1, d - 2).  West and north are on diagonal d - 1 at i - 1 and i,
 // east and south on d + 1 at i + 1 and i.  With Check, true when none of
@@ -58,6 +72,9 @@ inline bool Steady_Diagonal(const Steady_Sweep& a, int d, V g1, V tolerance) {
     double* const c = a.t + a.origin[d];
     const double* const w = a.t + a.origin[d - 1];
     const double* const e = a.t + a.origin[d + 1];
+    for (int n = 0; n < a.edge_count; ++n) {
+        Renew_Edge_Node(a, a.edges[n], d);
+    }
     Mask<V> settled = Mask<V>{} - 1;
     bool settled_tail = true;
     int i = first;
