@@ -7,6 +7,7 @@
 #include "common/number_text.h"
 #include "common/run_error.h"
 #include "solvers/diagonal_plane.h"
+#include "solvers/side_chains.h"
 #include "solvers/wavefront.h"
 
 namespace calorix {
@@ -76,61 +77,24 @@ inline double Corner_Node(const Edge& h, const Edge& v, double n1, double n2, do
 void Boundary_Nodes(const Edges& edges, double g1, double g2, Diagonal_Plane& t, bool walk_chains) {
     const int nx = t.Nx();
     const int ny = t.Ny();
-    // A horizontal edge (row j, inward row j_in): kind 1 throughout, or its
-    // corners.
-    auto row_ends = [&](const Edge& e, int j, int j_in) {
-        if (e.kind == BC_Temperature) {
-            for (int i = 1; i <= nx; ++i) {
-                t(i, j) = e.temperature;
-            }
-            return;
-        }
-        t(1, j) = Corner_Node(e, edges.left, t(2, j), t(1, j_in), g2);
-        t(nx, j) = Corner_Node(e, edges.right, t(nx - 1, j), t(nx, j_in), g2);
-    };
-    auto whole_column = [&](const Edge& e, int i) {
-        for (int j = 1; j <= ny; ++j) {
-            t(i, j) = e.temperature;
-        }
-    };
-    row_ends(edges.bottom, ny, ny - 1);
-    row_ends(edges.top, 1, 2);
-    if (edges.left.kind == BC_Temperature) {
-        whole_column(edges.left, 1);
+    Side_Ends(
+        nx, ny, edges.bottom, edges.top, edges.left, edges.right,
+        [&](int i, int j, double v) { t(i, j) = v; },
+        [&](const Edge& e, int j, int j_in) {
+            t(1, j) = Corner_Node(e, edges.left, t(2, j), t(1, j_in), g2);
+            t(nx, j) = Corner_Node(e, edges.right, t(nx - 1, j), t(nx, j_in), g2);
+        });
+    if (!walk_chains) {
+        return;
     }
-    if (edges.right.kind == BC_Temperature) {
-        whole_column(edges.right, nx);
-    }
-    // Each edge that follows its equation is a chain between its corners
-    // (every node waits for its neighbour just renewed), but the nodes of
-    // one such edge never read those of another: what they read of the
-    // edges is corners, and the bottom row reads the top one (or the left
-    // column the right one) only on a plate two nodes across, where the
-    // turn below renews the top (right) node after the bottom (left) one
-    // reads it, as the plain order does.  So the chains are walked together,
-    // one node of each per turn, and their waits overlap.
-    const bool bottom = edges.bottom.kind != BC_Temperature;
-    const bool top = edges.top.kind != BC_Temperature;
-    const bool left = edges.left.kind != BC_Temperature;
-    const bool right = edges.right.kind != BC_Temperature;
-    for (int k = 2; walk_chains && k <= std::max(nx, ny) - 1; ++k) {
-        if (k <= nx - 1) {
-            if (bottom) {
-                t(k, ny) = Edge_Node(edges.bottom, t(k, ny - 1), t(k - 1, ny), t(k + 1, ny), g1);
-            }
-            if (top) {
-                t(k, 1) = Edge_Node(edges.top, t(k, 2), t(k - 1, 1), t(k + 1, 1), g1);
-            }
-        }
-        if (k <= ny - 1) {
-            if (left) {
-                t(1, k) = Edge_Node(edges.left, t(2, k), t(1, k - 1), t(1, k + 1), g1);
-            }
-            if (right) {
-                t(nx, k) = Edge_Node(edges.right, t(nx - 1, k), t(nx, k - 1), t(nx, k + 1), g1);
-            }
-        }
-    }
+    Walk_Side_Chains(
+        nx, ny, edges.bottom, edges.top, edges.left, edges.right,
+        [&](const Edge& e, int i, int j, int j_in) {
+            t(i, j) = Edge_Node(e, t(i, j_in), t(i - 1, j), t(i + 1, j), g1);
+        },
+        [&](const Edge& e, int i, int j, int i_in) {
+            t(i, j) = Edge_Node(e, t(i_in, j), t(i, j - 1), t(i, j + 1), g1);
+        });
 }
 
 // The edges that follow their equation as chains renewed inside the sweep:

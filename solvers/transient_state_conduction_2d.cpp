@@ -8,6 +8,7 @@
 #include "common/number_text.h"
 #include "common/run_error.h"
 #include "solvers/diagonal_plane.h"
+#include "solvers/side_chains.h"
 #include "solvers/wavefront.h"
 
 namespace calorix {
@@ -137,62 +138,15 @@ void Boundary_Nodes(const Plate& g, const Old& old_level, Next& next) {
         next(i, j) =
             Side_Node<Implicit>(g, v, nb(i_in, j), nb(i, j + 1), nb(i, j - 1), old_level(i, j));
     };
-    // A kind-1 row is its temperature throughout; otherwise its corners
-    // come first (against a kind-1 column, that column's temperature).
-    auto row_ends = [&](const Side_Terms& h, int j, int j_in) {
-        if (h.kind == BC_Temperature) {
-            for (int i = 1; i <= nx; ++i) {
-                next(i, j) = h.temperature;
-            }
-            return;
-        }
-        next(1, j) = Corner_Node<Implicit>(g, h, g.left, nb(2, j), nb(1, j_in), old_level(1, j));
-        next(nx, j) =
-            Corner_Node<Implicit>(g, h, g.right, nb(nx - 1, j), nb(nx, j_in), old_level(nx, j));
-    };
-    auto whole_column = [&](const Side_Terms& v, int i) {
-        for (int j = 1; j <= ny; ++j) {
-            next(i, j) = v.temperature;
-        }
-    };
-    row_ends(g.bottom, ny, ny - 1);
-    row_ends(g.top, 1, 2);
-    if (g.left.kind == BC_Temperature) {
-        whole_column(g.left, 1);
-    }
-    if (g.right.kind == BC_Temperature) {
-        whole_column(g.right, nx);
-    }
-    // Each side that follows its equation is a chain between its corners
-    // (every node waits for its neighbour just renewed), but the nodes of
-    // one such side never read those of another: what they read of the
-    // sides is corners, and the bottom row reads the top one (or the left
-    // column the right one) only on a plate two nodes across, where the
-    // turn below renews the top (right) node after the bottom (left) one
-    // reads it, as the plain order does.  So the chains are walked together,
-    // one node of each per turn, and their waits overlap.
-    const bool bottom = g.bottom.kind != BC_Temperature;
-    const bool top = g.top.kind != BC_Temperature;
-    const bool left = g.left.kind != BC_Temperature;
-    const bool right = g.right.kind != BC_Temperature;
-    for (int k = 2; k <= std::max(nx, ny) - 1; ++k) {
-        if (k <= nx - 1) {
-            if (bottom) {
-                row_node(g.bottom, k, ny, ny - 1);
-            }
-            if (top) {
-                row_node(g.top, k, 1, 2);
-            }
-        }
-        if (k <= ny - 1) {
-            if (left) {
-                column_node(g.left, 1, k, 2);
-            }
-            if (right) {
-                column_node(g.right, nx, k, nx - 1);
-            }
-        }
-    }
+    Side_Ends(
+        nx, ny, g.bottom, g.top, g.left, g.right, [&](int i, int j, double v) { next(i, j) = v; },
+        [&](const Side_Terms& h, int j, int j_in) {
+            next(1, j) =
+                Corner_Node<Implicit>(g, h, g.left, nb(2, j), nb(1, j_in), old_level(1, j));
+            next(nx, j) =
+                Corner_Node<Implicit>(g, h, g.right, nb(nx - 1, j), nb(nx, j_in), old_level(nx, j));
+        });
+    Walk_Side_Chains(nx, ny, g.bottom, g.top, g.left, g.right, row_node, column_node);
 }
 
 // One explicit step from old_level to next.
