@@ -13,6 +13,7 @@
 #include "output/report_pdf.h"
 #include "output/shaded_plot_panel.h"
 #include "solvers/result_stores.h"
+#include "tests/gui/shaded_plot_fixtures.h"
 
 using namespace calorix;
 using calorix::bench::Figures;
@@ -57,18 +58,7 @@ BENCHMARK(BM_Pdf_Report_60x40)->Unit(benchmark::kMillisecond);
 void BM_Save_Frames_100x100x500(benchmark::State& state) {
     constexpr int nodes = 100;
     constexpr int steps = 500;
-    Transient_2D_Store s;
-    s.X_Nodes_T2D = nodes;
-    s.Y_Nodes_T2D = nodes;
-    s.Time_Steps_T2D = steps;
-    s.Temperature_History_2D.Dimension(steps + 1, nodes, nodes);
-    for (int n = 0; n <= steps; ++n) {
-        for (int i = 1; i <= nodes; ++i) {
-            for (int j = 1; j <= nodes; ++j) {
-                s.Temperature_History_2D(i, j, n) = Warm(i, j, n);
-            }
-        }
-    }
+    const Transient_2D_Store s = fixtures::History(nodes, nodes, steps, Warm);
     Shaded_Plot_Panel panel;
     panel.resize(1100, 620);
     panel.show();

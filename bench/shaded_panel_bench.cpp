@@ -14,6 +14,7 @@
 #include "output/shaded_plot_panel.h"
 #include "solvers/presentation.h"
 #include "solvers/result_stores.h"
+#include "tests/gui/shaded_plot_fixtures.h"
 
 using namespace calorix;
 using calorix::bench::Report;
@@ -24,34 +25,10 @@ double Field(int i, int j, int n) {
     return 50.0 + 40.0 * std::sin(0.1 * i + 0.02 * n) * std::cos(0.07 * j);
 }
 
-// A transient history of nx x ny nodes and levels 0..steps.
-Transient_2D_Store Field_History(int nx, int ny, int steps) {
-    Transient_2D_Store s;
-    s.X_Nodes_T2D = static_cast<std::int16_t>(nx);
-    s.Y_Nodes_T2D = static_cast<std::int16_t>(ny);
-    s.Time_Steps_T2D = steps;
-    s.Temperature_History_2D.Dimension(steps + 1, nx, ny);
-    for (int n = 0; n <= steps; ++n) {
-        for (int i = 1; i <= nx; ++i) {
-            for (int j = 1; j <= ny; ++j) {
-                s.Temperature_History_2D(i, j, n) = Field(i, j, n);
-            }
-        }
-    }
-    return s;
-}
-
 void BM_Panel_Show_Steady_2D(benchmark::State& state) {
     const int nodes = static_cast<int>(state.range(0));
-    Steady_2D_Store s;
-    s.X_Nodes_2D = static_cast<std::int16_t>(nodes);
-    s.Y_Nodes_2D = static_cast<std::int16_t>(nodes);
-    s.Temperature_2D.Dimension(nodes, nodes);
-    for (int i = 1; i <= nodes; ++i) {
-        for (int j = 1; j <= nodes; ++j) {
-            s.Temperature_2D(i, j) = Field(i, j, 0);
-        }
-    }
+    const Steady_2D_Store s =
+        fixtures::Steady_Field(nodes, nodes, [](int i, int j) { return Field(i, j, 0); });
     Shaded_Plot_Panel panel;
     panel.resize(1100, 620);
     panel.show();
@@ -70,7 +47,7 @@ BENCHMARK(BM_Panel_Show_Steady_2D)->Arg(3)->Arg(100)->Unit(benchmark::kMilliseco
 // one-value-at-a-time scan it must equal, and the graphical tab's first
 // display of that run (the scan, then the first level drawn).
 const Transient_2D_Store& Large_History() {
-    static const Transient_2D_Store s = Field_History(200, 200, 999);
+    static const Transient_2D_Store s = fixtures::History(200, 200, 999, Field);
     return s;
 }
 
@@ -117,19 +94,29 @@ void BM_Panel_Show_Transient_2D_200x200x999(benchmark::State& state) {
 }
 BENCHMARK(BM_Panel_Show_Transient_2D_200x200x999)->Unit(benchmark::kMillisecond);
 
-// Second argument 1: the plate fitted to a full-screen panel (zoomed); 2:
-// fitted to a panel of 3000 x 2400 (zoom 6 and more).
+// Grows a panel with "Fit to window" ticked until the plate is shown at
+// `zoom` (1: the box not ticked); the zoom reached may be less on a panel of
+// at most 6000 x 5000.
+void Grow_To_Zoom(Shaded_Plot_Panel& panel, int zoom) {
+    panel.Fit_Box()->setChecked(zoom > 1);
+    QSize size(1100, 620);
+    panel.resize(size);
+    while (panel.Zoom() < zoom && size.width() < 6000) {
+        size += QSize(60, 50);
+        panel.resize(size);
+    }
+}
+
+// One frame of the transient animation at each zoom, on a plate of the given
+// node count (square).  Arguments: nodes, zoom.
 void BM_Panel_Animation_Frame(benchmark::State& state) {
     const int nodes = static_cast<int>(state.range(0));
     constexpr int steps = 20;
-    const Transient_2D_Store s = Field_History(nodes, nodes, steps);
+    const Transient_2D_Store s = fixtures::History(nodes, nodes, steps, Field);
     Shaded_Plot_Panel panel;
-    panel.Fit_Box()->setChecked(state.range(1) != 0);
-    panel.resize(state.range(1) == 1   ? QSize(1900, 1000)
-                 : state.range(1) == 2 ? QSize(3000, 2400)
-                                       : QSize(1100, 620));
     panel.show();
     panel.Show_Transient_2D(s, 1.0, steps, "0");
+    Grow_To_Zoom(panel, static_cast<int>(state.range(1)));
     QApplication::processEvents();
     int level = 0;
     for (auto _ : state) {
@@ -140,18 +127,14 @@ void BM_Panel_Animation_Frame(benchmark::State& state) {
         benchmark::DoNotOptimize(panel.Picture().constBits());
     }
     Report(state, {.cells = static_cast<double>(panel.Picture_Data().Pixel_Temperature.Size())});
-    state.SetLabel("zoom " + std::to_string(panel.Zoom()));
+    state.SetLabel("zoom " + std::to_string(panel.Zoom()) + ", panel " +
+                   std::to_string(panel.width()) + " x " + std::to_string(panel.height()));
 }
 BENCHMARK(BM_Panel_Animation_Frame)
-    ->Args({5, 0})
-    ->Args({100, 0})
-    ->Args({3, 1})
-    ->Args({5, 1})
-    ->Args({12, 1})
-    ->Args({40, 1})
-    ->Args({100, 1})
-    ->Args({5, 2})
-    ->Args({100, 2})
+    ->ArgsProduct({{5, 100}, {1, 2, 3, 4, 5, 6, 7}})
+    ->Args({3, 2})
+    ->Args({12, 2})
+    ->Args({40, 2})
     ->Unit(benchmark::kMillisecond);
 
 }  // namespace
@@ -166,7 +149,7 @@ void BM_Panel_Play_Default_Speed(benchmark::State& state) {
     const int nx = static_cast<int>(state.range(0));
     const int ny = static_cast<int>(state.range(1));
     const int steps = static_cast<int>(state.range(2));
-    const Transient_2D_Store s = Field_History(nx, ny, steps);
+    const Transient_2D_Store s = fixtures::History(nx, ny, steps, Field);
     Shaded_Plot_Panel panel;
     panel.resize(1100, 620);
     panel.show();

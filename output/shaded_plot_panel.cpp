@@ -275,11 +275,7 @@ void Shaded_Plot_Panel::paintEvent(QPaintEvent*) {
     }
     const Plate_Geometry g = Plate_On_Screen();
     if (zoom_ > 1) {
-        // Whole factors, no smoothing: every cell keeps its colour.
-        const QRect area = Plate_Area();
-        p.drawImage(QRect(static_cast<int>(g.Left), static_cast<int>(g.Top), area.width() * zoom_,
-                          area.height() * zoom_),
-                    picture_, area);
+        Paint_Zoomed_Plate(p, g);
     }
     const int bar_x = Scale_X();
     p.drawImage(bar_x, Scale_Top, scale_);
@@ -396,9 +392,7 @@ void Shaded_Plot_Panel::Generate_Temperature_Picture_For_The_Current_Time(std::i
         // Only the plate changes from frame to frame (with the overlays on
         // it and their labels just outside); the rest of a large panel is
         // not painted again.
-        const Plate_Geometry g = Plate_On_Screen();
-        repaint(QRect(static_cast<int>(g.Left), static_cast<int>(g.Top), g.Width(), g.Height())
-                    .adjusted(-Plate_Margin, -Plate_Margin, Plate_Margin, Plate_Margin));
+        repaint(Plate_Repaint_Area());
     }
     pic_.Plot_X_Count = transient_->X_Nodes_T2D;
     pic_.Plot_Y_Count = transient_->Y_Nodes_T2D;

@@ -31,6 +31,7 @@ class QCheckBox;
 class QComboBox;
 class QLabel;
 class QLayout;
+class QPainter;
 class QPushButton;
 class QSlider;
 class QToolButton;
@@ -235,6 +236,14 @@ class Shaded_Plot_Panel : public QWidget {
     void Update_Zoom();
     // The drawn cells on the picture surface.
     QRect Plate_Area() const;
+    // The zoomed plate on the panel with the room around it where the
+    // overlays put their labels: what a new level repaints.
+    QRect Plate_Repaint_Area() const;
+    // Plate_Area() enlarged by the zoom across only (the rows are repeated
+    // on the screen), made again only when the picture or the zoom has
+    // changed; and the zoomed plate drawn from it.
+    const QImage& Widened_Plate() const;
+    void Paint_Zoomed_Plate(QPainter& p, const Plate_Geometry& g) const;
     const Node_Plane* Field_On_Display() const;
     bool Wait_Until(double due);
     bool Let_Events_Run(bool wait);
@@ -271,6 +280,13 @@ class Shaded_Plot_Panel : public QWidget {
     QImage picture_;
     QImage scale_;
     QRgb background_ = 0;
+    // Cache of Widened_Plate(): the picture (its cache key), area and zoom
+    // it was made from, and whether every pixel of it is opaque.
+    mutable QImage widened_;
+    mutable qint64 widened_key_ = 0;
+    mutable QRect widened_area_;
+    mutable int widened_zoom_ = 0;
+    mutable bool widened_opaque_ = false;
 
     std::function<double()> clock_;
     double worst_gap_ = 0;

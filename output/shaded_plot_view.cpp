@@ -3,14 +3,28 @@
 #include <QCheckBox>
 #include <QLabel>
 #include <QMouseEvent>
+#include <QPainter>
 #include <QScrollArea>
 
 #include "common/file_dialogs.h"
 #include "common/message_dialogs.h"
+#include "output/pixel_zoom.h"
 #include "output/png_file.h"
 #include "output/shaded_plot_panel.h"
 
 namespace calorix {
+
+namespace {
+
+int Stride(const QImage& image) {
+    return static_cast<int>(image.bytesPerLine() / 4);
+}
+
+const std::uint32_t* Pixels_At(const QImage& image, QPoint at) {
+    return reinterpret_cast<const std::uint32_t*>(image.constScanLine(at.y())) + at.x();
+}
+
+}  // namespace
 
 QRect Shaded_Plot_Panel::Plate_Area() const {
     const Plate_Geometry g = Plate_On_Screen();
@@ -19,14 +33,62 @@ QRect Shaded_Plot_Panel::Plate_Area() const {
                  g.Cells_Y() * r);
 }
 
+QRect Shaded_Plot_Panel::Plate_Repaint_Area() const {
+    const Plate_Geometry g = Plate_On_Screen();
+    return QRect(static_cast<int>(g.Left), static_cast<int>(g.Top), g.Width(), g.Height())
+        .adjusted(-Plate_Margin, -Plate_Margin, Plate_Margin, Plate_Margin);
+}
+
+const QImage& Shaded_Plot_Panel::Widened_Plate() const {
+    const QRect area = Plate_Area().intersected(picture_.rect());
+    if (widened_key_ == picture_.cacheKey() && widened_area_ == area && widened_zoom_ == zoom_) {
+        return widened_;
+    }
+    const QSize size(area.width() * zoom_, area.height());
+    if (widened_.size() != size) {
+        widened_ = QImage(size, QImage::Format_ARGB32_Premultiplied);
+    }
+    widened_opaque_ = Zoom_Pixels(
+        Pixels_At(picture_, area.topLeft()), Stride(picture_), area.width(), area.height(), zoom_,
+        1, reinterpret_cast<std::uint32_t*>(widened_.bits()), Stride(widened_));
+    widened_key_ = picture_.cacheKey();
+    widened_area_ = area;
+    widened_zoom_ = zoom_;
+    return widened_;
+}
+
+void Shaded_Plot_Panel::Paint_Zoomed_Plate(QPainter& p, const Plate_Geometry& g) const {
+    // Whole factors and no smoothing: every screen pixel is one pixel of the
+    // picture, so every cell keeps its colour.  Each widened row fills its
+    // `zoom` screen rows as a one-row texture: the screen is written once,
+    // straight from a row in the cache.  An opaque plate is copied without
+    // blending.
+    const QImage& wide = Widened_Plate();
+    if (widened_opaque_) {
+        p.setCompositionMode(QPainter::CompositionMode_Source);
+    }
+    const int left = static_cast<int>(g.Left);
+    for (int y = 0; y < wide.height(); ++y) {
+        const int top = static_cast<int>(g.Top) + y * zoom_;
+        const QImage row(wide.constScanLine(y), wide.width(), 1, wide.bytesPerLine(),
+                         wide.format());
+        p.setBrushOrigin(left, top);
+        p.fillRect(QRect(left, top, wide.width(), zoom_), QBrush(row));
+    }
+    p.setBrushOrigin(0, 0);
+    p.setCompositionMode(QPainter::CompositionMode_SourceOver);
+}
+
 QImage Shaded_Plot_Panel::Shown_Plate() const {
-    const QImage plate = picture_.copy(Plate_Area());
-    // Whole factors and no smoothing: every screen pixel is one pixel of
-    // the picture, so every cell keeps its colour.  (The screen is painted
-    // the same way, straight from the picture: see paintEvent.)
-    return zoom_ == 1
-               ? plate
-               : plate.scaled(plate.size() * zoom_, Qt::IgnoreAspectRatio, Qt::FastTransformation);
+    if (zoom_ == 1) {
+        return picture_.copy(Plate_Area());
+    }
+    // What Paint_Zoomed_Plate puts on the screen, as one image.
+    const QImage& wide = Widened_Plate();
+    QImage shown(wide.width(), wide.height() * zoom_, wide.format());
+    Zoom_Pixels(Pixels_At(wide, QPoint(0, 0)), Stride(wide), wide.width(), wide.height(), 1, zoom_,
+                reinterpret_cast<std::uint32_t*>(shown.bits()), Stride(shown));
+    return shown;
 }
 
 void Shaded_Plot_Panel::Update_Zoom() {
@@ -70,7 +132,8 @@ void Shaded_Plot_Panel::Refresh_Overlays() {
         isotherms_.Update(*t, nodes_x_, nodes_y_, Min_Temperature, Max_Temperature);
     }
     Update_Arrows();
-    update();
+    // The overlays lie on the plate and just around it.
+    update(Plate_Repaint_Area());
 }
 
 void Shaded_Plot_Panel::resizeEvent(QResizeEvent* event) {

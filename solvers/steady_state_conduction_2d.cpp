@@ -1,11 +1,13 @@
 #include "solvers/steady_state_conduction_2d.h"
 
 #include <algorithm>
+#include <array>
 #include <cmath>
 
 #include "common/number_text.h"
 #include "common/run_error.h"
 #include "solvers/diagonal_plane.h"
+#include "solvers/side_chains.h"
 #include "solvers/wavefront.h"
 
 namespace calorix {
@@ -64,41 +66,58 @@ inline double Corner_Node(const Edge& h, const Edge& v, double n1, double n2, do
     return (n1 + n2 + h.source + v.source + g2) / (2.0 + h.biot + v.biot);
 }
 
-// The edges and corners of one sweep, in the order bottom, top, left, right,
-// each node overwriting its value at once.
-void Boundary_Nodes(const Edges& edges, double g1, double g2, Diagonal_Plane& t) {
+// The edges and corners of one sweep.  The plain order is bottom, top, left,
+// right, each node overwriting its value at once: a horizontal edge corners
+// first, then the nodes between them left to right; a kind-1 vertical edge
+// takes its corners too, otherwise the corners keep what the horizontal
+// edges gave.
+//
+// `walk_chains` false leaves the nodes between the corners of the edges that
+// follow their equation to the sweep (Chains_Of).
+void Boundary_Nodes(const Edges& edges, double g1, double g2, Diagonal_Plane& t, bool walk_chains) {
     const int nx = t.Nx();
     const int ny = t.Ny();
-    // A horizontal edge (row j, inward row j_in): corners first, then the
-    // nodes between them, left to right.
-    auto horizontal = [&](const Edge& e, int j, int j_in) {
-        if (e.kind == BC_Temperature) {
-            for (int i = 1; i <= nx; ++i) {
-                t(i, j) = e.temperature;
-            }
-            return;
-        }
-        t(1, j) = Corner_Node(e, edges.left, t(2, j), t(1, j_in), g2);
-        t(nx, j) = Corner_Node(e, edges.right, t(nx - 1, j), t(nx, j_in), g2);
-        for (int i = 2; i <= nx - 1; ++i) {
+    Side_Ends(
+        nx, ny, edges.bottom, edges.top, edges.left, edges.right,
+        [&](int i, int j, double v) { t(i, j) = v; },
+        [&](const Edge& e, int j, int j_in) {
+            t(1, j) = Corner_Node(e, edges.left, t(2, j), t(1, j_in), g2);
+            t(nx, j) = Corner_Node(e, edges.right, t(nx - 1, j), t(nx, j_in), g2);
+        });
+    if (!walk_chains) {
+        return;
+    }
+    Walk_Side_Chains(
+        nx, ny, edges.bottom, edges.top, edges.left, edges.right,
+        [&](const Edge& e, int i, int j, int j_in) {
             t(i, j) = Edge_Node(e, t(i, j_in), t(i - 1, j), t(i + 1, j), g1);
+        },
+        [&](const Edge& e, int i, int j, int i_in) {
+            t(i, j) = Edge_Node(e, t(i_in, j), t(i, j - 1), t(i, j + 1), g1);
+        });
+}
+
+// The edges that follow their equation as chains renewed inside the sweep:
+// each node just before the interior diagonal that holds its inward
+// neighbour.  Its neighbours along the edge and inward, and everything that
+// reads it, then see the values of the plain order (edges first): the nodes
+// before it along the edge are new, the node after it and its inward
+// neighbour not yet renewed, and no interior node reads it before.  Needs
+// an interior: Nx, Ny >= 3.
+int Chains_Of(const Edges& edges, int nx, int ny, std::array<wavefront::Edge_Chain, 4>& out) {
+    int n = 0;
+    auto add = [&](const Edge& e, wavefront::Edge_Chain c) {
+        if (e.kind != BC_Temperature) {
+            c.two_source = 2.0 * e.source;
+            c.denominator = e.kind == BC_Flux ? 4.0 : 2.0 * e.biot + 4.0;
+            out[static_cast<std::size_t>(n++)] = c;
         }
     };
-    // A vertical edge (column i, inward column i_in): a kind-1 edge takes its
-    // corners too; otherwise the corners keep what the horizontal edges gave.
-    auto vertical = [&](const Edge& e, int i, int i_in) {
-        for (int j = 1; j <= ny; ++j) {
-            if (e.kind == BC_Temperature) {
-                t(i, j) = e.temperature;
-            } else if (j > 1 && j < ny) {
-                t(i, j) = Edge_Node(e, t(i_in, j), t(i, j - 1), t(i, j + 1), g1);
-            }
-        }
-    };
-    horizontal(edges.bottom, ny, ny - 1);
-    horizontal(edges.top, 1, 2);
-    vertical(edges.left, 1, 2);
-    vertical(edges.right, nx, nx - 1);
+    add(edges.bottom, {0, ny, 1, 0, 0, -1, ny - 1, nx - 1, 0, 0});
+    add(edges.top, {0, 1, 1, 0, 0, 1, 2, nx - 1, 0, 0});
+    add(edges.left, {1, 0, 0, 1, 1, 0, 2, ny - 1, 0, 0});
+    add(edges.right, {nx, 0, 0, 1, -1, 0, nx - 1, ny - 1, 0, 0});
+    return n;
 }
 
 }  // namespace
@@ -136,14 +155,20 @@ void Solve_Steady_State_2D(const Problem_Definition& p, Steady_2D_Store& s) {
     Diagonal_Plane t;
     t.Dimension(nx, ny);
     t.Fill(p.Guess_Temp);
-    const wavefront::Steady_Sweep interior{t.Data(), t.Origins(), nx, ny, g1, Tolerance};
+    wavefront::Steady_Sweep interior{t.Data(), t.Origins(), nx, ny, g1, Tolerance};
+    std::array<wavefront::Edge_Chain, 4> chains{};
+    const bool walk_chains = nx < 3 || ny < 3;
+    if (!walk_chains) {
+        interior.edges = chains.data();
+        interior.edge_count = Chains_Of(edges, nx, ny, chains);
+    }
     for (;;) {
         if (s.Sweeps == Max_Sweeps) {
             t.Store(result.Data());
             throw Run_Error("no convergence within 32767 sweeps");
         }
         ++s.Sweeps;
-        Boundary_Nodes(edges, g1, g2, t);
+        Boundary_Nodes(edges, g1, g2, t, walk_chains);
         if (wavefront::Sweep(interior)) {
             break;
         }

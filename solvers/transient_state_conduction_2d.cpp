@@ -8,6 +8,7 @@
 #include "common/number_text.h"
 #include "common/run_error.h"
 #include "solvers/diagonal_plane.h"
+#include "solvers/side_chains.h"
 #include "solvers/wavefront.h"
 
 namespace calorix {
@@ -112,11 +113,12 @@ struct Columns {
     }
 };
 
-// The bottom and top rows (corners first, then left to right), then the left
-// and right columns.  A kind-1 left or right side is written last over its
-// whole column, so it owns its corners.  Explicit: every neighbour comes from
-// the old level.  Implicit: neighbours come from the plane being iterated,
-// updated in place, and only the node's own term from the old level.
+// The plain order is: the bottom and top rows (corners first, then left to
+// right), then the left and right columns; a kind-1 left or right side is
+// written over its whole column, so it owns its corners.  Explicit: every
+// neighbour comes from the old level.  Implicit: neighbours come from the
+// plane being iterated, updated in place, and only the node's own term from
+// the old level.
 template <bool Implicit, typename Old, typename Next>
 void Boundary_Nodes(const Plate& g, const Old& old_level, Next& next) {
     auto nb = [&](int i, int j) -> double {
@@ -128,11 +130,6 @@ void Boundary_Nodes(const Plate& g, const Old& old_level, Next& next) {
     };
     const int nx = g.nx;
     const int ny = g.ny;
-    // Each side is a chain (every node waits for its neighbour just renewed),
-    // but the bottom row never reads the top row nor the top row the bottom
-    // one, and likewise the left and right columns: two sides that both
-    // follow their equation are walked together, one node of each per
-    // turn, which gives every node the same values as walking them in turn.
     auto row_node = [&](const Side_Terms& h, int i, int j, int j_in) {
         next(i, j) =
             Side_Node<Implicit>(g, h, nb(i, j_in), nb(i + 1, j), nb(i - 1, j), old_level(i, j));
@@ -141,52 +138,15 @@ void Boundary_Nodes(const Plate& g, const Old& old_level, Next& next) {
         next(i, j) =
             Side_Node<Implicit>(g, v, nb(i_in, j), nb(i, j + 1), nb(i, j - 1), old_level(i, j));
     };
-    auto corners = [&](const Side_Terms& h, int j, int j_in) {
-        next(1, j) = Corner_Node<Implicit>(g, h, g.left, nb(2, j), nb(1, j_in), old_level(1, j));
-        next(nx, j) =
-            Corner_Node<Implicit>(g, h, g.right, nb(nx - 1, j), nb(nx, j_in), old_level(nx, j));
-    };
-    auto horizontal = [&](const Side_Terms& h, int j, int j_in) {
-        if (h.kind == BC_Temperature) {
-            for (int i = 1; i <= nx; ++i) {
-                next(i, j) = h.temperature;
-            }
-            return;
-        }
-        corners(h, j, j_in);
-        for (int i = 2; i <= nx - 1; ++i) {
-            row_node(h, i, j, j_in);
-        }
-    };
-    auto vertical = [&](const Side_Terms& v, int i, int i_in) {
-        for (int j = 1; j <= ny; ++j) {
-            if (v.kind == BC_Temperature) {
-                next(i, j) = v.temperature;
-            } else if (j > 1 && j < ny) {
-                column_node(v, i, j, i_in);
-            }
-        }
-    };
-    if (g.bottom.kind != BC_Temperature && g.top.kind != BC_Temperature) {
-        corners(g.bottom, ny, ny - 1);
-        corners(g.top, 1, 2);
-        for (int i = 2; i <= nx - 1; ++i) {
-            row_node(g.bottom, i, ny, ny - 1);
-            row_node(g.top, i, 1, 2);
-        }
-    } else {
-        horizontal(g.bottom, ny, ny - 1);
-        horizontal(g.top, 1, 2);
-    }
-    if (g.left.kind != BC_Temperature && g.right.kind != BC_Temperature) {
-        for (int j = 2; j <= ny - 1; ++j) {
-            column_node(g.left, 1, j, 2);
-            column_node(g.right, nx, j, nx - 1);
-        }
-    } else {
-        vertical(g.left, 1, 2);
-        vertical(g.right, nx, nx - 1);
-    }
+    Side_Ends(
+        nx, ny, g.bottom, g.top, g.left, g.right, [&](int i, int j, double v) { next(i, j) = v; },
+        [&](const Side_Terms& h, int j, int j_in) {
+            next(1, j) =
+                Corner_Node<Implicit>(g, h, g.left, nb(2, j), nb(1, j_in), old_level(1, j));
+            next(nx, j) =
+                Corner_Node<Implicit>(g, h, g.right, nb(nx - 1, j), nb(nx, j_in), old_level(nx, j));
+        });
+    Walk_Side_Chains(nx, ny, g.bottom, g.top, g.left, g.right, row_node, column_node);
 }
 
 // One explicit step from old_level to next.

@@ -12,13 +12,29 @@
 
 namespace calorix::wavefront {
 
-// Steady plate: T = (T_E + T_W + T_S + T_N + G1) / 4 on every interior node;
-// true when none moved by more than the tolerance.
+// An edge of the steady plate between its corners whose nodes follow
+// T = (2 T_in + T_a + T_b + two_source + G1) / denominator (T_in the inward
+// neighbour, T_a and T_b the neighbours before and after along the edge).
+// Each node is a link of a chain (it waits for the one before it), so the
+// sweep renews node k (2..last) just before diagonal k + shift, the first
+// that reads it, where its wait overlaps the interior's work.  Node k is
+// (i0 + k along_i, j0 + k along_j); its inward neighbour is that plus
+// (in_i, in_j).
+struct Edge_Chain {
+    int i0, j0, along_i, along_j, in_i, in_j, shift, last;
+    double two_source, denominator;
+};
+
+// Steady plate: T = (T_E + T_W + T_S + T_N + G1) / 4 on every interior node,
+// and the edges in `edges` (up to four) as above; true when no interior node
+// moved by more than the tolerance.
 struct Steady_Sweep {
     double* t;                     // the plane being swept
     const std::ptrdiff_t* origin;  // Diagonal_Plane::Origins()
     int nx, ny;
     double g1, tolerance;
+    const Edge_Chain* edges = nullptr;
+    int edge_count = 0;
 };
 
 // Implicit plate level: T' = (F (T'_W + T'_E + T'_S + T'_N + G1) + T) / diag,

@@ -127,6 +127,11 @@ TEST_F(Random_Problems, PlateMatchesThePlainSweepBitForBit) {
             p.X_Grid = wide ? 300 : 12;
             p.Y_Grid = wide ? 4 : 300;
             (wide ? p.Top_BC : p.Left_BC) = BC_Temperature;
+        } else if (trial % 12 == 7) {
+            // Three nodes across: one interior node per diagonal, and on a
+            // 3 x 3 plate the first diagonal is also the last.
+            p.X_Grid = 3;
+            p.Y_Grid = static_cast<std::int16_t>(trial == 7 ? 3 : Whole(4, 9));
         }
         Use_Build(trial / 3 + trial / 12);
         Result_Stores want, got;

@@ -31,49 +31,20 @@
 #include "output/max_min_temp_dialog.h"
 #include "output/shaded_plot_panel.h"
 #include "solvers/result_stores.h"
+#include "tests/gui/shaded_plot_fixtures.h"
 
 using namespace calorix;
 
 inline namespace shaded_support {
+
+using fixtures::History;
+using fixtures::Steady_Field;
 
 const QRgb Red = qRgb(255, 0, 0);
 const QRgb Blue = qRgb(0, 0, 255);
 const QRgb Green = qRgb(0, 255, 0);
 // f = 0.5: red and blue 127.5 round to 128, green 255 sin(1.57) = 254.99.
 const QRgb Midway = qRgb(128, 255, 128);
-
-// Result stores of nx x ny nodes filled by f(i, j) (steady) or f(i, j, n)
-// for the levels n = 0..steps (transient).
-template <class F>
-Steady_2D_Store Steady_Field(int nx, int ny, F f) {
-    Steady_2D_Store s;
-    s.X_Nodes_2D = static_cast<std::int16_t>(nx);
-    s.Y_Nodes_2D = static_cast<std::int16_t>(ny);
-    s.Temperature_2D.Dimension(nx, ny);
-    for (int i = 1; i <= nx; ++i) {
-        for (int j = 1; j <= ny; ++j) {
-            s.Temperature_2D(i, j) = f(i, j);
-        }
-    }
-    return s;
-}
-
-template <class F>
-Transient_2D_Store History(int nx, int ny, int steps, F f) {
-    Transient_2D_Store s;
-    s.X_Nodes_T2D = static_cast<std::int16_t>(nx);
-    s.Y_Nodes_T2D = static_cast<std::int16_t>(ny);
-    s.Time_Steps_T2D = steps;
-    s.Temperature_History_2D.Dimension(steps + 1, nx, ny);
-    for (int n = 0; n <= steps; ++n) {
-        for (int i = 1; i <= nx; ++i) {
-            for (int j = 1; j <= ny; ++j) {
-                s.Temperature_History_2D(i, j, n) = f(i, j, n);
-            }
-        }
-    }
-    return s;
-}
 
 // A 3 x 3 steady field written row by row as seen.  Three nodes per side:
 // 90 cells per interval of 2 pixels, so node (i, j) is painted from pixel
@@ -195,4 +166,4 @@ void Move_Mouse(QWidget& w, QPointF at) {
     QApplication::sendEvent(&w, &move);
 }
 
-}  // namespace
+}  // namespace shaded_support
