@@ -4,6 +4,7 @@
 #include <Eigen/SparseCore>
 #include <algorithm>
 #include <cmath>
+#include <limits>
 #include <vector>
 
 #include "analysis/convergence_refinement.h"
@@ -165,10 +166,23 @@ double Largest_Stable_Time_Step(const Fd_Grid& g) {
     return g.dx * g.dx / (g.alpha * coefficient);
 }
 
+double Largest_Positive_Time_Step(const Node_System& s) {
+    double least = std::numeric_limits<double>::infinity();  // of cell / d
+    for (std::size_t p = 0; p < s.Size(); ++p) {
+        if (s.fixed[p] == 0 && s.cell[p] > 0) {
+            least = std::min(least, s.cell[p] / s.d[p]);
+        }
+    }
+    const Fd_Grid& g = s.grid;
+    return least * g.dx * g.dx / g.alpha;
+}
+
 Time_Step_Study Study_Time_Steps(const Fd_Grid& g, double initial, int steps, int i, int j,
                                  const std::atomic<bool>* cancel) {
     Time_Step_Study r;
-    r.largest_stable = Largest_Stable_Time_Step(g);
+    const Node_System s(g);
+    r.largest_stable = Largest_Positive_Time_Step(s);
+    r.largest_checked = Largest_Stable_Time_Step(g);
     r.end_time = steps * g.dt;
     if (steps < 1) {
         r.message = "The run makes no time step.";
@@ -178,7 +192,6 @@ Time_Step_Study Study_Time_Steps(const Fd_Grid& g, double initial, int steps, in
         r.message = "The run is too large to repeat six times here.";
         return r;
     }
-    const Node_System s(g);
     const std::size_t p = g.At(i, g.Wall() ? 1 : j);
     for (int k = 0; k < 3; ++k) {
         const int f = 1 << k;

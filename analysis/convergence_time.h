@@ -10,6 +10,7 @@
 #include <string>
 
 #include "analysis/node_equation.h"
+#include "analysis/node_system.h"
 
 namespace calorix {
 
@@ -25,9 +26,16 @@ double Plane_Wall_Theta(double bi, double fo, double x_over_l, int terms = 50);
 // series applies (no generation, one fluid as above); false otherwise.
 bool Wall_Series_Value(const Fd_Grid& g, double initial, int i, double t, double& value);
 
-// The largest time step for which the explicit scheme's stability
-// conditions on this grid all hold (their values at most 1), in seconds.
+// The largest time step for which the program's own stability check on
+// this grid passes (its values at most 1), in seconds.  The check counts the
+// heat-transfer coefficient typed for every side, whatever the side's kind.
 double Largest_Stable_Time_Step(const Fd_Grid& g);
+
+// The largest time step for which the explicit scheme keeps, at every node
+// that is not held, a non-negative share of the node's old temperature in its
+// new one (the textbook stability rule, 1 - F d / cell >= 0 on the run's own
+// node equations), in seconds; infinity when every node is held.
+double Largest_Positive_Time_Step(const Node_System& s);
 
 struct Time_Step_Study {
     bool ok = false;
@@ -39,7 +47,8 @@ struct Time_Step_Study {
     double explicit_order = 0, implicit_order = 0;
     bool has_exact = false;
     double exact = 0;
-    double largest_stable = 0;
+    double largest_stable = 0;   // by the node equations
+    double largest_checked = 0;  // by the program's stability check
 };
 
 // Work above this many node updates (all six runs) is not done here.

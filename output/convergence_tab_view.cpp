@@ -210,14 +210,39 @@ void Convergence_Tab::Show_Refinement() {
     Refinement_Text()->setText(text);
 }
 
+namespace {
+
+// The explicit limit from the node equations, and the program's own check
+// beside it where the two differ (a held side with a typed h counts there).
+QString Stable_Step_Text(const Time_Step_Study& r) {
+    if (!std::isfinite(r.largest_stable)) {
+        return QStringLiteral(
+            "Every node of this run is held, so the explicit scheme is stable for any time "
+            "step. ");
+    }
+    QString text =
+        QStringLiteral("The explicit scheme is stable on this grid for time steps up to ") +
+        N(r.largest_stable) +
+        QStringLiteral(
+            " s (there every node's new temperature keeps a non-negative share of "
+            "its old one: 1 - F0 d / cell >= 0 in its node equation). ");
+    if (std::fabs(r.largest_checked - r.largest_stable) > 1e-9 * r.largest_stable) {
+        text += QStringLiteral(
+                    "The program's stability check, which counts the heat-transfer "
+                    "coefficient typed for every side whatever the side's kind, passes time "
+                    "steps up to ") +
+                N(r.largest_checked) + QStringLiteral(" s. ");
+    }
+    return text;
+}
+
+}  // namespace
+
 void Convergence_Tab::Show_Time() {
     const Time_Step_Study& r = results_.time;
     QTableWidget* t = Time_Table();
     t->setRowCount(0);
-    QString text = QStringLiteral(
-                       "The explicit scheme is stable on this grid for time steps up "
-                       "to ") +
-                   N(r.largest_stable) + QStringLiteral(" s (its stability conditions). ");
+    QString text = Stable_Step_Text(r);
     if (!r.ok) {
         Time_Text()->setText(text + QString::fromStdString(r.message));
         return;

@@ -68,8 +68,13 @@ TEST(Convergence, ObservedOrderOfTheGrid) {
 // The plane wall's series, worked by hand for Bi = 1 at its centre at
 // Fo = 0.5: z1 = 0.8603, C1 = 1.1191, first term 1.1191 exp(-0.3701) =
 // 0.7730; z2 = 3.4256, C2 = -0.1522, second term -0.1522 exp(-5.867) =
-// -0.0004; the rest below 1e-5.  And the explicit limit of a wall with
-// Bi = 0.5 on one face: 2 F0 (1 + 0.5) <= 1, F0 = 1/3.
+// -0.0004; the rest below 1e-5.  The explicit limits (dx = 0.1 m, alpha =
+// 1e-4, so F0 = dt / 100 s): the program's check counts the h typed for a
+// held face, 2 F0 (1 + 0.5) <= 1, 33.3 s, although the held face has no
+// equation and the scheme itself stays positive up to F0 = 1/2, 50 s; with
+// that face cooled for real the face node's 1 - 2 F0 (1 + Bi) >= 0 gives
+// 33.3 s.  A plate cooled on all sides with Bi = 0.5: its corner's quarter
+// cell loses 1 - 4 F0 (1 + Bi) >= 0, F0 = 1/6.
 TEST(Convergence, WallSeriesAndStableStep) {
     EXPECT_NEAR(Plane_Wall_Eigenvalue(1, 1), 0.8603, 1e-4);
     EXPECT_NEAR(Plane_Wall_Theta(1, 0.5, 0), 0.7726, 2e-4);
@@ -78,13 +83,22 @@ TEST(Convergence, WallSeriesAndStableStep) {
     p.Time_Step = 10;
     p.h_BC_Right = 100;  // Bi = 100 * 0.1 / 20 = 0.5, whatever the face's kind
     const Fd_Grid g = Make_Grid(p, Kind_Transient_1D, 11, 1);
-    EXPECT_NEAR(Largest_Stable_Time_Step(g), 0.01 / 1e-4 / 3, 1e-9);
+    EXPECT_NEAR(Largest_Stable_Time_Step(g), 100.0 / 3, 1e-9);
+    EXPECT_NEAR(Largest_Positive_Time_Step(Node_System(g)), 50.0, 1e-9);
+    Problem_Definition plate = Problem(4, 4, 10, 20, 0);
+    plate.Diffusivity = 1e-4;
+    plate.Time_Step = 1;
+    plate.Left_BC = plate.Right_BC = plate.Top_BC = plate.Bottom_BC = BC_Convection;
+    plate.h_BC_Left = plate.h_BC_Right = plate.h_BC_Top = plate.h_BC_Bottom = 100;
+    EXPECT_NEAR(Largest_Positive_Time_Step(Node_System(Make_Grid(plate, Kind_Transient_2D, 4, 4))),
+                100.0 / 6, 1e-9);
     // Both schemes are first order in time (Euler steps): halving the step
     // halves the change mid-wall at Fo = 0.4; the series is its reference.
     p.Left_BC = BC_Flux, p.Right_BC = BC_Convection, p.T_Infinity_BC_Right = 20;
     const Time_Step_Study t =
         Study_Time_Steps(Make_Grid(p, Kind_Transient_1D, 11, 1), 100, 200, 6, 1);
     ASSERT_TRUE(t.ok) << t.message;
+    EXPECT_NEAR(t.largest_stable, 100.0 / 3, 1e-9);
     EXPECT_NEAR(t.explicit_order, 1.0, 0.1);
     EXPECT_NEAR(t.implicit_order, 1.0, 0.1);
     ASSERT_TRUE(t.has_exact);
