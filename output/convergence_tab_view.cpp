@@ -10,6 +10,7 @@
 #include <QValueAxis>
 #include <algorithm>
 #include <cmath>
+#include <limits>
 
 #include "analysis/exact_solution.h"
 #include "analysis/node_equation.h"
@@ -102,8 +103,19 @@ void Convergence_Tab::Show_Chart() {
     y->setLabelsFont(small);
     chart->addAxis(x, Qt::AlignBottom);
     chart->addAxis(y, Qt::AlignLeft);
-    constexpr double floor = 1e-14;
-    double top = floor * 10, right = 1;
+    // The scale spans the decades the curves reach (down to 1e-14 at most);
+    // a zero, an exact answer, sits on its bottom line.
+    double top = 1e-13, least = std::numeric_limits<double>::max(), right = 1;
+    for (const Iteration_Trace& t : results_.traces) {
+        for (const std::vector<double>* v : {&t.change, &t.error}) {
+            for (const double e : *v) {
+                top = std::max(top, e);
+                least = e > 0 ? std::min(least, e) : least;
+            }
+        }
+    }
+    const double floor =
+        std::max(1e-14, std::pow(10.0, std::floor(std::log10(std::min(least, top)))));
     for (std::size_t m = 0; m < results_.traces.size(); ++m) {
         const Iteration_Trace& t = results_.traces[m];
         const QColor& colour = Method_Colours[m % 4];
@@ -115,9 +127,6 @@ void Convergence_Tab::Show_Chart() {
             chart->addSeries(s);
             s->attachAxis(x);
             s->attachAxis(y);
-            for (const double e : v) {
-                top = std::max(top, e);
-            }
         }
         right = std::max(right, static_cast<double>(t.sweeps));
     }
