@@ -3,6 +3,7 @@
 #include <QChartView>
 #include <QHeaderView>
 #include <QLabel>
+#include <QLegendMarker>
 #include <QLineSeries>
 #include <QLogValueAxis>
 #include <QPen>
@@ -121,12 +122,17 @@ void Convergence_Tab::Show_Chart() {
         const QColor& colour = Method_Colours[m % 4];
         for (const bool dashed : {true, false}) {
             const std::vector<double>& v = dashed ? t.change : t.error;
-            QLineSeries* s = Curve(
-                v, Trace_Name(t) + (dashed ? QStringLiteral(" change") : QStringLiteral(" error")),
-                colour, dashed, floor);
+            QLineSeries* s =
+                Curve(v, Trace_Name(t) + (dashed ? QStringLiteral(" change") : QString()), colour,
+                      dashed, floor);
             chart->addSeries(s);
             s->attachAxis(x);
             s->attachAxis(y);
+            // One legend entry per method, in its colour; the title says
+            // which line style is which.
+            for (QLegendMarker* marker : chart->legend()->markers(s)) {
+                marker->setVisible(!dashed);
+            }
         }
         right = std::max(right, static_cast<double>(t.sweeps));
     }
