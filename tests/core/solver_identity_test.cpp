@@ -178,6 +178,12 @@ TEST_F(Random_Problems, TransientRunsStoreThePlainLevelsBitForBit) {
                 Differing(a.Level(1), want.Transient_1D.Temperature_History_1D.Level(1), a.Size()),
                 0u)
                 << trial;
+            // The store's last iterate line is the run's as well.
+            EXPECT_EQ(
+                Differing(got.Transient_1D.Iterate_Temperature_T1D.Data(),
+                          want.Transient_1D.Iterate_Temperature_T1D.Data(), std::size_t(p.X_Grid)),
+                0u)
+                << trial;
         } else {
             Dimension_Transient_2D(p, want);
             Dimension_Transient_2D(p, got);
