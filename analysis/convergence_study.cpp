@@ -4,6 +4,7 @@
 #include <cmath>
 
 #include "analysis/exact_solution.h"
+#include "analysis/spectral_radius.h"
 
 namespace calorix {
 
@@ -78,15 +79,21 @@ void Study_Iteration_Methods(const Problem_Definition& p, Direct_Solve_Cache& ca
     const Iteration_Trace gs =
         Run_Iteration(sys, exact, guess, Iteration_Method::Gauss_Seidel, 1, limits, cancel);
     Advance(stage);
-    // Gauss-Seidel's decay gives rho_J^2; Jacobi's, when Gauss-Seidel
-    // settled too soon to show it, rho_J.
-    double rho_gs = Decay_Rate(gs.change);
-    if (!(rho_gs > 0)) {
-        const double rj = Decay_Rate(jacobi.get().change);
-        rho_gs = rj * rj;
+    // rho_J from the equations' slowest mode; Gauss-Seidel's rate is about
+    // its square.  Only if that cannot be had, from the sweeps' own decay
+    // (Jacobi's, when Gauss-Seidel settled too soon to show one).
+    r.rho_gs_measured = Decay_Rate(gs.change);
+    r.rho_jacobi = Jacobi_Spectral_Radius(sys, cancel);
+    r.rho_from_equations = r.rho_jacobi > 0;
+    if (!r.rho_from_equations) {
+        double rho_gs = r.rho_gs_measured;
+        if (!(rho_gs > 0)) {
+            const double rj = Decay_Rate(jacobi.get().change);
+            rho_gs = rj * rj;
+        }
+        r.rho_jacobi = std::sqrt(rho_gs);
     }
-    r.rho_jacobi = std::sqrt(rho_gs);
-    r.omega_estimated = Optimal_Omega(rho_gs);
+    r.omega_estimated = Optimal_Omega(r.rho_jacobi * r.rho_jacobi);
     Iteration_Trace typed =
         Run_Iteration(sys, exact, guess, Iteration_Method::SOR, omega, limits, cancel);
     Iteration_Trace best =

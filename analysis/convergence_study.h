@@ -30,6 +30,8 @@ struct Convergence_Results {
     std::shared_ptr<const Exact_Solution> direct;  // the run's, the iterations' target
     std::vector<Iteration_Trace> traces;           // Jacobi, Gauss-Seidel, SOR typed, SOR estimated
     double rho_jacobi = 0;
+    bool rho_from_equations = false;  // else from the sweeps' measured decay
+    double rho_gs_measured = 0;       // Gauss-Seidel's change per sweep, last sweeps
     double omega_estimated = 0;
     int sweep_limit = 0;
     Refinement_Study refinement;

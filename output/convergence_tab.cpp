@@ -266,6 +266,8 @@ void Convergence_Tab::Iterations_Done(const Convergence_Results& r, int generati
     results_.direct = r.direct;
     results_.traces = r.traces;
     results_.rho_jacobi = r.rho_jacobi;
+    results_.rho_from_equations = r.rho_from_equations;
+    results_.rho_gs_measured = r.rho_gs_measured;
     results_.omega_estimated = r.omega_estimated;
     results_.sweep_limit = r.sweep_limit;
     if (!cancel_) {

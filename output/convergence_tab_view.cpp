@@ -175,15 +175,29 @@ void Convergence_Tab::Show_Methods() {
         return;
     }
     const double rho_gs = r.rho_jacobi * r.rho_jacobi;
-    QString text = QString::fromStdString(Stop_Rule_Sentence(rho_gs)) +
-                   QStringLiteral(" Gauss-Seidel's change per sweep decays by about ") + N(rho_gs) +
-                   QStringLiteral(" a sweep, so Jacobi's spectral radius is about ") +
-                   N(r.rho_jacobi) + QStringLiteral(" and SOR's best factor 2/(1+√(1−ρ²)) ≈ ") +
-                   N(r.omega_estimated) +
-                   QStringLiteral(
-                       ". Each method stops at the solver's "
-                       "rule (change ≤ 1e-6 C) or after ") +
-                   QString::number(r.sweep_limit) + QStringLiteral(" sweeps.");
+    QString text = QString::fromStdString(Stop_Rule_Sentence(rho_gs)) + QLatin1Char(' ');
+    if (r.rho_from_equations) {
+        text += QStringLiteral(
+                    "Jacobi's spectral radius, from the slowest mode of the node equations "
+                    "(inverse iteration), is ρ = ") +
+                N(r.rho_jacobi) + QStringLiteral("; Gauss-Seidel's is about ρ² = ") + N(rho_gs) +
+                QStringLiteral(" and SOR's best factor 2/(1+√(1−ρ²)) ≈ ") + N(r.omega_estimated) +
+                QStringLiteral(". ");
+        if (r.rho_gs_measured > 0) {
+            text += QStringLiteral("Over its last sweeps Gauss-Seidel's change shrank by ") +
+                    N(r.rho_gs_measured) +
+                    QStringLiteral(
+                        " a sweep: it nears ρ² only once the slowest error mode is all that is "
+                        "left. ");
+        }
+    } else {
+        text += QStringLiteral("Gauss-Seidel's change per sweep decays by about ") + N(rho_gs) +
+                QStringLiteral(" a sweep, so Jacobi's spectral radius is about ") +
+                N(r.rho_jacobi) + QStringLiteral(" and SOR's best factor 2/(1+√(1−ρ²)) ≈ ") +
+                N(r.omega_estimated) + QStringLiteral(". ");
+    }
+    text += QStringLiteral("Each method stops at the solver's rule (change ≤ 1e-6 C) or after ") +
+            QString::number(r.sweep_limit) + QStringLiteral(" sweeps.");
     Method_Text()->setText(text);
 }
 

@@ -6,6 +6,7 @@
 #include "analysis/convergence_refinement.h"
 #include "analysis/convergence_time.h"
 #include "analysis/exact_solution.h"
+#include "analysis/spectral_radius.h"
 #include "teach_support.h"
 
 using namespace calorix;
@@ -42,6 +43,17 @@ TEST(Convergence, SpectralRadiiOfTheHeldSquare) {
         Run_Iteration(sys, x.values, 0, Iteration_Method::SOR, omega, to_rounding);
     EXPECT_LT(sor.Final_Error(), 1e-9);
     EXPECT_LT(sor.sweeps * 5, gs.sweeps);
+}
+
+// Jacobi's spectral radius from the equations alone: on a rectangle held on
+// every side the slowest mode sin(pi x/W) sin(pi y/H) gives
+// (cos(pi/(nx-1)) + cos(pi/(ny-1))) / 2, on a held wall cos(pi/(n-1)).
+TEST(Convergence, JacobiSpectralRadiusFromTheEquations) {
+    const Problem_Definition p = Problem(21, 11, 5, 1, 0);
+    EXPECT_NEAR(Jacobi_Spectral_Radius(Node_System(Make_Grid(p, Kind_Steady_2D, 21, 11))),
+                (std::cos(Pi / 20) + std::cos(Pi / 10)) / 2, 1e-12);
+    EXPECT_NEAR(Jacobi_Spectral_Radius(Node_System(Make_Grid(p, Kind_Steady_1D, 11, 1))),
+                std::cos(Pi / 10), 1e-12);
 }
 
 // Halving the spacing twice: a plate held at 0 with generation converges at
