@@ -16,25 +16,16 @@ namespace {
 class Sweeper {
   public:
     Sweeper(const Node_System& sys, const std::vector<double>& exact)
-        : s_(sys), g_(sys.grid), exact_(exact) {
-        stride_ = g_.Wall() ? 1 : g_.ny;
-    }
+        : s_(sys), g_(sys.grid), exact_(exact) {}
 
     // The node equation's value from the neighbours in `from`.
     double Balance(const double* from, std::size_t p) const {
         double sum = s_.b[p];
         const long q = static_cast<long>(p);
-        if (s_.w[Dir_West][p] != 0) {
-            sum += s_.w[Dir_West][p] * from[q - stride_];
-        }
-        if (s_.w[Dir_East][p] != 0) {
-            sum += s_.w[Dir_East][p] * from[q + stride_];
-        }
-        if (s_.w[Dir_North][p] != 0) {
-            sum += s_.w[Dir_North][p] * from[q - 1];
-        }
-        if (s_.w[Dir_South][p] != 0) {
-            sum += s_.w[Dir_South][p] * from[q + 1];
+        for (int k = 0; k < 4; ++k) {
+            if (s_.w[k][p] != 0) {
+                sum += s_.w[k][p] * from[s_.Neighbour(q, k)];
+            }
         }
         return sum / s_.d[p];
     }
@@ -124,7 +115,6 @@ class Sweeper {
     const Node_System& s_;
     const Fd_Grid& g_;
     const std::vector<double>& exact_;
-    long stride_ = 1;
 };
 
 }  // namespace

@@ -9,6 +9,7 @@
 
 #include "analysis/convergence_refinement.h"
 #include "analysis/node_system.h"
+#include "analysis/unknown_matrix.h"
 
 namespace calorix {
 
@@ -18,12 +19,6 @@ const double Pi = std::acos(-1.0);
 
 bool Stopped(const std::atomic<bool>* cancel) {
     return cancel != nullptr && cancel->load(std::memory_order_relaxed);
-}
-
-// Neighbour of p in direction k (the store's layout: i outer, j inner).
-long Neighbour(const Fd_Grid& g, long p, int k) {
-    const long stride = g.ny;
-    return k == Dir_West ? p - stride : k == Dir_East ? p + stride : k == Dir_North ? p - 1 : p + 1;
 }
 
 // `steps` steps of `dt` from the initial field; returns the final field.
@@ -38,42 +33,15 @@ std::vector<double> March(const Node_System& s, double initial, double dt, int s
             t[p] = s.b[p];  // the wall starts with its held faces at their temperature
         }
     }
-    std::vector<int> unknown(n, -1);
-    int m = 0;
-    for (std::size_t p = 0; p < n; ++p) {
-        if (s.fixed[p] == 0) {
-            unknown[p] = m++;
-        }
-    }
     Eigen::SimplicialLDLT<Eigen::SparseMatrix<double>> factor;
-    Eigen::VectorXd held_part = Eigen::VectorXd::Zero(m);
+    // (cell/F + d) T' - sum w T'_n = cell/F T + b, held neighbours known.
+    const Unknown_Matrix u = implicit ? Assemble_Unknowns(s, f) : Unknown_Matrix();
+    const std::vector<int>& unknown = u.number;
+    const Eigen::VectorXd& held_part = u.known;
     if (implicit) {
-        // (cell/F + d) T' - sum w T'_n = cell/F T + b, held neighbours known.
-        std::vector<Eigen::Triplet<double>> entries;
-        for (std::size_t p = 0; p < n; ++p) {
-            const int row = unknown[p];
-            if (row < 0) {
-                continue;
-            }
-            entries.emplace_back(row, row, s.cell[p] / f + s.d[p]);
-            held_part(row) = s.b[p];
-            for (int k = 0; k < 4; ++k) {
-                if (s.w[k][p] == 0) {
-                    continue;
-                }
-                const auto q = static_cast<std::size_t>(Neighbour(g, static_cast<long>(p), k));
-                if (unknown[q] < 0) {
-                    held_part(row) += s.w[k][p] * s.b[q];
-                } else {
-                    entries.emplace_back(row, unknown[q], -s.w[k][p]);
-                }
-            }
-        }
-        Eigen::SparseMatrix<double> a(m, m);
-        a.setFromTriplets(entries.begin(), entries.end());
-        factor.compute(a);
+        factor.compute(u.a);
     }
-    Eigen::VectorXd rhs(m);
+    Eigen::VectorXd rhs(u.a.rows());
     for (int step = 0; step < steps && !Stopped(cancel); ++step) {
         for (std::size_t p = 0; p < n; ++p) {
             if (s.fixed[p] != 0) {
@@ -88,7 +56,7 @@ std::vector<double> March(const Node_System& s, double initial, double dt, int s
             for (int k = 0; k < 4; ++k) {
                 if (s.w[k][p] != 0) {
                     sum += s.w[k][p] *
-                           t[static_cast<std::size_t>(Neighbour(g, static_cast<long>(p), k))];
+                           t[static_cast<std::size_t>(s.Neighbour(static_cast<long>(p), k))];
                 }
             }
             next[p] = t[p] + f / s.cell[p] * sum;

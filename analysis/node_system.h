@@ -47,6 +47,15 @@ struct Node_System {
 
     explicit Node_System(const Fd_Grid& g);
     std::size_t Size() const { return d.size(); }
+    // Neighbour of node p in direction k (the stores' layout: i outer, j
+    // inner; a wall's one row has no north or south links).
+    long Neighbour(long p, int k) const {
+        const long stride = grid.ny;
+        return k == Dir_West    ? p - stride
+               : k == Dir_East  ? p + stride
+               : k == Dir_North ? p - 1
+                                : p + 1;
+    }
     // Whether node p is an interior node (whole cell, four unit links).
     bool Interior(int i, int j) const;
 };

@@ -1,64 +1,21 @@
 #include "analysis/spectral_radius.h"
 
 #include <Eigen/SparseCholesky>
-#include <Eigen/SparseCore>
 #include <cmath>
-#include <vector>
+
+#include "analysis/unknown_matrix.h"
 
 namespace calorix {
 
-namespace {
-
 using Sparse = Eigen::SparseMatrix<double>;
 
-// A = D - W over the unknown nodes (those not held), numbered in store
-// order into `unknown`; D's diagonal into `d`.  Returns the unknown count.
-int Assemble_Unknowns(const Node_System& sys, std::vector<int>& unknown, Sparse& a,
-                      Eigen::VectorXd& d) {
-    const std::size_t n = sys.Size();
-    unknown.assign(n, -1);
-    int m = 0;
-    for (std::size_t p = 0; p < n; ++p) {
-        if (sys.fixed[p] == 0) {
-            unknown[p] = m++;
-        }
-    }
-    const long stride = sys.grid.Wall() ? 1 : sys.grid.ny;
-    const long step[4] = {-stride, stride, -1, 1};  // west, east, north, south
-    std::vector<Eigen::Triplet<double>> entries;
-    entries.reserve(5 * static_cast<std::size_t>(m));
-    d.resize(m);
-    for (std::size_t p = 0; p < n; ++p) {
-        const int row = unknown[p];
-        if (row < 0) {
-            continue;
-        }
-        d(row) = sys.d[p];
-        entries.emplace_back(row, row, sys.d[p]);
-        for (int k = 0; k < 4; ++k) {
-            if (sys.w[k][p] == 0) {
-                continue;
-            }
-            const int col = unknown[static_cast<std::size_t>(static_cast<long>(p) + step[k])];
-            if (col >= 0) {
-                entries.emplace_back(row, col, -sys.w[k][p]);
-            }
-        }
-    }
-    a.resize(m, m);
-    a.setFromTriplets(entries.begin(), entries.end());
-    return m;
-}
-
-}  // namespace
-
 double Jacobi_Spectral_Radius(const Node_System& sys, const std::atomic<bool>* cancel) {
-    std::vector<int> unknown;
-    Sparse a;
-    Eigen::VectorXd d;
-    if (Assemble_Unknowns(sys, unknown, a, d) == 0) {
+    const Unknown_Matrix u = Assemble_Unknowns(sys);
+    const Sparse& a = u.a;
+    if (a.rows() == 0) {
         return 0;
     }
+    const Eigen::VectorXd d = a.diagonal();  // D
     const Eigen::SimplicialLDLT<Sparse> factor(a);
     if (factor.info() != Eigen::Success) {
         return 0;
