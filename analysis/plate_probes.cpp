@@ -16,26 +16,14 @@ Probe_Series Node_History(const Transient_2D_Store& s, int i, int j, double time
     return r;
 }
 
-Probe_Series Row_Profile(const Node_Plane& t, int nx, int j, double dx) {
+Probe_Series Line_Profile(const Node_Plane& t, bool row, int count, int index, double dx) {
     Probe_Series r;
-    r.Title =
-        "Temperature along row " + General_Text(j) + " (y = " + General_Text((j - 1) * dx) + " m)";
-    r.X_Title = "x (m)";
-    for (int i = 1; i <= nx; ++i) {
-        r.X.push_back((i - 1) * dx);
-        r.T.push_back(t(i, j));
-    }
-    return r;
-}
-
-Probe_Series Column_Profile(const Node_Plane& t, int ny, int i, double dx) {
-    Probe_Series r;
-    r.Title = "Temperature along column " + General_Text(i) +
-              " (x = " + General_Text((i - 1) * dx) + " m)";
-    r.X_Title = "y (m)";
-    for (int j = 1; j <= ny; ++j) {
-        r.X.push_back((j - 1) * dx);
-        r.T.push_back(t(i, j));
+    r.Title = std::string("Temperature along ") + (row ? "row " : "column ") + General_Text(index) +
+              (row ? " (y = " : " (x = ") + General_Text((index - 1) * dx) + " m)";
+    r.X_Title = row ? "x (m)" : "y (m)";
+    for (int k = 1; k <= count; ++k) {
+        r.X.push_back((k - 1) * dx);
+        r.T.push_back(row ? t(k, index) : t(index, k));
     }
     return r;
 }

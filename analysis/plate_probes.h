@@ -22,10 +22,10 @@ struct Probe_Series {
 // Node (i, j) at levels 0..Time_Steps_T2D, at t = n * time_step.
 Probe_Series Node_History(const Transient_2D_Store& s, int i, int j, double time_step);
 
-// Row j (along x) or column i (along y) of field t of nx x ny nodes spaced
-// dx; positions from the first node of the line.
-Probe_Series Row_Profile(const Node_Plane& t, int nx, int j, double dx);
-Probe_Series Column_Profile(const Node_Plane& t, int ny, int i, double dx);
+// Row `index` (along x, `count` = nx nodes) or column `index` (along y,
+// `count` = ny nodes) of field t, nodes spaced dx; positions from the first
+// node of the line.
+Probe_Series Line_Profile(const Node_Plane& t, bool row, int count, int index, double dx);
 
 // The exact steady profile along every row when top and bottom carry no heat
 // (a flux of zero), or along every column when left and right carry none:

@@ -42,6 +42,8 @@ namespace calorix {
 
 class Max_Min_Temp_Dialog;
 class Probe_Chart_Window;
+struct Probe_Series;
+struct Analytic_Profile;
 struct Problem_Definition;
 
 class Shaded_Plot_Panel : public QWidget {
@@ -94,8 +96,7 @@ class Shaded_Plot_Panel : public QWidget {
     // transient run over every level, and row j or column i of the field on
     // display, with the exact profile of a steady plate where it has one.
     void Show_Node_History(int i, int j);
-    void Show_Row_Profile(int j);
-    void Show_Column_Profile(int i);
+    void Show_Line_Profile(bool row, int index);
     Probe_Chart_Window* Probe_Window();
     // The colour range was typed into the range box since the picture was
     // put up.
@@ -211,6 +212,10 @@ class Shaded_Plot_Panel : public QWidget {
 
   private:
     using Button_Index = Play_Controls::Button_Index;
+
+    // Puts a probe's series, and the exact profile if it has one, in the
+    // probe window and brings it up.
+    void Show_Probe(const Probe_Series& series, const Analytic_Profile& exact);
 
     // Room right of the plate for the right side's name, the bar and its
     // values, and under it for the axis, the bottom side's name and the

@@ -19,44 +19,30 @@ Probe_Chart_Window* Shaded_Plot_Panel::Probe_Window() {
     return probe_window_;
 }
 
+void Shaded_Plot_Panel::Show_Probe(const Probe_Series& series, const Analytic_Profile& exact) {
+    Probe_Chart_Window* w = Probe_Window();
+    w->Show_Series(series, exact);
+    w->show();
+    w->raise();
+}
+
 void Shaded_Plot_Panel::Show_Node_History(int i, int j) {
     if (kind_ != 3 || transient_ == nullptr) {
         return;
     }
-    Probe_Chart_Window* w = Probe_Window();
-    w->Show_Series(Node_History(*transient_, i, j, time_step_), Analytic_Profile());
-    w->show();
-    w->raise();
+    Show_Probe(Node_History(*transient_, i, j, time_step_), Analytic_Profile());
 }
 
-void Shaded_Plot_Panel::Show_Row_Profile(int j) {
+void Shaded_Plot_Panel::Show_Line_Profile(bool row, int index) {
     const Node_Plane* t = Field_On_Display();
     if (t == nullptr) {
         return;
     }
     Analytic_Profile exact;
     if (kind_ == 1 && plate_problem_ != nullptr) {
-        exact = Line_Exact_Profile(*plate_problem_, nodes_x_, nodes_y_, true);
+        exact = Line_Exact_Profile(*plate_problem_, nodes_x_, nodes_y_, row);
     }
-    Probe_Chart_Window* w = Probe_Window();
-    w->Show_Series(Row_Profile(*t, nodes_x_, j, dx_), exact);
-    w->show();
-    w->raise();
-}
-
-void Shaded_Plot_Panel::Show_Column_Profile(int i) {
-    const Node_Plane* t = Field_On_Display();
-    if (t == nullptr) {
-        return;
-    }
-    Analytic_Profile exact;
-    if (kind_ == 1 && plate_problem_ != nullptr) {
-        exact = Line_Exact_Profile(*plate_problem_, nodes_x_, nodes_y_, false);
-    }
-    Probe_Chart_Window* w = Probe_Window();
-    w->Show_Series(Column_Profile(*t, nodes_y_, i, dx_), exact);
-    w->show();
-    w->raise();
+    Show_Probe(Line_Profile(*t, row, row ? nodes_x_ : nodes_y_, index, dx_), exact);
 }
 
 void Shaded_Plot_Panel::Pick_Node(int i, int j) {
@@ -86,9 +72,9 @@ void Shaded_Plot_Panel::contextMenuEvent(QContextMenuEvent* event) {
                        this, [this, i, j] { Show_Node_History(i, j); });
     }
     menu.addAction(QStringLiteral("Temperature along row ") + QString::number(j), this,
-                   [this, j] { Show_Row_Profile(j); });
+                   [this, j] { Show_Line_Profile(true, j); });
     menu.addAction(QStringLiteral("Temperature along column ") + QString::number(i), this,
-                   [this, i] { Show_Column_Profile(i); });
+                   [this, i] { Show_Line_Profile(false, i); });
     menu.exec(event->globalPos());
 }
 

@@ -39,6 +39,25 @@ TEST(Plate_Probes, Node_History_Reads_Every_Level_And_Writes_Csv) {
     EXPECT_EQ(Probe_Csv(h), "t (s),T (C)\n0,210\n15,211\n30,212\n45,213\n");
 }
 
+// Node (i, j) of a 3 x 2 field holds 10 i + j: row 2 runs along i, column
+// 3 along j, positions dx apart.
+TEST(Plate_Probes, Line_Profiles_Run_Along_Their_Own_Line) {
+    Node_Plane t;
+    t.Dimension(3, 2);
+    for (int i = 1; i <= 3; ++i) {
+        for (int j = 1; j <= 2; ++j) {
+            t(i, j) = 10 * i + j;
+        }
+    }
+    const Probe_Series row = Line_Profile(t, true, 3, 2, 0.5);
+    EXPECT_EQ(row.T, (std::vector<double>{12, 22, 32}));
+    EXPECT_EQ(row.X, (std::vector<double>{0, 0.5, 1}));
+    EXPECT_EQ(row.Title, "Temperature along row 2 (y = 0.5 m)");
+    const Probe_Series column = Line_Profile(t, false, 2, 3, 0.5);
+    EXPECT_EQ(column.T, (std::vector<double>{31, 32}));
+    EXPECT_EQ(column.X_Title, "y (m)");
+}
+
 // Insulated top and bottom: each row is a wall from 100 C to 0 C over
 // 4 x 0.25 m, T = 100 - 100 x.  Insulated left and right with g = 1000 W/m^3,
 // k = 1, top 100 C, bottom 0 C over 0.5 m: T = -500 y^2 + 50 y + 100.
