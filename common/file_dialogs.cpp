@@ -118,4 +118,13 @@ File_Dialog_Request Calorix_File_Request(bool save, const QString& extension) {
     return request;
 }
 
+File_Dialog_Request Save_File_Request(const QString& extension, const QStringList& filters) {
+    File_Dialog_Request request;
+    request.Save = true;
+    request.Filters = filters;
+    request.Selected_Filter = 0;
+    request.Default_Extension = extension;
+    return request;
+}
+
 }  // namespace calorix

@@ -52,4 +52,9 @@ QString With_Default_Extension(const QString& path, const QString& extension);
 // the program's own files selected.
 File_Dialog_Request Calorix_File_Request(bool save, const QString& extension);
 
+// A save dialog for one of the files the results window writes (CSV, PNG,
+// SVG, PDF): the last folder, `filters` with the first selected, and
+// `extension` for a name typed without one under a filter that has none.
+File_Dialog_Request Save_File_Request(const QString& extension, const QStringList& filters);
+
 }  // namespace calorix

@@ -46,12 +46,9 @@ bool Save_Chart_File(QChartView* view, const QString& path, bool svg_chosen) {
 }
 
 void Save_Chart_Asked(QChartView* view, QWidget* parent) {
-    File_Dialog_Request request;
-    request.Save = true;
-    request.Filters = Chart_File_Filters();
-    request.Default_Extension = QStringLiteral("png");
     int chosen = 0;
-    const QString path = Ask_File_Name(parent, request, &chosen);
+    const QString path = Ask_File_Name(
+        parent, Save_File_Request(QStringLiteral("png"), Chart_File_Filters()), &chosen);
     if (!path.isEmpty() && !Save_Chart_File(view, path, chosen == 1)) {
         Show_Calorix_Message(parent,
                              QStringLiteral("CALORIX could not write the picture file ") + path);

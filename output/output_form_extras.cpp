@@ -91,10 +91,8 @@ bool Output_Form::Save_Report_Pdf(const QString& path, bool letter) {
 }
 
 void Output_Form::Pdf_Command_Click() {
-    File_Dialog_Request request = Calorix_File_Request(true, QStringLiteral("pdf"));
-    request.Filters = {QStringLiteral("PDF Document (*.pdf)")};
-    request.Selected_Filter = 0;
-    const QString path = Ask_File_Name(this, request);
+    const QString path = Ask_File_Name(
+        this, Save_File_Request(QStringLiteral("pdf"), {QStringLiteral("PDF Document (*.pdf)")}));
     if (path.isEmpty()) {
         return;
     }

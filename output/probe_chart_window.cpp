@@ -99,11 +99,8 @@ void Probe_Chart_Window::Save_Chart_Click() {
 }
 
 void Probe_Chart_Window::Save_Csv_Click() {
-    File_Dialog_Request request;
-    request.Save = true;
-    request.Filters = {QStringLiteral("CSV File (*.csv)")};
-    request.Default_Extension = QStringLiteral("csv");
-    const QString path = Ask_File_Name(this, request);
+    const QString path = Ask_File_Name(
+        this, Save_File_Request(QStringLiteral("csv"), {QStringLiteral("CSV File (*.csv)")}));
     if (!path.isEmpty() && !Write_File_Bytes(path, QByteArray::fromStdString(Probe_Csv(series_)))) {
         Show_Calorix_Message(this, QStringLiteral("CALORIX could not write the file ") + path);
     }

@@ -218,10 +218,9 @@ void Results_Table_View::Export_Csv() {
     if (table == nullptr) {
         return;
     }
-    File_Dialog_Request request = Calorix_File_Request(true, QStringLiteral("csv"));
-    request.Filters = {QStringLiteral("CSV Files (*.csv)"), QStringLiteral("All Files (*.*)")};
-    request.Selected_Filter = 0;
-    const QString typed = Ask_File_Name(this, request);
+    const QString typed = Ask_File_Name(
+        this, Save_File_Request(QStringLiteral("csv"), {QStringLiteral("CSV Files (*.csv)"),
+                                                        QStringLiteral("All Files (*.*)")}));
     if (typed.isEmpty()) {
         return;
     }

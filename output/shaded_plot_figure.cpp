@@ -124,11 +124,12 @@ bool Shaded_Plot_Panel::Save_Picture(const QString& path, int scale, bool svg_ch
 }
 
 void Shaded_Plot_Panel::Save_Picture_Click() {
-    File_Dialog_Request request = Calorix_File_Request(true, QStringLiteral("png"));
-    request.Filters = {QStringLiteral("PNG Image (*.png)"), QStringLiteral("SVG Image (*.svg)")};
-    request.Selected_Filter = 0;
     int chosen = 0;
-    const QString path = Ask_File_Name(this, request, &chosen);
+    const QString path = Ask_File_Name(
+        this,
+        Save_File_Request(QStringLiteral("png"), {QStringLiteral("PNG Image (*.png)"),
+                                                  QStringLiteral("SVG Image (*.svg)")}),
+        &chosen);
     if (path.isEmpty()) {
         return;
     }

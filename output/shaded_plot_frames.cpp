@@ -117,10 +117,8 @@ int Shaded_Plot_Panel::Save_Frames(const QString& stem) {
 }
 
 void Shaded_Plot_Panel::Save_Frames_Click() {
-    File_Dialog_Request request = Calorix_File_Request(true, QStringLiteral("png"));
-    request.Filters = {QStringLiteral("PNG Image (*.png)")};
-    request.Selected_Filter = 0;
-    const QString path = Ask_File_Name(this, request);
+    const QString path = Ask_File_Name(
+        this, Save_File_Request(QStringLiteral("png"), {QStringLiteral("PNG Image (*.png)")}));
     if (path.isEmpty()) {
         return;
     }
