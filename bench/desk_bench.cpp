@@ -4,11 +4,11 @@
 
 #include <QApplication>
 #include <QTemporaryDir>
-#include <QTimer>
 #include <algorithm>
 #include <cmath>
 
 #include "bench/bench_figures.h"
+#include "bench/event_gap_meter.h"
 #include "common/text_table.h"
 #include "output/report_pdf.h"
 #include "output/shaded_plot_panel.h"
@@ -66,30 +66,21 @@ void BM_Save_Frames_100x100x500(benchmark::State& state) {
     QApplication::processEvents();
     QTemporaryDir dir;
     int written = 0;
-    // What a person at the window would feel: a 10 ms timer on the event
-    // loop, whose longest interval is the longest the window stood still.
-    QTimer beat;
-    double last_beat = 0;
-    double worst_gap = 0;
-    QObject::connect(&beat, &QTimer::timeout, [&] {
-        const double now = calorix::bench::Wall_Seconds();
-        worst_gap = std::max(worst_gap, now - last_beat);
-        last_beat = now;
-    });
+    calorix::bench::Event_Gap_Meter gap;
     double wall = 0;
     for (auto _ : state) {
-        last_beat = calorix::bench::Wall_Seconds();
-        beat.start(10);
-        const double start = last_beat;
+        gap.Start();
+        const double start = calorix::bench::Wall_Seconds();
         written = panel.Save_Frames(dir.filePath(QStringLiteral("run")));
         wall = calorix::bench::Wall_Seconds() - start;
-        beat.stop();
+        gap.Stop();
     }
     Figures f{.cells = static_cast<double>(nodes) * nodes * (steps + 1)};
     f.first_run_ms = wall * 1e3;
     Report(state, f);
     state.SetLabel(std::to_string(written) + " frames; wall " + std::to_string(wall) +
-                   " s; longest event-loop gap " + std::to_string(worst_gap * 1000.0) + " ms");
+                   " s; longest event-loop gap " + std::to_string(gap.Longest_Seconds() * 1000.0) +
+                   " ms");
 }
 // Process time counts the encoding threads too.
 BENCHMARK(BM_Save_Frames_100x100x500)
