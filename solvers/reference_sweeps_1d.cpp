@@ -97,6 +97,17 @@ double Implicit_Face_1D(const Face_1D& f, double own, double neighbour, double f
            (2.0 * f0 * f.biot + 1.0 + 2.0 * f0);
 }
 
+// A held face carries its temperature on both levels; false for the other
+// kinds, whose face equation the caller applies.
+bool Hold_Face_1D(const Face_1D& f, double& old_value, double& new_value) {
+    if (f.kind != BC_Temperature) {
+        return false;
+    }
+    old_value = f.temperature;
+    new_value = f.temperature;
+    return true;
+}
+
 }  // namespace
 
 bool Steady_Sweep_1D(const Problem_Definition& p, Node_Line& t, Node_Line& t_old) {
@@ -153,16 +164,10 @@ void Explicit_Step_1D(const Problem_Definition& p, Node_Line& old_t, Node_Line& 
     const Wall_Numbers w = Wall_Of(p);
     const int n = w.n;
     // Right face, left face, interior: each reads the old level only.
-    if (w.right.kind == BC_Temperature) {
-        old_t(n) = w.right.temperature;
-        new_t(n) = w.right.temperature;
-    } else {
+    if (!Hold_Face_1D(w.right, old_t(n), new_t(n))) {
         new_t(n) = Explicit_Face_1D(w.right, old_t(n), old_t(n - 1), w.f0, w.g2);
     }
-    if (w.left.kind == BC_Temperature) {
-        old_t(1) = w.left.temperature;
-        new_t(1) = w.left.temperature;
-    } else {
+    if (!Hold_Face_1D(w.left, old_t(1), new_t(1))) {
         new_t(1) = Explicit_Face_1D(w.left, old_t(1), old_t(2), w.f0, w.g2);
     }
     // Interior cell of width dx: rho c dx (T' - T)/dt = k (T(i-1) - 2T + T(i+1))/dx + g dx,
@@ -179,16 +184,10 @@ bool Implicit_Sweep_1D(const Problem_Definition& p, Node_Line& old_t, Node_Line&
     for (int i = 1; i <= n; ++i) {
         iterate(i) = new_t(i);
     }
-    if (w.right.kind == BC_Temperature) {
-        old_t(n) = w.right.temperature;
-        new_t(n) = w.right.temperature;
-    } else {
+    if (!Hold_Face_1D(w.right, old_t(n), new_t(n))) {
         new_t(n) = Implicit_Face_1D(w.right, old_t(n), new_t(n - 1), w.f0, w.g2);
     }
-    if (w.left.kind == BC_Temperature) {
-        old_t(1) = w.left.temperature;
-        new_t(1) = w.left.temperature;
-    } else {
+    if (!Hold_Face_1D(w.left, old_t(1), new_t(1))) {
         new_t(1) = Implicit_Face_1D(w.left, old_t(1), new_t(2), w.f0, w.g2);
     }
     // The interior balance with T' on the right: T' (1 + 2 F0) = T + F0 (G1 + T'(i-1) + T'(i+1)),
