@@ -19,8 +19,8 @@ void Plate_Axes::Paint_Sides(QPainter& p, const Plate_Geometry& g, int x_unit_un
     const int h = fm.height();
     const double left = g.Left;
     const double top = g.Top;
-    const double right = g.Left + g.Width();
-    const double bottom = g.Top + g.Height();
+    const double right = g.Right();
+    const double bottom = g.Bottom();
     // The sides and their conditions: top and bottom across, left and right
     // along the plate.  A name longer than its side is shortened with an
     // ellipsis, so that the rotated names never reach the axis titles or the
@@ -57,8 +57,8 @@ void Plate_Axes::Paint(QPainter& p, const Plate_Geometry& g, const QPoint& unit_
     const int h = fm.height();
     const double left = g.Left;
     const double top = g.Top;
-    const double right = g.Left + g.Width();
-    const double bottom = g.Top + g.Height();
+    const double right = g.Right();
+    const double bottom = g.Bottom();
     // A thin frame round the plate.
     p.drawRect(QRectF(left - 1, top - 1, g.Width() + 1, g.Height() + 1));
 

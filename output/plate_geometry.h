@@ -25,6 +25,8 @@ struct Plate_Geometry {
     int Cells_Y() const { return (Y_Nodes - 1) * Cells_Per_Interval + 1; }
     int Width() const { return Cells_X() * Cell_Pixels; }
     int Height() const { return Cells_Y() * Cell_Pixels; }
+    double Right() const { return Left + Width(); }
+    double Bottom() const { return Top + Height(); }
     // Screen position of a point in node coordinates (node i sits in the
     // middle of its cell (i-1)S+1).
     double X_Of_Node(double i) const {
