@@ -26,13 +26,13 @@ class Direct_Solve_Cache {
     std::shared_ptr<const Exact_Solution> Get(const std::atomic<bool>* cancel = nullptr);
     const Fd_Grid& Grid() const { return grid_; }
     // Direct solves made so far: 0 or 1.
-    int Solves() const { return solves_; }
+    int Solves() const { return solves_.load(); }
 
   private:
     Fd_Grid grid_;
     std::mutex mutex_;
     std::shared_ptr<const Exact_Solution> solution_;
-    int solves_ = 0;
+    std::atomic<int> solves_{0};  // read by other threads while one solves
 };
 
 // The cache for the run on display: none for the transient kinds; for a
